@@ -1,0 +1,55 @@
+#pragma once
+// The Settings record: every user choice, loaded from the machine-wide
+// settings key once at start-up and written back by the options dialog.
+
+#include <cstdint>
+#include <string>
+
+namespace ostrel {
+
+// DisplayItems bits: bit i is the options dialog's display check box i.
+enum DisplayItem : std::int16_t {
+    kShowComputerName = 0x0001,
+    kShowCurrentTime = 0x0002,
+    kShowUptime = 0x0004,
+    kShowStartTime = 0x0008,
+    kShowPageFile = 0x0010,
+    kShowCpuUsage = 0x0020,
+    kShowNetwork = 0x0040,
+    kShowDescription = 0x0080,
+    kShowPhysicalMemory = 0x0100,
+    kShowVirtualMemory = 0x0200,
+    kShowPercentages = 0x0400,
+};
+
+inline constexpr std::int16_t kConstrainToPrimary = 0x0001;  // Options bit 0
+inline constexpr std::uint8_t kTime24Hour = 0x01;            // TimeFormat bit 0
+
+struct Settings {
+    std::int16_t MoveOption = 0;
+    std::int16_t MoveEBRandom = 0;
+    std::int16_t DisplayItems = 0;
+    std::int16_t Options = 0;
+    std::uint8_t TimeFormat = 0;
+    std::string FontName;
+    std::int16_t FontSize = 0;
+    bool FontBold = false;
+    bool FontItalic = false;
+    bool FontStrikethru = false;
+    bool FontUnderline = false;
+    std::uint32_t FontColour = 0;
+    std::uint32_t BgColour = 0;
+    std::string Descr;
+};
+
+// The settings key below HKEY_LOCAL_MACHINE.
+std::string SettingsKeyPath();
+
+// Fills every field, defaults for what is missing. A stored number too wide
+// for its field raises the overflow failure; fields before it stay loaded.
+void LoadSettings(Settings& settings);
+
+// Writes every field. Only a failed first write is reported, with a message.
+void SaveSettings(const Settings& settings);
+
+}  // namespace ostrel

@@ -1,0 +1,11 @@
+#pragma once
+// The computer's name, for the first line of the information text.
+
+#include <string>
+
+namespace ostrel {
+
+// The name as the system reports it, or "" when it cannot be read.
+std::string QueryComputerName();
+
+}  // namespace ostrel

@@ -1,0 +1,26 @@
+#pragma once
+// Reading the screen-saver command line: which run mode, and the window
+// handles that come with /P and /A.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ostrel {
+
+// The argument text of a raw process command line: what follows the
+// program's own path (quoted or not) and the blanks after it, unchanged.
+std::string ArgumentText(std::string_view rawCommandLine);
+
+// The first two characters of the line, trimmed of spaces and upper-cased.
+std::string RunModeSelector(std::string_view commandLine);
+
+// The longest tail of the trimmed line that reads as a number, rounded to a
+// 32-bit handle; 0 when there is none. Raises overflow beyond 32 bits.
+std::int32_t GetPreviewHandle(std::string_view commandLine);
+
+// The number right after the two switch characters of the untrimmed line,
+// rounded to a 32-bit handle; 0 when there is none.
+std::int32_t PasswordParentHandle(std::string_view commandLine);
+
+}  // namespace ostrel

@@ -1,0 +1,43 @@
+#pragma once
+// Models of the saver window's controls. The platform layer draws them;
+// positions and sizes are in twips.
+
+#include <cstdint>
+#include <string>
+
+namespace ostrel {
+
+struct TextFont {
+    std::string name = "Verdana";
+    float sizePoints = 9.75f;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+};
+
+struct Label {
+    std::string caption;
+    bool visible = true;
+    std::int32_t leftTwips = 0;
+    std::int32_t topTwips = 0;
+    std::int32_t widthTwips = 0;
+    std::int32_t heightTwips = 0;
+    TextFont font;
+    std::uint32_t foreColour = 0x00FFFFFF;
+};
+
+struct Panel {
+    std::int32_t leftTwips = 240;
+    std::int32_t topTwips = 240;
+    std::int32_t widthTwips = 3015;
+    std::int32_t heightTwips = 1455;
+    std::uint32_t backColour = 0;
+};
+
+// Assigning a face the system does not have, or a size no font can take,
+// fails with "Invalid property value" and leaves the font as it was.
+void SetFontName(Label& label, const std::string& name);
+void SetFontSize(Label& label, float points);
+
+}  // namespace ostrel

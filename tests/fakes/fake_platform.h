@@ -1,0 +1,105 @@
+#pragma once
+// In-memory stand-ins for the platform services. All their state lives in
+// one FakePlatform that each test fixture resets.
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/failure.h"
+#include "platform/windowing.h"
+
+namespace ostrel::fake {
+
+struct RegValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> bytes;
+};
+
+struct RegKeyData {
+    std::map<std::string, RegValue> values;  // by lower-cased name
+};
+
+struct MessageShown {
+    std::string text;
+    std::string caption;
+    std::uint32_t style = 0;
+};
+
+struct Placement {
+    platform::WindowHandle window = 0;
+    platform::WindowHandle insertAfter = 0;
+    std::int32_t x = 0, y = 0, cx = 0, cy = 0;
+    std::uint32_t flags = 0;
+};
+
+struct FakeDevice {
+    platform::DisplayDevice device;
+    std::optional<platform::DisplaySettings> current;
+    std::optional<platform::DisplaySettings> registry;
+};
+
+struct FakeMonitor {
+    std::int32_t x = 0, y = 0;  // the point that finds it
+    platform::PixelRect rect;
+};
+
+struct FakePlatform {
+    // Registry: keys by root and lower-cased path.
+    std::map<std::pair<std::uint32_t, std::string>, RegKeyData> keys;
+    int openKeys = 0;
+    bool refuseWrites = false;
+    bool refuseCreate = false;
+
+    // Windows.
+    static constexpr platform::WindowHandle kSaverWindow = 0x1000;
+    std::vector<MessageShown> messages;
+    std::string saverCaption;
+    std::uint32_t saverBackground = 0;
+    bool saverDestroyed = false;
+    bool programEnded = false;
+    std::map<std::string, platform::WindowHandle> windowsByTitle;
+    std::vector<Placement> placements;
+    std::vector<bool> cursorCalls;
+    std::map<platform::WindowHandle, platform::PixelRect> clientRects;
+    std::map<std::pair<platform::WindowHandle, int>, std::int64_t> windowWords;
+    std::vector<std::pair<platform::WindowHandle, platform::WindowHandle>> parentChanges;
+    double twipsPerPixelX = 15.0;
+    double twipsPerPixelY = 15.0;
+    std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
+
+    // Monitors.
+    platform::PixelRect desktop{0, 0, 1024, 768};
+    std::vector<FakeDevice> devices;
+    std::vector<FakeMonitor> monitors;
+    std::optional<std::uint32_t> failAtDevice;  // raises on enumerating this index
+
+    // System information.
+    std::optional<std::string> computerName = std::string("TESTBOX");
+    std::optional<std::uint32_t> reportedNameSize;  // overrides the reported length
+    bool versionAvailable = true;
+    double secondsSinceMidnight = 3600.0;
+
+    // Shell and dialogs.
+    std::vector<std::pair<std::string, std::int64_t>> passwordChanges;
+    std::optional<Failure> passwordFailure;
+    std::vector<std::string> optionsWindows;
+
+    // Test helpers.
+    void AddMonitor(std::uint32_t stateFlags, platform::PixelRect rect);
+    void SetRegDword(const std::string& path, const std::string& name, std::uint32_t value);
+    void SetRegBytes(const std::string& path, const std::string& name, std::uint32_t type,
+                     std::vector<std::uint8_t> bytes);
+    void SetRegText(const std::string& path, const std::string& name, const std::string& text);
+    const RegValue* FindValue(std::uint32_t root, const std::string& path,
+                              const std::string& name) const;
+};
+
+FakePlatform& Fake();
+std::string Lower(std::string s);
+void ResetFake();
+
+}  // namespace ostrel::fake

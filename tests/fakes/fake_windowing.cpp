@@ -1,0 +1,111 @@
+// Windows, input and monitors, recorded for the tests to inspect.
+
+#include "fakes/fake_platform.h"
+#include "platform/windowing.h"
+
+namespace ostrel::platform {
+
+using fake::Fake;
+
+int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
+    Fake().messages.push_back({text, caption, style});
+    return 1;
+}
+
+WindowHandle SaverWindow() { return fake::FakePlatform::kSaverWindow; }
+void SetSaverCaption(const std::string& caption) { Fake().saverCaption = caption; }
+void SetSaverBackground(std::uint32_t colour) { Fake().saverBackground = colour; }
+void DestroySaverWindow() { Fake().saverDestroyed = true; }
+void EndProgram() { Fake().programEnded = true; }
+
+WindowHandle FindWindowTitled(const std::string& title) {
+    const auto w = Fake().windowsByTitle.find(title);
+    return w == Fake().windowsByTitle.end() ? 0 : w->second;
+}
+
+bool PlaceWindow(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
+                 std::int32_t cx, std::int32_t cy, std::uint32_t flags) {
+    Fake().placements.push_back({window, insertAfter, x, y, cx, cy, flags});
+    return true;
+}
+
+int ChangeCursorVisibility(bool show) {
+    Fake().cursorCalls.push_back(show);
+    return 0;
+}
+
+bool ReadClientRect(WindowHandle window, PixelRect& rect) {
+    const auto r = Fake().clientRects.find(window);
+    if (r == Fake().clientRects.end()) {
+        return false;
+    }
+    rect = r->second;
+    return true;
+}
+
+std::int32_t ReadWindowWord(WindowHandle window, int index) {
+    return static_cast<std::int32_t>(Fake().windowWords[{window, index}]);
+}
+
+std::int64_t WriteWindowWord(WindowHandle window, int index, std::int64_t value) {
+    const std::int64_t old = Fake().windowWords[{window, index}];
+    Fake().windowWords[{window, index}] = value;
+    return old;
+}
+
+WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
+    Fake().parentChanges.emplace_back(child, parent);
+    return 0;
+}
+
+double TwipsPerPixelX() { return Fake().twipsPerPixelX; }
+double TwipsPerPixelY() { return Fake().twipsPerPixelY; }
+
+PixelRect DesktopWindowRect() { return Fake().desktop; }
+
+bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device) {
+    if (Fake().failAtDevice && *Fake().failAtDevice == index) {
+        throw Failure{5, "Invalid procedure call or argument", ""};
+    }
+    if (index >= Fake().devices.size()) {
+        return false;
+    }
+    device = Fake().devices[index].device;
+    return true;
+}
+
+bool ReadDisplaySettings(const std::string& deviceName, std::int32_t mode,
+                         DisplaySettings& settings) {
+    for (const auto& d : Fake().devices) {
+        if (d.device.name == deviceName) {
+            const auto& source = mode == kEnumCurrentSettings ? d.current : d.registry;
+            if (source) {
+                settings = *source;
+                return true;
+            }
+            return false;
+        }
+    }
+    return false;
+}
+
+MonitorHandle MonitorAtPoint(std::int32_t x, std::int32_t y) {
+    for (std::size_t i = 0; i < Fake().monitors.size(); ++i) {
+        if (Fake().monitors[i].x == x && Fake().monitors[i].y == y) {
+            return i + 1;
+        }
+    }
+    return 0;
+}
+
+bool ReadMonitorRect(MonitorHandle monitor, PixelRect& rect) {
+    if (monitor == 0 || monitor > Fake().monitors.size()) {
+        return false;
+    }
+    rect = Fake().monitors[monitor - 1].rect;
+    return true;
+}
+
+bool FontExists(const std::string& faceName) { return Fake().fonts.count(faceName) != 0; }
+
+}  // namespace ostrel::platform

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "common/failure.h"
+#include "common/numeric.h"
+
+namespace ostrel {
+namespace {
+
+TEST(Rounding, HalvesGoToEven) {
+    const struct {
+        double in;
+        std::int32_t out;
+    } cases[] = {{2.5, 2},    {3.5, 4},    {-22.5, -22}, {-2.5, -2}, {0.5, 0},
+                 {1.5, 2},    {0.49999, 0}, {-0.5, 0},   {2.500001, 3}, {-1.5, -2},
+                 {2147483647.4, 2147483647}, {-2147483648.4, -2147483647 - 1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundToInt32(c.in), c.out) << c.in;
+    }
+    EXPECT_EQ(RoundToInt16(32767.4), 32767);
+    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
+    EXPECT_EQ(RoundToInt16(4.5), 4);
+}
+
+TEST(Rounding, OutOfRangeIsOverflow) {
+    for (double v : {2147483647.5, -2147483648.6, 1e300, std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()}) {
+        try {
+            RoundToInt32(v);
+            ADD_FAILURE() << v;
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.number, 6);
+            EXPECT_EQ(f.description, "Overflow");
+        }
+    }
+    EXPECT_THROW(RoundToInt16(32767.5), Failure);
+    EXPECT_THROW(RoundToInt16(-32769), Failure);
+}
+
+TEST(Narrowing, ChecksTheTargetRange) {
+    EXPECT_EQ(NarrowToInt16(-32768), -32768);
+    EXPECT_EQ(NarrowToInt16(32767), 32767);
+    EXPECT_THROW(NarrowToInt16(32768), Failure);
+    EXPECT_THROW(NarrowToInt16(40000), Failure);
+    EXPECT_EQ(NarrowToUInt8(255), 255);
+    EXPECT_THROW(NarrowToUInt8(256), Failure);
+    EXPECT_THROW(NarrowToUInt8(-1), Failure);
+}
+
+TEST(ReadNumber, ReadsTheNumberAtTheStart) {
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {
+        {"1234", 1234},       {" 1234", 1234},     {"12 34", 1234},   {"\t1\n2", 12},
+        {"-5", -5},           {"+7", 7},           {"- 5", -5},       {"3.25", 3.25},
+        {".5", 0.5},          {"1e3", 1000},       {"1E+2", 100},     {"25e-1", 2.5},
+        {"2d2", 200},         {"1e", 1},           {"1e+", 1},        {"12abc", 12},
+        {"1234 rest", 1234},  {"&H1F", 31},        {"&hff", 255},     {"&O17", 15},
+        {"&o8", 0},           {"&H", 0},           {"", 0},           {"abc", 0},
+        {"a 1234", 0},        {"-", 0},            {".", 0},          {"1.2.3", 1.2},
+        {"\r5", 0},           {"  \t\n", 0},       {"1e-999", 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+    EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
+}
+
+TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
+    for (const char* yes : {"1234", " 1234 ", "-12", "+3", "1.5", ".5", "5.", "1e3", "1E-3",
+                            "&H1F", "&o7", "0"}) {
+        EXPECT_TRUE(IsWholeNumber(yes)) << yes;
+    }
+    for (const char* no : {"", " ", "p 1234", ":1234x", "12 34", "1e", "&H", "&HG", "-",
+                           ".", "1.2.3", "\t12", "e5", "a"}) {
+        EXPECT_FALSE(IsWholeNumber(no)) << no;
+    }
+}
+
+TEST(Text, TrimsOnlySpacesAndUpperCasesAscii) {
+    EXPECT_EQ(TrimSpaces("  /s  "), "/s");
+    EXPECT_EQ(TrimSpaces("\t/s"), "\t/s");
+    EXPECT_EQ(TrimSpaces("   "), "");
+    EXPECT_EQ(UpperCase("/sAbc1"), "/SABC1");
+}
+
+}  // namespace
+}  // namespace ostrel
