@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on a Debian machine, then
+# configures and builds: natively (plain and sanitized) and for Windows.
+# Usage: scripts/setup.sh [win64-only]
+set -eu
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$ROOT"
+
+PACKAGES="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
+g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
+xvfb xdotool imagemagick x11-utils"
+
+missing=""
+for p in $PACKAGES; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "installing:$missing" >&2
+    SUDO=""
+    [ "$(id -u)" = 0 ] || SUDO="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    # shellcheck disable=SC2086
+    if ! $SUDO apt-get install -y --no-install-recommends $missing >/dev/null; then
+        $SUDO apt-get update >/dev/null
+        # shellcheck disable=SC2086
+        $SUDO apt-get install -y --no-install-recommends $missing >/dev/null
+    fi
+fi
+
+configure() {
+    local dir="$1"; shift
+    [ -f "$dir/build.ninja" ] || cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+cmake --build build/win64 >&2
+if [ "${1:-}" != "win64-only" ]; then
+    configure build/host -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    configure build/host-asan -DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=ON
+    cmake --build build/host >&2
+    cmake --build build/host-asan >&2
+fi

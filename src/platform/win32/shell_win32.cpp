@@ -1,0 +1,28 @@
+// The password-change service, loaded at run time: mpr's entry point is not
+// there on every system, and its absence must be a reported failure rather
+// than a program that cannot start.
+
+#include <windows.h>
+
+#include "common/failure.h"
+#include "platform/shell.h"
+
+namespace ostrel::platform {
+
+void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
+    using PwdChangePasswordFn = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, DWORD);
+    HMODULE mpr = LoadLibraryA("mpr.dll");
+    if (mpr == nullptr) {
+        throw Failure{kErrDllNotFound, "File not found: mpr", ""};
+    }
+    auto change = reinterpret_cast<PwdChangePasswordFn>(
+        reinterpret_cast<void*>(GetProcAddress(mpr, "PwdChangePasswordA")));
+    if (change == nullptr) {
+        FreeLibrary(mpr);
+        throw Failure{kErrDllEntryPoint, "Can't find DLL entry point PwdChangePasswordA in mpr", ""};
+    }
+    change(providerKey.c_str(), reinterpret_cast<HWND>(static_cast<INT_PTR>(parentWindow)), 0, 0);
+    FreeLibrary(mpr);
+}
+
+}  // namespace ostrel::platform

@@ -1,0 +1,26 @@
+#pragma once
+// What the Win32 files share: the instance, the saver window and its form,
+// and the count of the program's open top-level windows (the program ends
+// when it reaches zero).
+
+#include <windows.h>
+
+namespace ostrel {
+struct FrmMain;
+}
+
+namespace ostrel::win32 {
+
+HINSTANCE Instance();
+HWND SaverHwnd();
+FrmMain& Form();
+
+// Each of the program's own windows counts itself in on creation and out on
+// destruction; the last one out ends the message loop.
+void WindowOpened();
+void WindowClosed();
+
+// The options window, for the message loop's dialog keys (Tab, Enter, Esc).
+HWND OptionsHwnd();
+
+}  // namespace ostrel::win32

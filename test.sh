@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds both ways and runs every test: the unit tests natively (plain and
+# under AddressSanitizer and UBSan) and the end-to-end tests under Wine.
+# Ends with one line "N passed, N failed".
+set -u
+ROOT="$(cd "$(dirname "$0")" && pwd)"
+cd "$ROOT"
+
+if ! scripts/setup.sh; then
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+
+passed=0
+failed=0
+
+# Adds the counts of one GoogleTest run; a run that crashed counts as one failure.
+gtest_run() {
+    local name="$1"; shift
+    local out rc p f
+    out=$("$@" 2>&1)
+    rc=$?
+    printf '%s\n' "$out" | grep -E '^\[  (FAILED|PASSED) |^\[==========\]|Sanitizer|runtime error' || true
+    p=$(printf '%s\n' "$out" | sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+    f=$(printf '%s\n' "$out" | sed -n 's/^\[  FAILED  \] \([0-9]*\) test.*/\1/p' | tail -1)
+    p=${p:-0}
+    f=${f:-0}
+    if [ "$rc" != 0 ] && [ "$f" = 0 ]; then
+        echo "$name: exited with $rc" >&2
+        printf '%s\n' "$out" | tail -20 >&2
+        f=1
+    fi
+    echo "$name: $p passed, $f failed" >&2
+    passed=$((passed + p))
+    failed=$((failed + f))
+}
+
+gtest_run "unit" build/host/unit_tests
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    gtest_run "unit (sanitized)" build/host-asan/unit_tests
+
+e2e_out=$(bash tests/e2e/run_e2e.sh 2>&1)
+printf '%s\n' "$e2e_out" | grep -v '^e2e:' >&2
+e2e_line=$(printf '%s\n' "$e2e_out" | grep '^e2e:' | tail -1)
+ep=$(echo "$e2e_line" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed/\1/p')
+ef=$(echo "$e2e_line" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed/\2/p')
+[ -n "$ef" ] || { ep=0; ef=1; echo "e2e: the end-to-end run did not finish" >&2; }
+echo "end-to-end: $ep passed, $ef failed" >&2
+passed=$((passed + ep))
+failed=$((failed + ef))
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

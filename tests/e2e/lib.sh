@@ -1,0 +1,131 @@
+# Shared helpers of the end-to-end tests: one Xvfb display, one Wine prefix
+# and one wineserver for the whole run; every wait bounded; every process a
+# test starts ended by its id.
+
+: "${OSTREL_ROOT:?}"
+EXE_UNIX="$OSTREL_ROOT/build/win64/ostrel.scr"
+export WINEPREFIX="${WINEPREFIX:-$OSTREL_ROOT/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEARCH=win64
+SETTINGS_KEY='HKLM\Software\Ostrel Screen Saver\Settings'
+SHOTS="$OSTREL_ROOT/build/e2e-shots"
+mkdir -p "$SHOTS"
+
+E2E_PASSED=0
+E2E_FAILED=0
+XVFB_PID=""
+
+log() { printf '%s\n' "$*" >&2; }
+
+start_display() {
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        export DISPLAY=":$n"
+        local i
+        for i in $(seq 1 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            sleep 0.1
+        done
+        kill "$XVFB_PID" 2>/dev/null
+    done
+    log "no free X display"
+    return 1
+}
+
+start_wine() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "creating the Wine prefix (once, about 10 s)"
+        timeout 180 wineboot -i >/dev/null 2>&1 || true
+    fi
+    # One persistent server for the whole run keeps every start quick.
+    wineserver -p >/dev/null 2>&1 &
+    timeout 60 wineboot >/dev/null 2>&1 || true
+}
+
+stop_all() {
+    stop_saver
+    wineserver -k >/dev/null 2>&1 || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null || true
+}
+
+# Ids of the Wine processes of the saver started by the current test.
+saver_pids() { pgrep -f "ostrel\.scr|explorer.exe /desktop=ostrel|start.exe /exec explorer" 2>/dev/null || true; }
+
+# How many saver programs run (not counting the Wine processes that started them).
+program_count() { pgrep -fc '^ostrel\.scr' 2>/dev/null || true; }
+
+# Starts the saver with the given arguments inside the Wine virtual desktop.
+start_saver() {
+    (cd "$OSTREL_ROOT/build/win64" && exec wine explorer /desktop=ostrel,1024x768 ostrel.scr "$@") \
+        >/dev/null 2>&1 &
+    SAVER_LAUNCH_PID=$!
+}
+
+# Ends every process this test started, by id, and waits for them (bounded).
+stop_saver() {
+    local pids pid i
+    pids="$(saver_pids) ${SAVER_LAUNCH_PID:-}"
+    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
+    for i in $(seq 1 30); do
+        [ -z "$(saver_pids)" ] && break
+        sleep 0.1
+    done
+    for pid in $(saver_pids); do kill -9 "$pid" 2>/dev/null || true; done
+    SAVER_LAUNCH_PID=""
+}
+
+# True when the saver program has ended within the given seconds.
+saver_ends_within() {
+    local deadline=$((SECONDS + $1))
+    while [ $SECONDS -lt $deadline ]; do
+        [ "$(program_count)" = 0 ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Window ids whose title matches exactly, waiting up to the given seconds.
+wait_window() {
+    local title="$1" seconds="$2" ids deadline=$((SECONDS + $2))
+    while :; do
+        ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
+        [ -n "$ids" ] && { echo "$ids"; return 0; }
+        [ $SECONDS -ge $deadline ] && return 1
+        sleep 0.2
+    done
+}
+
+count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
+
+reg_set_dword() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+reg_clear() { wine reg delete 'HKLM\Software\Ostrel Screen Saver' /f >/dev/null 2>&1 || true; }
+
+# The colour of one screen pixel as "r,g,b".
+pixel_at() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+shot() { import -window root "$SHOTS/$1.png" 2>/dev/null && echo "$SHOTS/$1.png"; }
+
+# Runs one test function; its failures are messages through `fail`.
+TEST_FAILED=0
+fail() { log "    $*"; TEST_FAILED=1; }
+
+run_test() {
+    local name="$1"
+    TEST_FAILED=0
+    reg_clear
+    "$name"
+    stop_saver
+    if [ "$TEST_FAILED" = 0 ]; then
+        E2E_PASSED=$((E2E_PASSED + 1))
+        log "ok   - $name"
+    else
+        E2E_FAILED=$((E2E_FAILED + 1))
+        log "FAIL - $name"
+    fi
+}
