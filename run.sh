@@ -15,6 +15,7 @@ export WINEARCH=win64
 cd build/win64
 
 if [ -n "${DISPLAY:-}" ]; then
+    make_wine_prefix
     exec wine ostrel.scr "$@"
 fi
 
@@ -28,7 +29,9 @@ cleanup() {
     kill "$xvfb" 2>/dev/null || true
 }
 trap cleanup EXIT
-[ -f "$WINEPREFIX/system.reg" ] || { echo "creating the Wine prefix (once, about 10 s)" >&2; timeout 180 wineboot -i >/dev/null 2>&1 || true; }
+# shellcheck source=scripts/wine-prefix.sh
+. "$ROOT/scripts/wine-prefix.sh"
+make_wine_prefix
 wine explorer /desktop=ostrel,1024x768 ostrel.scr "$@" >/dev/null 2>&1 &
 saver=$!
 sleep "${RUN_SECONDS:-6}"

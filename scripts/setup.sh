@@ -8,7 +8,7 @@ cd "$ROOT"
 
 PACKAGES="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xdotool imagemagick x11-utils"
+xvfb xdotool imagemagick x11-utils fonts-wine fonts-dejavu-core"
 
 missing=""
 for p in $PACKAGES; do

@@ -6,8 +6,12 @@ namespace {
 Globals gGlobals;
 }
 
-Globals& G() { return gGlobals; }
+Globals& G() {
+    return gGlobals;
+}
 
-void ResetGlobals() { gGlobals = Globals{}; }
+void ResetGlobals() {
+    gGlobals = Globals{};
+}
 
 }  // namespace ostrel

@@ -9,7 +9,9 @@
 
 namespace ostrel {
 
-void ThrowOverflow() { throw Failure{kErrOverflow, "Overflow", ""}; }
+void ThrowOverflow() {
+    throw Failure{kErrOverflow, "Overflow", ""};
+}
 
 namespace {
 
@@ -24,9 +26,15 @@ Int RoundTo(double value) {
     return static_cast<Int>(rounded);
 }
 
-bool IsSkippedBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool IsSkippedBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsExponentMark(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 int DigitValue(char c, int radix) {
     int v = -1;
@@ -58,8 +66,8 @@ double ParseDecimal(const std::string& digits) {
         // Too large a magnitude becomes infinite so that any narrowing
         // reports the overflow; too small a magnitude is zero.
         const auto e = digits.find_first_of("eE");
-        const bool negativeExponent = e != std::string::npos && e + 1 < digits.size() &&
-                                      digits[e + 1] == '-';
+        const bool negativeExponent =
+            e != std::string::npos && e + 1 < digits.size() && digits[e + 1] == '-';
         return negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return value;
@@ -67,8 +75,12 @@ double ParseDecimal(const std::string& digits) {
 
 }  // namespace
 
-std::int16_t RoundToInt16(double value) { return RoundTo<std::int16_t>(value); }
-std::int32_t RoundToInt32(double value) { return RoundTo<std::int32_t>(value); }
+std::int16_t RoundToInt16(double value) {
+    return RoundTo<std::int16_t>(value);
+}
+std::int32_t RoundToInt32(double value) {
+    return RoundTo<std::int32_t>(value);
+}
 
 std::int16_t NarrowToInt16(std::int32_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() ||

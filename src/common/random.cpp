@@ -31,8 +31,12 @@ void SeedRandom(double secondsSinceMidnight) {
     gState = static_cast<std::uint32_t>(bits) & 0xFFFFFFu;
 }
 
-float RandomDraw() { return gSource ? gSource() : NextFromGenerator(); }
+float RandomDraw() {
+    return gSource ? gSource() : NextFromGenerator();
+}
 
-void SetRandomSource(std::function<float()> source) { gSource = std::move(source); }
+void SetRandomSource(std::function<float()> source) {
+    gSource = std::move(source);
+}
 
 }  // namespace ostrel

@@ -5,6 +5,8 @@
 
 namespace ostrel {
 
-void ShowOptionsForm() { platform::OpenOptionsWindow(kOptionsCaption); }
+void ShowOptionsForm() {
+    platform::OpenOptionsWindow(kOptionsCaption);
+}
 
 }  // namespace ostrel

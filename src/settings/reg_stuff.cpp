@@ -12,7 +12,7 @@ namespace {
 
 // Holds a key for the length of one operation, so that no path leaves it open.
 class OpenKey {
-public:
+  public:
     OpenKey(std::uint32_t root, const std::string& path, bool create) {
         ok_ = (create ? pf::CreateRegistryKey(root, path, key_)
                       : pf::OpenRegistryKey(root, path, key_)) == pf::kRegSuccess;
@@ -28,7 +28,7 @@ public:
     bool ok() const { return ok_; }
     pf::RegistryKey key() const { return key_; }
 
-private:
+  private:
     pf::RegistryKey key_ = 0;
     bool ok_ = false;
 };

@@ -33,7 +33,9 @@ void WriteNumber(const char* name, std::int32_t number) {
 
 }  // namespace
 
-std::string SettingsKeyPath() { return std::string("Software\\") + kAppTitle + "\\Settings"; }
+std::string SettingsKeyPath() {
+    return std::string("Software\\") + kAppTitle + "\\Settings";
+}
 
 void LoadSettings(Settings& s) {
     s.FontName = ReadText("FontName", "Verdana");

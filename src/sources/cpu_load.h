@@ -8,14 +8,14 @@
 namespace ostrel {
 
 class CPULoad {
-public:
+  public:
     // Raises error 8001 when the platform's version cannot be read.
     CPULoad();
 
     std::int32_t CPUCount() const { return CPUCount_; }
     std::int32_t BufferSize() const { return BufferSize_; }
 
-private:
+  private:
     std::int32_t CPUCount_ = -1;
     std::int32_t BufferSize_ = 4096;
     std::vector<std::int64_t> CurrentSample_;

@@ -9,7 +9,9 @@ namespace {
 constexpr std::int32_t kErrInvalidProperty = 380;
 constexpr float kLargestFontPoints = 2160.0f;
 
-[[noreturn]] void InvalidProperty() { throw Failure{kErrInvalidProperty, "Invalid property value", ""}; }
+[[noreturn]] void InvalidProperty() {
+    throw Failure{kErrInvalidProperty, "Invalid property value", ""};
+}
 }  // namespace
 
 void SetFontName(Label& label, const std::string& name) {

@@ -42,7 +42,7 @@ struct FrmMain {
     void OnDestroyed();
     void Form_Unload();
 
-private:
+  private:
     void StyleLabels();
     void Dispatch();
     void HideLabels();

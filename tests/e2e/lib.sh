@@ -35,11 +35,11 @@ start_display() {
     return 1
 }
 
+# shellcheck source=scripts/wine-prefix.sh
+. "$OSTREL_ROOT/scripts/wine-prefix.sh"
+
 start_wine() {
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        log "creating the Wine prefix (once, about 10 s)"
-        timeout 180 wineboot -i >/dev/null 2>&1 || true
-    fi
+    make_wine_prefix
     # One persistent server for the whole run keeps every start quick.
     wineserver -p >/dev/null 2>&1 &
     timeout 60 wineboot >/dev/null 2>&1 || true

@@ -11,8 +11,12 @@ namespace {
 FakePlatform gFake;
 }
 
-FakePlatform& Fake() { return gFake; }
-void ResetFake() { gFake = FakePlatform{}; }
+FakePlatform& Fake() {
+    return gFake;
+}
+void ResetFake() {
+    gFake = FakePlatform{};
+}
 
 std::string Lower(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) {
@@ -27,8 +31,8 @@ void FakePlatform::AddMonitor(std::uint32_t stateFlags, platform::PixelRect rect
     monitors.push_back({rect.left, rect.top, rect});
 }
 
-void FakePlatform::SetRegBytes(const std::string& path, const std::string& name,
-                               std::uint32_t type, std::vector<std::uint8_t> bytes) {
+void FakePlatform::SetRegBytes(const std::string& path, const std::string& name, std::uint32_t type,
+                               std::vector<std::uint8_t> bytes) {
     for (std::size_t i = 0; i <= path.size(); ++i) {
         if (i == path.size() || path[i] == '\\') {
             keys[{platform::kHkeyLocalMachine, Lower(path.substr(0, i))}];

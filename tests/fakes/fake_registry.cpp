@@ -87,7 +87,8 @@ long SetRegistryValue(RegistryKey key, const std::string& name, std::uint32_t ty
     if (Fake().refuseWrites) {
         return 5;
     }
-    k->values[fake::Lower(name)] = fake::RegValue{type, std::vector<std::uint8_t>(data, data + size)};
+    k->values[fake::Lower(name)] =
+        fake::RegValue{type, std::vector<std::uint8_t>(data, data + size)};
     return kRegSuccess;
 }
 

@@ -22,8 +22,12 @@ bool ReadComputerName(char* buffer, std::uint32_t& size) {
     return true;
 }
 
-bool QueryPlatformVersion() { return Fake().versionAvailable; }
-double SecondsSinceMidnight() { return Fake().secondsSinceMidnight; }
+bool QueryPlatformVersion() {
+    return Fake().versionAvailable;
+}
+double SecondsSinceMidnight() {
+    return Fake().secondsSinceMidnight;
+}
 
 void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
     if (Fake().passwordFailure) {
@@ -32,6 +36,8 @@ void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
     Fake().passwordChanges.emplace_back(providerKey, parentWindow);
 }
 
-void OpenOptionsWindow(const std::string& caption) { Fake().optionsWindows.push_back(caption); }
+void OpenOptionsWindow(const std::string& caption) {
+    Fake().optionsWindows.push_back(caption);
+}
 
 }  // namespace ostrel::platform

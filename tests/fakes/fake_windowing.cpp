@@ -12,11 +12,21 @@ int ShowMessage(const std::string& text, const std::string& caption, std::uint32
     return 1;
 }
 
-WindowHandle SaverWindow() { return fake::FakePlatform::kSaverWindow; }
-void SetSaverCaption(const std::string& caption) { Fake().saverCaption = caption; }
-void SetSaverBackground(std::uint32_t colour) { Fake().saverBackground = colour; }
-void DestroySaverWindow() { Fake().saverDestroyed = true; }
-void EndProgram() { Fake().programEnded = true; }
+WindowHandle SaverWindow() {
+    return fake::FakePlatform::kSaverWindow;
+}
+void SetSaverCaption(const std::string& caption) {
+    Fake().saverCaption = caption;
+}
+void SetSaverBackground(std::uint32_t colour) {
+    Fake().saverBackground = colour;
+}
+void DestroySaverWindow() {
+    Fake().saverDestroyed = true;
+}
+void EndProgram() {
+    Fake().programEnded = true;
+}
 
 WindowHandle FindWindowTitled(const std::string& title) {
     const auto w = Fake().windowsByTitle.find(title);
@@ -58,10 +68,16 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
     return 0;
 }
 
-double TwipsPerPixelX() { return Fake().twipsPerPixelX; }
-double TwipsPerPixelY() { return Fake().twipsPerPixelY; }
+double TwipsPerPixelX() {
+    return Fake().twipsPerPixelX;
+}
+double TwipsPerPixelY() {
+    return Fake().twipsPerPixelY;
+}
 
-PixelRect DesktopWindowRect() { return Fake().desktop; }
+PixelRect DesktopWindowRect() {
+    return Fake().desktop;
+}
 
 bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device) {
     if (Fake().failAtDevice && *Fake().failAtDevice == index) {
@@ -106,6 +122,8 @@ bool ReadMonitorRect(MonitorHandle monitor, PixelRect& rect) {
     return true;
 }
 
-bool FontExists(const std::string& faceName) { return Fake().fonts.count(faceName) != 0; }
+bool FontExists(const std::string& faceName) {
+    return Fake().fonts.count(faceName) != 0;
+}
 
 }  // namespace ostrel::platform

@@ -20,10 +20,10 @@ TEST(CommandLine, SelectorIsFirstTwoTrimmedUpperCasedCharacters) {
     const struct {
         const char* line;
         const char* selector;
-    } cases[] = {{"", ""},          {"/c", "/C"},   {"/C:1234", "/C"}, {"/c 1234", "/C"},
-                 {"/s", "/S"},      {"  /S  ", "/S"}, {"/Sanything", "/S"}, {"/p 1234", "/P"},
-                 {"/a", "/A"},      {"-s", "-S"},   {"/x", "/X"},      {"s", "S"},
-                 {"   ", ""},       {"\t/s", "\t/"}};
+    } cases[] = {{"", ""},     {"/c", "/C"},     {"/C:1234", "/C"},    {"/c 1234", "/C"},
+                 {"/s", "/S"}, {"  /S  ", "/S"}, {"/Sanything", "/S"}, {"/p 1234", "/P"},
+                 {"/a", "/A"}, {"-s", "-S"},     {"/x", "/X"},         {"s", "S"},
+                 {"   ", ""},  {"\t/s", "\t/"}};
     for (const auto& c : cases) {
         EXPECT_EQ(RunModeSelector(c.line), c.selector) << '"' << c.line << '"';
     }
@@ -33,10 +33,20 @@ TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
     const struct {
         const char* line;
         std::int32_t handle;
-    } cases[] = {{"/p 1234", 1234}, {"/P:1234", 1234},  {"/p1234", 1234}, {"/p", 0},
-                 {"/p 1234  ", 1234}, {"/p -77", -77}, {"/p 12.5", 12},   {"/p 13.5", 14},
-                 {"/p 1e3", 1000}, {"/p &H10", 16},    {"/p abc", 0},     {"", 0},
-                 {"/p 2147483647", 2147483647}, {"/p x12y", 0}};
+    } cases[] = {{"/p 1234", 1234},
+                 {"/P:1234", 1234},
+                 {"/p1234", 1234},
+                 {"/p", 0},
+                 {"/p 1234  ", 1234},
+                 {"/p -77", -77},
+                 {"/p 12.5", 12},
+                 {"/p 13.5", 14},
+                 {"/p 1e3", 1000},
+                 {"/p &H10", 16},
+                 {"/p abc", 0},
+                 {"", 0},
+                 {"/p 2147483647", 2147483647},
+                 {"/p x12y", 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(GetPreviewHandle(c.line), c.handle) << '"' << c.line << '"';
     }

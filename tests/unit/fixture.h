@@ -10,7 +10,7 @@
 namespace ostrel {
 
 class PlatformTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         fake::ResetFake();
         ResetGlobals();

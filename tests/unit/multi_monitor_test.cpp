@@ -10,7 +10,7 @@ constexpr std::uint32_t kAttached = platform::kDisplayDeviceAttachedToDesktop;
 constexpr std::uint32_t kMirror = platform::kDisplayDeviceMirroringDriver;
 
 class ScreenExtremesTest : public PlatformTest {
-protected:
+  protected:
     void Run() { GetScreenExtremes(extremes, primary); }
     void ExpectExtremes(std::int32_t l, std::int32_t r, std::int32_t t, std::int32_t b) {
         EXPECT_EQ(extremes.Left, l);

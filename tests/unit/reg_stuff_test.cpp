@@ -11,7 +11,7 @@ constexpr std::uint32_t kHklm = platform::kHkeyLocalMachine;
 const std::string kKey = "Software\\Test";
 
 class RegStuff : public PlatformTest {
-protected:
+  protected:
     void TearDown() override { EXPECT_EQ(fake().openKeys, 0) << "a key was left open"; }
 };
 

@@ -11,7 +11,7 @@ namespace {
 const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
 
 class SettingsRecord : public PlatformTest {
-protected:
+  protected:
     std::uint32_t StoredDword(const char* name) {
         const auto* v = fake().FindValue(platform::kHkeyLocalMachine, kKey, name);
         EXPECT_NE(v, nullptr) << name;
@@ -33,7 +33,9 @@ protected:
     Settings s;
 };
 
-TEST_F(SettingsRecord, KeyPathIsBuiltFromTheTitle) { EXPECT_EQ(SettingsKeyPath(), kKey); }
+TEST_F(SettingsRecord, KeyPathIsBuiltFromTheTitle) {
+    EXPECT_EQ(SettingsKeyPath(), kKey);
+}
 
 TEST_F(SettingsRecord, NoKeyGivesEveryDefault) {
     LoadSettings(s);

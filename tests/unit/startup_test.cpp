@@ -12,7 +12,7 @@ const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
 constexpr auto kSaver = fake::FakePlatform::kSaverWindow;
 
 class StartUp : public PlatformTest {
-protected:
+  protected:
     void SetUp() override {
         PlatformTest::SetUp();
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});

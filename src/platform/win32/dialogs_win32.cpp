@@ -37,7 +37,9 @@ INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
 
 }  // namespace
 
-HWND OptionsHwnd() { return gOptions; }
+HWND OptionsHwnd() {
+    return gOptions;
+}
 
 }  // namespace ostrel::win32
 

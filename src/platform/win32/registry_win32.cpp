@@ -8,7 +8,9 @@
 namespace ostrel::platform {
 
 namespace {
-HKEY Key(std::uint64_t k) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(k)); }
+HKEY Key(std::uint64_t k) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(k));
+}
 HKEY Root(std::uint32_t root) {
     return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
@@ -43,6 +45,8 @@ long SetRegistryValue(RegistryKey key, const std::string& name, std::uint32_t ty
     return RegSetValueExA(Key(key), name.c_str(), 0, type, data, size);
 }
 
-long CloseRegistryKey(RegistryKey key) { return RegCloseKey(Key(key)); }
+long CloseRegistryKey(RegistryKey key) {
+    return RegCloseKey(Key(key));
+}
 
 }  // namespace ostrel::platform

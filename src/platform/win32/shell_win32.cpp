@@ -19,7 +19,8 @@ void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
         reinterpret_cast<void*>(GetProcAddress(mpr, "PwdChangePasswordA")));
     if (change == nullptr) {
         FreeLibrary(mpr);
-        throw Failure{kErrDllEntryPoint, "Can't find DLL entry point PwdChangePasswordA in mpr", ""};
+        throw Failure{kErrDllEntryPoint, "Can't find DLL entry point PwdChangePasswordA in mpr",
+                      ""};
     }
     change(providerKey.c_str(), reinterpret_cast<HWND>(static_cast<INT_PTR>(parentWindow)), 0, 0);
     FreeLibrary(mpr);

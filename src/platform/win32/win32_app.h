@@ -11,6 +11,11 @@ struct FrmMain;
 
 namespace ostrel::win32 {
 
+// Creates the saver window, hidden, with its text panel.
+bool CreateSaverWindow(HINSTANCE instance);
+// Creates the window, runs the load handler and the message loop.
+int RunProgram(HINSTANCE instance);
+
 HINSTANCE Instance();
 HWND SaverHwnd();
 FrmMain& Form();

@@ -9,8 +9,12 @@ namespace ostrel::platform {
 
 namespace {
 
-HWND Hwnd(WindowHandle w) { return reinterpret_cast<HWND>(static_cast<INT_PTR>(w)); }
-WindowHandle Handle(HWND h) { return static_cast<WindowHandle>(reinterpret_cast<INT_PTR>(h)); }
+HWND Hwnd(WindowHandle w) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(w));
+}
+WindowHandle Handle(HWND h) {
+    return static_cast<WindowHandle>(reinterpret_cast<INT_PTR>(h));
+}
 
 double TwipsPerPixel(int capability) {
     HDC screen = GetDC(nullptr);
@@ -32,7 +36,9 @@ int ShowMessage(const std::string& text, const std::string& caption, std::uint32
                        style | MB_SETFOREGROUND | MB_TOPMOST);
 }
 
-WindowHandle SaverWindow() { return Handle(win32::SaverHwnd()); }
+WindowHandle SaverWindow() {
+    return Handle(win32::SaverHwnd());
+}
 
 void SetSaverCaption(const std::string& caption) {
     SetWindowTextA(win32::SaverHwnd(), caption.c_str());
@@ -49,7 +55,9 @@ void DestroySaverWindow() {
     }
 }
 
-void EndProgram() { ExitProcess(0); }
+void EndProgram() {
+    ExitProcess(0);
+}
 
 WindowHandle FindWindowTitled(const std::string& title) {
     return Handle(FindWindowA(nullptr, title.c_str()));
@@ -60,7 +68,9 @@ bool PlaceWindow(WindowHandle window, WindowHandle insertAfter, std::int32_t x, 
     return SetWindowPos(Hwnd(window), Hwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
 }
 
-int ChangeCursorVisibility(bool show) { return ShowCursor(show ? TRUE : FALSE); }
+int ChangeCursorVisibility(bool show) {
+    return ShowCursor(show ? TRUE : FALSE);
+}
 
 bool ReadClientRect(WindowHandle window, PixelRect& rect) {
     RECT r;
@@ -87,8 +97,12 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
     return Handle(SetParent(Hwnd(child), Hwnd(parent)));
 }
 
-double TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
-double TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+double TwipsPerPixelX() {
+    return TwipsPerPixel(LOGPIXELSX);
+}
+double TwipsPerPixelY() {
+    return TwipsPerPixel(LOGPIXELSY);
+}
 
 PixelRect DesktopWindowRect() {
     RECT r{};
