@@ -10,6 +10,13 @@ Globals& G() {
     return gGlobals;
 }
 
+CIpHelper& NetworkMonitor() {
+    if (!gGlobals.ipHelper) {
+        gGlobals.ipHelper = std::make_unique<CIpHelper>();
+    }
+    return *gGlobals.ipHelper;
+}
+
 void ResetGlobals() {
     gGlobals = Globals{};
 }

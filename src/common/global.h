@@ -9,6 +9,7 @@
 #include "movement/multi_monitor.h"
 #include "settings/settings.h"
 #include "sources/cpu_load.h"
+#include "sources/ip_helper.h"
 
 namespace ostrel {
 
@@ -23,6 +24,7 @@ struct MoveBounds {
 struct Globals {
     Settings settings;
     std::unique_ptr<CPULoad> cpuLoad;
+    std::unique_ptr<CIpHelper> ipHelper;  // created on first use
     ScreenEdges ScreenExtremes;
     ScreenEdges PrimaryScreen;
     MoveBounds bounds;
@@ -30,6 +32,9 @@ struct Globals {
 };
 
 Globals& G();
+
+// The network monitor, created the first time it is asked for.
+CIpHelper& NetworkMonitor();
 
 // Back to the state at process start (for tests).
 void ResetGlobals();

@@ -13,4 +13,7 @@ CPULoad::CPULoad() {
     BufferSize_ = 4096;
 }
 
+// Placeholder until the sampler lands.
+std::string CPULoad::CPUString() { return "CPU query failed"; }
+
 }  // namespace ostrel

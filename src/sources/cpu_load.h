@@ -3,6 +3,7 @@
 // data, keeping the counters of the last two collections.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace ostrel {
@@ -11,6 +12,9 @@ class CPULoad {
   public:
     // Raises error 8001 when the platform's version cannot be read.
     CPULoad();
+
+    // The percentages of all processors ("07% 42%"), or "CPU query failed".
+    std::string CPUString();
 
     std::int32_t CPUCount() const { return CPUCount_; }
     std::int32_t BufferSize() const { return BufferSize_; }

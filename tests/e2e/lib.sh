@@ -52,11 +52,22 @@ stop_all() {
     wait 2>/dev/null || true
 }
 
+# Keeps the ids, read from standard input, of processes that run in this
+# run's Wine prefix, so that parallel runs never touch each other.
+in_our_prefix() {
+    local pid
+    while read -r pid; do
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    done
+}
+
 # Ids of the Wine processes of the saver started by the current test.
-saver_pids() { pgrep -f "ostrel\.scr|explorer.exe /desktop=ostrel|start.exe /exec explorer" 2>/dev/null || true; }
+saver_pids() {
+    pgrep -f "ostrel\.scr|explorer.exe /desktop=ostrel|start.exe /exec explorer|host\.exe" 2>/dev/null | in_our_prefix
+}
 
 # How many saver programs run (not counting the Wine processes that started them).
-program_count() { pgrep -fc '^ostrel\.scr' 2>/dev/null || true; }
+program_count() { pgrep -f '^ostrel\.scr' 2>/dev/null | in_our_prefix | wc -l; }
 
 # Starts the saver with the given arguments inside the Wine virtual desktop.
 start_saver() {

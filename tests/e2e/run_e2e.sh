@@ -6,8 +6,12 @@ OSTREL_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 export OSTREL_ROOT
 # shellcheck source=tests/e2e/lib.sh
 . "$OSTREL_ROOT/tests/e2e/lib.sh"
-# shellcheck source=tests/e2e/startup_tests.sh
-. "$OSTREL_ROOT/tests/e2e/startup_tests.sh"
+# Each *_tests.sh file defines its test functions and adds their names to E2E_TESTS.
+E2E_TESTS=""
+for f in "$OSTREL_ROOT"/tests/e2e/*_tests.sh; do
+    # shellcheck disable=SC1090
+    . "$f"
+done
 
 [ -x "$EXE_UNIX" ] || { log "missing $EXE_UNIX"; echo "0 passed, 1 failed"; exit 1; }
 trap stop_all EXIT
@@ -26,7 +30,7 @@ if [ -z "${E2E_FILTER:-}" ] || [ "$E2E_FILTER" = win32 ]; then
     log "win32 platform tests: ${wp:-0} passed, ${wf:-0} failed"
 fi
 
-for t in $STARTUP_TESTS; do
+for t in $E2E_TESTS; do
     if [ -z "${E2E_FILTER:-}" ] || [[ "$t" == *"$E2E_FILTER"* ]]; then
         run_test "$t"
     fi

@@ -19,7 +19,7 @@ test_second_fullscreen_instance_ends_without_a_window() {
     start_saver /S
     wait_window OstrelSS 15 >/dev/null || { fail "first instance shows no window"; return; }
     local first
-    first=$(pgrep -f '^ostrel\.scr /S' | head -1)
+    first=$(pgrep -f '^ostrel\.scr /S' | in_our_prefix | head -1)
     # The second start joins the same desktop, where it can see the first.
     (cd "$OSTREL_ROOT/build/win64" && exec wine explorer /desktop=ostrel,1024x768 ostrel.scr /S) \
         >/dev/null 2>&1 &
@@ -91,7 +91,7 @@ test_background_colour_comes_from_the_registry() {
     done
 }
 
-STARTUP_TESTS="
+E2E_TESTS="$E2E_TESTS
 test_fullscreen_selectors_show_the_titled_window
 test_second_fullscreen_instance_ends_without_a_window
 test_preview_with_a_bare_handle_shows_no_titled_window

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/failure.h"
+#include "platform/sysinfo.h"
 #include "platform/windowing.h"
 
 namespace ostrel::fake {
@@ -82,11 +83,18 @@ struct FakePlatform {
     std::optional<std::uint32_t> reportedNameSize;  // overrides the reported length
     bool versionAvailable = true;
     double secondsSinceMidnight = 3600.0;
+    platform::LocalTime localTime{2006, 12, 5, 15, 6, 10, 0};
+
+    // Sources: clocks, memory, performance data, interface table.
+
 
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;
     std::optional<Failure> passwordFailure;
     std::vector<std::string> optionsWindows;
+
+    // Options dialog.
+
 
     // Test helpers.
     void AddMonitor(std::uint32_t stateFlags, platform::PixelRect rect);

@@ -30,4 +30,10 @@ double SecondsSinceMidnight() {
     return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
 }
 
+LocalTime CurrentLocalTime() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
 }  // namespace ostrel::platform
