@@ -61,6 +61,9 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent);
 double TwipsPerPixelX();
 double TwipsPerPixelY();
 
+// Moves the text panel inside the saver window to a position in twips.
+void MovePanel(float leftTwips, float topTwips);
+
 // Monitors.
 PixelRect DesktopWindowRect();
 

@@ -14,6 +14,8 @@ CPULoad::CPULoad() {
 }
 
 // Placeholder until the sampler lands.
-std::string CPULoad::CPUString() { return "CPU query failed"; }
+std::string CPULoad::CPUString() {
+    return "CPU query failed";
+}
 
 }  // namespace ostrel

@@ -3,6 +3,8 @@
 namespace ostrel {
 
 // Placeholder until the network source lands.
-std::string CIpHelper::Status() { return "??"; }
+std::string CIpHelper::Status() {
+    return "??";
+}
 
 }  // namespace ostrel

@@ -8,7 +8,7 @@
 namespace ostrel {
 
 class CIpHelper {
-public:
+  public:
     // "Network activity: rx: /  tx: |", or "??" where the interface table
     // is not supported.
     std::string Status();
@@ -16,7 +16,7 @@ public:
     std::int32_t BytesReceived() const { return BytesReceived_; }
     std::int32_t BytesSent() const { return BytesSent_; }
 
-private:
+  private:
     std::int32_t BytesReceived_ = 0;
     std::int32_t BytesSent_ = 0;
     std::int32_t LastBytesReceived_ = 0;

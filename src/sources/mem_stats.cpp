@@ -3,6 +3,8 @@
 namespace ostrel {
 
 // Placeholder until the memory source lands.
-std::string MemoryString() { return "memory query failed"; }
+std::string MemoryString() {
+    return "memory query failed";
+}
 
 }  // namespace ostrel

@@ -5,9 +5,15 @@
 namespace ostrel {
 
 // Placeholder until the uptime source lands.
-std::int64_t GetUptime() { return kUptimeFailed; }
-std::string UptimeString() { return "uptime query failed"; }
-std::string StartTimeString() { return "unknown time"; }
+std::int64_t GetUptime() {
+    return kUptimeFailed;
+}
+std::string UptimeString() {
+    return "uptime query failed";
+}
+std::string StartTimeString() {
+    return "unknown time";
+}
 
 std::string ClockText(const platform::LocalTime& t, std::uint8_t timeFormat) {
     char text[32];

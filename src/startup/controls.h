@@ -27,9 +27,10 @@ struct Label {
     std::uint32_t foreColour = 0x00FFFFFF;
 };
 
+// The text block: position read and written as single-precision twips.
 struct Panel {
-    std::int32_t leftTwips = 240;
-    std::int32_t topTwips = 240;
+    float leftTwips = 240.0f;
+    float topTwips = 240.0f;
     std::int32_t widthTwips = 3015;
     std::int32_t heightTwips = 1455;
     std::uint32_t backColour = 0;

@@ -71,6 +71,7 @@ struct FakePlatform {
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
     std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
+    std::vector<std::pair<float, float>> panelMoves;
 
     // Monitors.
     platform::PixelRect desktop{0, 0, 1024, 768};

@@ -68,6 +68,10 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
     return 0;
 }
 
+void MovePanel(float leftTwips, float topTwips) {
+    Fake().panelMoves.emplace_back(leftTwips, topTwips);
+}
+
 double TwipsPerPixelX() {
     return Fake().twipsPerPixelX;
 }

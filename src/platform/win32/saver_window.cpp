@@ -5,7 +5,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cmath>
+
 #include "common/app.h"
+#include "platform/windowing.h"
 #include "platform/win32/win32_app.h"
 #include "startup/command_line.h"
 #include "startup/frm_main.h"
@@ -105,8 +108,8 @@ bool CreateSaverWindow(HINSTANCE instance) {
     ReleaseDC(nullptr, screen);
     const Panel& p = gForm.pbStuff;
     gPanel = CreateWindowExA(0, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                             MulDiv(p.leftTwips, dpiX, static_cast<int>(tx)),
-                             MulDiv(p.topTwips, dpiY, static_cast<int>(tx)),
+                             MulDiv(static_cast<int>(p.leftTwips), dpiX, static_cast<int>(tx)),
+                             MulDiv(static_cast<int>(p.topTwips), dpiY, static_cast<int>(tx)),
                              MulDiv(p.widthTwips, dpiX, static_cast<int>(tx)),
                              MulDiv(p.heightTwips, dpiY, static_cast<int>(tx)), gSaver, nullptr,
                              gInstance, nullptr);
@@ -156,3 +159,15 @@ int RunProgram(HINSTANCE instance) {
 }
 
 }  // namespace ostrel::win32
+
+namespace ostrel::platform {
+
+void MovePanel(float leftTwips, float topTwips) {
+    const double tx = TwipsPerPixelX();
+    const double ty = TwipsPerPixelY();
+    SetWindowPos(win32::gPanel, nullptr, static_cast<int>(std::lround(leftTwips / tx)),
+                 static_cast<int>(std::lround(topTwips / ty)), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace ostrel::platform
