@@ -23,3 +23,8 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt)
     target_link_libraries(win32_tests PRIVATE ostrel_core gtest gtest_main user32 gdi32 advapi32 comctl32 comdlg32 shell32 iphlpapi version)
     target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)
 endif()
+
+# Helper programs of the end-to-end tests.
+add_executable(preview_host ${CMAKE_SOURCE_DIR}/tests/e2e/preview_host.cpp)
+target_link_options(preview_host PRIVATE -static -static-libgcc -static-libstdc++)
+target_link_libraries(preview_host PRIVATE user32 gdi32)

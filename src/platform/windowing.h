@@ -35,6 +35,35 @@ inline constexpr std::uint32_t kDisplayDeviceMirroringDriver = 8;
 inline constexpr std::int32_t kEnumCurrentSettings = -1;
 inline constexpr std::int32_t kEnumRegistrySettings = -2;
 
+// A font as the program describes it.
+struct TextFont {
+    std::string name = "Verdana";
+    float sizePoints = 9.75f;
+    bool bold = false;
+    bool italic = false;
+    bool strikethru = false;
+    bool underline = false;
+};
+
+struct TextSize {
+    std::int32_t widthPixels = 0;
+    std::int32_t heightPixels = 0;
+};
+
+// The size of a text in a font; carriage returns break lines. An empty
+// text is one line high and has no width.
+TextSize MeasureText(const TextFont& font, const std::string& text);
+
+// The saver window's parts that are drawn.
+enum class SaverPart { InfoLabel, NetworkLabel, Panel, Window };
+
+// Marks a part whose look changed for drawing (only its own area); with
+// `now` the part's pending drawing is done at once.
+void RedrawPart(SaverPart part, bool now);
+
+// Resizes the text panel to a size in twips.
+void ResizePanel(std::int32_t widthTwips, std::int32_t heightTwips);
+
 // Shows a modal message box; answers the button pressed.
 int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style);
 

@@ -1,6 +1,7 @@
 #include "startup/controls.h"
 
 #include "common/failure.h"
+#include "common/numeric.h"
 #include "platform/windowing.h"
 
 namespace ostrel {
@@ -26,6 +27,13 @@ void SetFontSize(Label& label, float points) {
         InvalidProperty();
     }
     label.font.sizePoints = points;
+}
+
+void SetLabelCaption(Label& label, const std::string& text) {
+    label.caption = text;
+    const platform::TextSize size = platform::MeasureText(label.font, text);
+    label.widthTwips = RoundToInt32(size.widthPixels * platform::TwipsPerPixelX());
+    label.heightTwips = RoundToInt32(size.heightPixels * platform::TwipsPerPixelY());
 }
 
 }  // namespace ostrel

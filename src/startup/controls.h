@@ -5,16 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/windowing.h"
+
 namespace ostrel {
 
-struct TextFont {
-    std::string name = "Verdana";
-    float sizePoints = 9.75f;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-};
+using TextFont = platform::TextFont;
 
 struct Label {
     std::string caption;
@@ -40,5 +35,8 @@ struct Panel {
 // fails with "Invalid property value" and leaves the font as it was.
 void SetFontName(Label& label, const std::string& name);
 void SetFontSize(Label& label, float points);
+
+// Sets a label's text; the label sizes itself to the text in its font.
+void SetLabelCaption(Label& label, const std::string& text);
 
 }  // namespace ostrel

@@ -101,9 +101,9 @@ void FrmMain::Dispatch() {
 
 void FrmMain::HideLabels() {
     lblInfo.visible = false;
-    lblInfo.caption.clear();
+    SetLabelCaption(lblInfo, "");
     lblNetwork.visible = false;
-    lblNetwork.caption.clear();
+    SetLabelCaption(lblNetwork, "");
 }
 
 void FrmMain::SetupRegularMode() {
@@ -151,38 +151,6 @@ void FrmMain::SetupPreviewMode() {
     } catch (const Failure& f) {
         pf::ShowMessage(StepMessage("Failed to setup preview mode:", f), kAppTitle, pf::kMbOk);
     }
-}
-
-void FrmMain::Form_KeyDown() {
-    if (!PreviewMode) {
-        Close();
-    }
-}
-
-void FrmMain::Form_MouseDown() {
-    if (!PreviewMode) {
-        Close();
-    }
-}
-
-void FrmMain::Close() {
-    if (Unloaded) {
-        return;
-    }
-    Form_Unload();
-    pf::DestroySaverWindow();
-}
-
-void FrmMain::OnDestroyed() {
-    if (!Unloaded) {
-        Form_Unload();
-    }
-}
-
-void FrmMain::Form_Unload() {
-    Unloaded = true;
-    pf::ChangeCursorVisibility(true);
-    G().cpuLoad.reset();
 }
 
 }  // namespace ostrel

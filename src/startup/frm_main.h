@@ -26,15 +26,29 @@ struct FrmMain {
     std::int32_t WindowStyle = 0;
     bool Unloaded = false;
 
+    // Tick state.
+    std::int32_t timUpdateIntervalMs = 100;
+    std::int32_t TickCounter = 0;
+    std::uint8_t Started = 0;
+
+    // Pointer movements counted towards dismissal.
+    std::int16_t MoveEventCount = 0;
+    std::int32_t FirstMoveTime = 0;  // seconds since midnight; 0 = none
+
     // Start-up: prepares what every run mode shares, then dispatches on the
     // command line.
     void Form_Load(const std::string& commandLine);
     void SetupRegularMode();
     void SetupPreviewMode();
 
+    // The 100 ms tick and the information text it rebuilds once a second.
+    void timUpdate_Timer();
+    void UpdateInfo();
+
     // Input.
     void Form_KeyDown();
     void Form_MouseDown();
+    void Form_MouseMove();
 
     // Closes the window: the unload handlers run, then the window goes.
     void Close();

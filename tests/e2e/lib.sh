@@ -99,6 +99,22 @@ saver_ends_within() {
     return 1
 }
 
+# True when the saver program has ended within the given milliseconds.
+saver_ends_within_ms() {
+    local deadline=$(($(date +%s%3N) + $1))
+    while [ "$(date +%s%3N)" -lt "$deadline" ]; do
+        [ "$(program_count)" = 0 ] && return 0
+        sleep 0.05
+    done
+    [ "$(program_count)" = 0 ]
+}
+
+# The bounding box "WxH+X+Y" of the screenshot's pixels of exactly one colour
+# ("rgb(r,g,b)"); "0x0+0+0" when there are none.
+colour_box() {
+    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%@' info: 2>/dev/null
+}
+
 # Window ids whose title matches exactly, waiting up to the given seconds.
 wait_window() {
     local title="$1" seconds="$2" ids deadline=$((SECONDS + $2))
@@ -113,6 +129,7 @@ wait_window() {
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
 reg_set_dword() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+reg_set_text() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 reg_clear() { wine reg delete 'HKLM\Software\Ostrel Screen Saver' /f >/dev/null 2>&1 || true; }
 
 # The colour of one screen pixel as "r,g,b".

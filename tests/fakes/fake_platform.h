@@ -72,6 +72,8 @@ struct FakePlatform {
     double twipsPerPixelY = 15.0;
     std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
     std::vector<std::pair<float, float>> panelMoves;
+    // Drawing requests in order: "move", "resize", "redraw Panel now", ...
+    std::vector<std::string> drawLog;
 
     // Monitors.
     platform::PixelRect desktop{0, 0, 1024, 768};
@@ -88,14 +90,12 @@ struct FakePlatform {
 
     // Sources: clocks, memory, performance data, interface table.
 
-
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;
     std::optional<Failure> passwordFailure;
     std::vector<std::string> optionsWindows;
 
     // Options dialog.
-
 
     // Test helpers.
     void AddMonitor(std::uint32_t stateFlags, platform::PixelRect rect);

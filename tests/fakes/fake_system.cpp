@@ -29,6 +29,10 @@ double SecondsSinceMidnight() {
     return Fake().secondsSinceMidnight;
 }
 
+LocalTime CurrentLocalTime() {
+    return Fake().localTime;
+}
+
 void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
     if (Fake().passwordFailure) {
         throw *Fake().passwordFailure;

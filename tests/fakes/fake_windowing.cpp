@@ -70,6 +70,32 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
 
 void MovePanel(float leftTwips, float topTwips) {
     Fake().panelMoves.emplace_back(leftTwips, topTwips);
+    Fake().drawLog.push_back("move");
+}
+
+// Seven pixels a character of the longest line, sixteen a line.
+TextSize MeasureText(const TextFont&, const std::string& text) {
+    std::int32_t lines = 1, longest = 0, current = 0;
+    for (char c : text) {
+        if (c == '\r') {
+            ++lines;
+            current = 0;
+        } else if (++current > longest) {
+            longest = current;
+        }
+    }
+    return TextSize{7 * longest, 16 * lines};
+}
+
+void RedrawPart(SaverPart part, bool now) {
+    static const char* const kNames[] = {"InfoLabel", "NetworkLabel", "Panel", "Window"};
+    Fake().drawLog.push_back(std::string("redraw ") + kNames[static_cast<int>(part)] +
+                             (now ? " now" : ""));
+}
+
+void ResizePanel(std::int32_t widthTwips, std::int32_t heightTwips) {
+    Fake().drawLog.push_back("resize " + std::to_string(widthTwips) + "x" +
+                             std::to_string(heightTwips));
 }
 
 double TwipsPerPixelX() {

@@ -18,6 +18,7 @@ int RunProgram(HINSTANCE instance);
 
 HINSTANCE Instance();
 HWND SaverHwnd();
+HWND PanelHwnd();
 FrmMain& Form();
 
 // Each of the program's own windows counts itself in on creation and out on

@@ -1,0 +1,61 @@
+#include "display/info_text.h"
+
+#include "sources/cpu_load.h"
+#include "sources/mem_stats.h"
+#include "sources/uptime.h"
+
+namespace ostrel {
+
+namespace {
+
+void StartLine(std::string& text) {
+    if (!text.empty()) {
+        text += '\r';
+    }
+}
+
+constexpr std::int16_t kAnyMemoryLine = kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory;
+
+}  // namespace
+
+std::string ComposeInfoText(const Settings& settings, const std::string& computerName,
+                            const platform::LocalTime& now, CPULoad* sampler) {
+    const std::int16_t items = settings.DisplayItems;
+    std::string text;
+    if ((items & kShowDescription) != 0) {
+        text = settings.Descr;
+    }
+    if ((items & kShowComputerName) != 0) {
+        StartLine(text);
+        text += computerName;
+        if ((items & kShowCurrentTime) != 0) {
+            text += ":  ";
+        }
+    }
+    if ((items & kShowCurrentTime) != 0) {
+        if ((items & kShowComputerName) == 0) {
+            StartLine(text);
+        }
+        text += ClockText(now, settings.TimeFormat);
+    }
+    if ((items & kShowUptime) != 0) {
+        StartLine(text);
+        text += "up for " + UptimeString();
+    }
+    if ((items & kShowStartTime) != 0) {
+        StartLine(text);
+        text += "up since " + StartTimeString();
+    }
+    if ((items & kAnyMemoryLine) != 0) {
+        StartLine(text);
+        text += MemoryString();
+    }
+    if ((items & kShowCpuUsage) != 0) {
+        StartLine(text);
+        text += "CPU usage: ";
+        text += sampler != nullptr ? sampler->CPUString() : std::string("CPU query failed");
+    }
+    return text.empty() ? ";-)" : text;
+}
+
+}  // namespace ostrel

@@ -1,0 +1,19 @@
+#pragma once
+// The information text: the lines the settings choose, joined by single
+// carriage returns.
+
+#include <string>
+
+#include "platform/sysinfo.h"
+#include "settings/settings.h"
+
+namespace ostrel {
+
+class CPULoad;
+
+// Description, computer name with time, uptime, start time, memory lines,
+// CPU usage, in that order; ";-)" when nothing gives any text.
+std::string ComposeInfoText(const Settings& settings, const std::string& computerName,
+                            const platform::LocalTime& now, CPULoad* sampler);
+
+}  // namespace ostrel

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "display/info_text.h"
+#include "fixture.h"
+
+namespace ostrel {
+namespace {
+
+class InfoText : public PlatformTest {
+  protected:
+    std::string Compose(std::int16_t items, const std::string& descr = "",
+                        const std::string& name = "MYPC", std::uint8_t timeFormat = 0) {
+        Settings s;
+        s.DisplayItems = items;
+        s.Descr = descr;
+        s.TimeFormat = timeFormat;
+        return ComposeInfoText(s, name, platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, nullptr);
+    }
+};
+
+TEST_F(InfoText, NameAndTimeShareALine) {
+    EXPECT_EQ(Compose(kShowComputerName | kShowCurrentTime), "MYPC:  3:06:10 pm");
+    EXPECT_EQ(Compose(kShowComputerName | kShowCurrentTime, "", "MYPC", 1), "MYPC:  15:06:10");
+    EXPECT_EQ(Compose(kShowCurrentTime), "3:06:10 pm");
+    EXPECT_EQ(Compose(kShowComputerName), "MYPC");
+}
+
+TEST_F(InfoText, DescriptionComesFirstWithSingleCarriageReturns) {
+    EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r3:06:10 pm");
+    EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
+              "Build box\rMYPC:  3:06:10 pm");
+    // An empty description starts no line.
+    EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, ""), "3:06:10 pm");
+    // A description is only shown when its bit says so.
+    EXPECT_EQ(Compose(kShowCurrentTime, "hidden"), "3:06:10 pm");
+}
+
+TEST_F(InfoText, NothingToShowIsAWink) {
+    EXPECT_EQ(Compose(0), ";-)");
+    EXPECT_EQ(Compose(kShowDescription, ""), ";-)");
+    EXPECT_EQ(Compose(kShowComputerName, "", ""), ";-)");
+    EXPECT_EQ(Compose(kShowPercentages), ";-)");  // percentages alone add no memory line
+}
+
+TEST_F(InfoText, LinesKeepTheirOrder) {
+    const std::string text = Compose(static_cast<std::int16_t>(0x07BF), "Descr");
+    const auto at = [&](const char* s) { return text.find(s); };
+    EXPECT_EQ(at("Descr\rMYPC:  3:06:10 pm\rup for "), 0u);
+    EXPECT_LT(at("\rup for "), at("\rup since "));
+    EXPECT_LT(at("\rup since "), at("\rCPU usage: "));
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    EXPECT_EQ(text.substr(text.rfind('\r')), "\rCPU usage: CPU query failed");
+}
+
+}  // namespace
+}  // namespace ostrel
