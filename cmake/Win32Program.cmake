@@ -28,3 +28,8 @@ endif()
 add_executable(preview_host ${CMAKE_SOURCE_DIR}/tests/e2e/preview_host.cpp)
 target_link_options(preview_host PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(preview_host PRIVATE user32 gdi32)
+
+# The yardstick program of the performance measurement (tests/perf/measure.sh).
+add_executable(minimal_saver WIN32 ${CMAKE_SOURCE_DIR}/tests/perf/minimal_saver.cpp)
+target_link_options(minimal_saver PRIVATE -static -static-libgcc -static-libstdc++)
+target_link_libraries(minimal_saver PRIVATE user32 gdi32 iphlpapi)

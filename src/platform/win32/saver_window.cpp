@@ -33,7 +33,15 @@ struct PaintCount {
     long long panelPixels = 0;
     long long firstTextMs = -1;
 } gPaint;
-DWORD gStartTick = 0;
+
+long long MillisecondsSinceProcessStart() {
+    FILETIME created, exited, kernel, user, now;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER a{{created.dwLowDateTime, created.dwHighDateTime}};
+    ULARGE_INTEGER b{{now.dwLowDateTime, now.dwHighDateTime}};
+    return static_cast<long long>((b.QuadPart - a.QuadPart) / 10000);
+}
 
 constexpr char kSaverClass[] = "OstrelSaverWindow";
 constexpr char kPanelClass[] = "OstrelTextPanel";
@@ -115,7 +123,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             const bool drewText = PaintPanel(dc, client, gForm.pbStuff.backColour,
                                              {&gForm.lblInfo, &gForm.lblNetwork});
             if (drewText && gPaint.firstTextMs < 0) {
-                gPaint.firstTextMs = static_cast<long long>(GetTickCount() - gStartTick);
+                gPaint.firstTextMs = MillisecondsSinceProcessStart();
             }
             gPaint.panelPixels += Area(ps.rcPaint);
             EndPaint(hwnd, &ps);
@@ -141,7 +149,6 @@ RECT LabelRowPixels(const Label& label) {
 
 bool CreateSaverWindow(HINSTANCE instance) {
     gInstance = instance;
-    gStartTick = GetTickCount();
     WNDCLASSA wc{};
     wc.lpfnWndProc = SaverProc;
     wc.hInstance = gInstance;
@@ -211,6 +218,12 @@ int RunProgram(HINSTANCE instance) {
         return 1;
     }
     gForm.Form_Load(ArgumentText(GetCommandLineA()));
+    if (gSaver != nullptr) {
+        // The first tick comes as soon as the window is set up, not a whole
+        // period after its creation; the period then runs from here.
+        SetTimer(gSaver, kTimerId, static_cast<UINT>(gForm.timUpdateIntervalMs), nullptr);
+        PostMessageA(gSaver, WM_TIMER, kTimerId, 0);
+    }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND options = OptionsHwnd();

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Measures the running saver under Wine beside a minimal program of its kind:
+# CPU time per second of wall time over a run, the time from process start to
+# the first painted text, and the pixels painted per tick.
+# Usage: tests/perf/measure.sh [seconds]   (default 30)
+set -u
+OSTREL_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
+export OSTREL_ROOT
+# shellcheck source=tests/e2e/lib.sh
+. "$OSTREL_ROOT/tests/e2e/lib.sh"
+SECONDS_TO_RUN="${1:-30}"
+trap stop_all EXIT
+start_display || exit 1
+start_wine
+reg_clear
+
+clk=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+
+# Runs one program in the virtual desktop and prints "cpu_ms_per_s first_text_ms ticks [pixels…]".
+measure() {
+    local exe="$1" pattern="$2" log="$OSTREL_ROOT/build/perf-$1.log"
+    shift 2
+    rm -f "$log"
+    (cd "$OSTREL_ROOT/build/win64" && OSTREL_PAINT_LOG="Z:${log//\//\\}" exec wine explorer /desktop=ostrel,1024x768 "$exe" "$@") >/dev/null 2>&1 &
+    local pid="" i
+    for i in $(seq 1 100); do
+        pid=$(pgrep -f "^$pattern" | in_our_prefix | head -1)
+        [ -n "$pid" ] && break
+        sleep 0.1
+    done
+    [ -n "$pid" ] || { echo "did not start"; return; }
+    sleep 2
+    local c0 c1
+    c0=$(cpu_ticks "$pid")
+    sleep "$SECONDS_TO_RUN"
+    c1=$(cpu_ticks "$pid")
+    xdotool key Escape
+    for i in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    stop_saver
+    local ms=$(( (c1 - c0) * 1000 / clk ))
+    echo "cpu_ms_per_s $(awk -v m="$ms" -v s="$SECONDS_TO_RUN" 'BEGIN{printf "%.1f", m/s}')"
+    cat "$log" 2>/dev/null
+}
+
+echo "== minimal program"
+minimal=$(measure minimal_saver.exe 'minimal_saver\.exe')
+echo "$minimal"
+echo "== ostrel.scr /S (default settings)"
+saver=$(measure ostrel.scr 'ostrel\.scr' /S)
+echo "$saver"
+
+val() { printf '%s\n' "$1" | awk -v k="$2" '$1 == k {print $2}'; }
+awk -v a="$(val "$saver" cpu_ms_per_s)" -v b="$(val "$minimal" cpu_ms_per_s)" \
+    -v c="$(val "$saver" first_text_ms)" -v d="$(val "$minimal" first_text_ms)" \
+    -v t="$(val "$saver" ticks)" -v w="$(val "$saver" window_pixels)" -v p="$(val "$saver" panel_pixels)" 'BEGIN {
+    if (b > 0) printf "CPU ratio saver/minimal: %.2f\n", a / b
+    if (d > 0) printf "start-to-text ratio saver/minimal: %.2f\n", c / d
+    if (t > 0) printf "pixels painted per tick: window %.0f, panel %.0f (screen 786432)\n", w / t, p / t
+}'
