@@ -4,6 +4,7 @@
 #include "common/app.h"
 #include "common/failure.h"
 #include "common/global.h"
+#include "movement/animation_state.h"
 #include "movement/move.h"
 #include "platform/windowing.h"
 
@@ -47,6 +48,13 @@ void StationaryInCentre(Panel& block, std::uint8_t Started) {
     if (Started == 0) {
         MoveToCentre(block);
     }
+}
+
+void ResetMoveState() {
+    ResetRandomJumping();
+    ResetRandomSliding();
+    ResetBounceOffSides();
+    ResetRandomPath();
 }
 
 }  // namespace ostrel
