@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "movement/move.h"
 #include "platform/windowing.h"
 #include "startup/controls.h"
 
@@ -27,7 +28,7 @@ struct FrmMain {
     bool Unloaded = false;
 
     // Tick state.
-    std::int32_t timUpdateIntervalMs = 100;
+    std::int32_t timUpdateIntervalMs = kTickIntervalMs;
     std::int32_t TickCounter = 0;
     std::uint8_t Started = 0;
 
