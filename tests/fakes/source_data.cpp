@@ -107,7 +107,7 @@ void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t valu
 PerfBlock BuildPerfBlock(const std::vector<PerfObject>& objects, const PerfTime& time) {
     PerfBlock block;
     std::vector<std::uint8_t>& b = block.bytes;
-    Grow(b, 88);
+    b.assign(88, 0);
     const char16_t signature[4] = {u'P', u'E', u'R', u'F'};
     for (std::size_t i = 0; i < 4; ++i) {
         Poke16(b, 2 * i, signature[i]);
