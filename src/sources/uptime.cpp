@@ -68,6 +68,15 @@ std::string MonthText(int month) {
     return name;
 }
 
+// "dd-mmm-yy" with the month abbreviation of the user's locale ("05-Dec-06").
+std::string DateText(const platform::LocalTime& t) {
+    char day[8];
+    char year[8];
+    std::snprintf(day, sizeof day, "%02d", t.day % 100);
+    std::snprintf(year, sizeof year, "%02d", (t.year % 100 + 100) % 100);
+    return std::string(day) + "-" + MonthText(t.month) + "-" + year;
+}
+
 }  // namespace
 
 std::int64_t GetUptime() {
@@ -132,14 +141,6 @@ std::string StartTimeString() {
         text = "unknown time";
     }
     return text;
-}
-
-std::string DateText(const platform::LocalTime& t) {
-    char day[8];
-    char year[8];
-    std::snprintf(day, sizeof day, "%02d", t.day % 100);
-    std::snprintf(year, sizeof year, "%02d", (t.year % 100 + 100) % 100);
-    return std::string(day) + "-" + MonthText(t.month) + "-" + year;
 }
 
 std::string ClockText(const platform::LocalTime& t, std::uint8_t timeFormat) {

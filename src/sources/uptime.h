@@ -20,10 +20,6 @@ std::string UptimeString();
 // The start date and time, computed once and then kept; "unknown time".
 std::string StartTimeString();
 
-// The date in the pattern "dd-mmm-yy" with the month abbreviation of the
-// user's locale ("05-Dec-06").
-std::string DateText(const platform::LocalTime& time);
-
 // The time of day in the clock pattern TimeFormat chooses: "h:mm:ss am/pm"
 // (bit 0 clear) or "hh:mm:ss" (bit 0 set).
 std::string ClockText(const platform::LocalTime& time, std::uint8_t timeFormat);

@@ -138,29 +138,6 @@ TEST_F(Sources, PerformanceDataComesAsAPerfBlock) {
     }
 }
 
-TEST_F(Sources, CalendarAgreesWithTheSystem) {
-    const SYSTEMTIME times[] = {{1601, 1, 1, 1, 0, 0, 0, 0},
-                                {2004, 2, 0, 29, 23, 59, 59, 999},
-                                {2006, 12, 2, 5, 15, 6, 10, 250},
-                                {2100, 3, 1, 1, 12, 0, 0, 0},
-                                {30827, 12, 0, 31, 23, 59, 59, 999}};
-    for (const SYSTEMTIME& t : times) {
-        FILETIME system{};
-        ASSERT_TRUE(SystemTimeToFileTime(&t, &system)) << t.wYear;
-        std::int64_t ours = 0;
-        ASSERT_TRUE(FileTimeFromSystemTime(t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                                           t.wMilliseconds, ours));
-        EXPECT_EQ(static_cast<std::uint64_t>(ours),
-                  (static_cast<std::uint64_t>(system.dwHighDateTime) << 32) | system.dwLowDateTime)
-            << t.wYear;
-    }
-    const SYSTEMTIME bad = {2006, 2, 0, 30, 0, 0, 0, 0};
-    FILETIME ignored{};
-    EXPECT_FALSE(SystemTimeToFileTime(&bad, &ignored));
-    std::int64_t ours = 0;
-    EXPECT_FALSE(FileTimeFromSystemTime(2006, 2, 30, 0, 0, 0, 0, ours));
-}
-
 TEST_F(Sources, InterfaceTableAnswersWith860ByteRows) {
     std::uint32_t size = 0;
     EXPECT_NE(platform::QueryInterfaceTable(nullptr, size), platform::kIfTableNotSupported);
