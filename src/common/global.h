@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "movement/multi_monitor.h"
 #include "settings/settings.h"
@@ -25,6 +26,7 @@ struct Globals {
     Settings settings;
     std::unique_ptr<CPULoad> cpuLoad;
     std::unique_ptr<CIpHelper> ipHelper;  // created on first use
+    std::string StartTimeText;            // the start time, formatted once
     ScreenEdges ScreenExtremes;
     ScreenEdges PrimaryScreen;
     MoveBounds bounds;

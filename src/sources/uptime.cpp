@@ -1,18 +1,146 @@
 #include "sources/uptime.h"
 
+#include <cmath>
 #include <cstdio>
+
+#include "common/calendar.h"
+#include "common/failure.h"
+#include "common/global.h"
 
 namespace ostrel {
 
-// Placeholder until the uptime source lands.
+namespace {
+
+constexpr std::int64_t kFixedOne = 10000;  // fixed point: four decimal places
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+std::int64_t FixedFromSeconds(double seconds) {
+    const double scaled = std::nearbyint(seconds * kFixedOne);  // ties to even
+    if (!(scaled >= -9223372036854775808.0 && scaled < 9223372036854775808.0)) {
+        ThrowOverflow();
+    }
+    return static_cast<std::int64_t>(scaled);
+}
+
+// Whole seconds of a fixed-point value, halves to even, as a 32-bit count.
+std::int32_t WholeSeconds(std::int64_t fixed) {
+    std::int64_t whole = fixed / kFixedOne;
+    const std::int64_t rest = fixed % kFixedOne;  // carries the sign of `fixed`
+    const bool odd = whole % 2 != 0;
+    if (rest > kFixedOne / 2 || (rest == kFixedOne / 2 && odd)) {
+        ++whole;
+    } else if (rest < -kFixedOne / 2 || (rest == -kFixedOne / 2 && odd)) {
+        --whole;
+    }
+    if (whole < INT32_MIN || whole > INT32_MAX) {
+        ThrowOverflow();
+    }
+    return static_cast<std::int32_t>(whole);
+}
+
+platform::LocalTime SecondsEarlier(const platform::LocalTime& t, std::int32_t seconds) {
+    const std::int64_t at = DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 +
+                            t.minute * 60 + t.second - seconds;
+    std::int64_t days = at / kSecondsPerDay;
+    std::int64_t secondOfDay = at % kSecondsPerDay;
+    if (secondOfDay < 0) {
+        secondOfDay += kSecondsPerDay;
+        --days;
+    }
+    const CivilDate date = CivilFromDays(days);
+    platform::LocalTime out;
+    out.year = date.year;
+    out.month = date.month;
+    out.day = date.day;
+    out.hour = static_cast<int>(secondOfDay / 3600);
+    out.minute = static_cast<int>(secondOfDay / 60 % 60);
+    out.second = static_cast<int>(secondOfDay % 60);
+    return out;
+}
+
+std::string MonthText(int month) {
+    static constexpr const char* kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::string name = platform::MonthAbbreviation(month);
+    if (name.empty() && month >= 1 && month <= 12) {
+        name = kEnglish[month - 1];
+    }
+    return name;
+}
+
+// "dd-mmm-yy" with the month abbreviation of the user's locale ("05-Dec-06").
+std::string DateText(const platform::LocalTime& t) {
+    char day[8];
+    char year[8];
+    std::snprintf(day, sizeof day, "%02d", t.day % 100);
+    std::snprintf(year, sizeof year, "%02d", (t.year % 100 + 100) % 100);
+    return std::string(day) + "-" + MonthText(t.month) + "-" + year;
+}
+
+}  // namespace
+
 std::int64_t GetUptime() {
-    return kUptimeFailed;
+    try {
+        std::int64_t count = 0;
+        if (platform::ReadHighResolutionCounter(count) == 1) {
+            const std::int64_t frequency = platform::HighResolutionFrequency();
+            if (frequency == 0) {
+                return kUptimeFailed;  // the division has no answer
+            }
+            return FixedFromSeconds(static_cast<double>(count) / static_cast<double>(frequency));
+        }
+        // Without the counter the tick count serves, but only until it passes
+        // 2^31 milliseconds: beyond that it reads as negative.
+        const auto ms = static_cast<std::int32_t>(platform::TickCountMilliseconds());
+        if (ms < 0) {
+            return kUptimeFailed;
+        }
+        return ms / 1000 * kFixedOne;
+    } catch (const Failure&) {
+        return kUptimeFailed;
+    }
 }
+
 std::string UptimeString() {
-    return "uptime query failed";
+    const std::int64_t uptime = GetUptime();
+    if (uptime == kUptimeFailed) {
+        return "uptime query failed";
+    }
+    try {
+        constexpr std::int32_t kDay = 86400;
+        const std::int32_t n = WholeSeconds(uptime);
+        const std::int32_t days = n / kDay;
+        std::int32_t rest = n - days * kDay;
+        const std::int32_t hours = rest / 3600;
+        rest -= hours * 3600;
+        const std::int32_t minutes = rest / 60;
+        const std::int32_t seconds = rest % 60;
+        return std::to_string(days) + (days == 1 ? " day, " : " days, ") + std::to_string(hours) +
+               (minutes < 10 ? ":0" : ":") + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") +
+               std::to_string(seconds);
+    } catch (const Failure& f) {
+        return "failed to calculate uptime: " + f.description;
+    }
 }
+
 std::string StartTimeString() {
-    return "unknown time";
+    std::string& text = G().StartTimeText;
+    if (!text.empty()) {
+        return text;
+    }
+    try {
+        const std::int32_t seconds = WholeSeconds(GetUptime());
+        if (seconds == -99) {
+            text = "unknown time";
+        } else {
+            const platform::LocalTime start = SecondsEarlier(platform::CurrentLocalTime(), seconds);
+            text = DateText(start) + " " + ClockText(start, G().settings.TimeFormat);
+        }
+    } catch (const Failure&) {
+        // An uptime too long to count in seconds tells no start time either.
+        text = "unknown time";
+    }
+    return text;
 }
 
 std::string ClockText(const platform::LocalTime& t, std::uint8_t timeFormat) {

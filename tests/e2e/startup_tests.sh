@@ -85,7 +85,7 @@ test_background_colour_comes_from_the_registry() {
     sleep 1
     local png p
     png=$(shot red-background) || { fail "no screenshot"; return; }
-    for p in "5 5" "512 384" "1018 762" "5 762"; do
+    for p in "5 5" "512 5" "1018 5" "5 384" "1018 762" "5 762"; do
         # shellcheck disable=SC2086
         [ "$(pixel_at "$png" $p)" = "255,0,0" ] || fail "pixel $p is $(pixel_at "$png" $p), not red"
     done

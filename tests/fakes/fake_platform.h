@@ -89,6 +89,23 @@ struct FakePlatform {
     platform::LocalTime localTime{2006, 12, 5, 15, 6, 10, 0};
 
     // Sources: clocks, memory, performance data, interface table.
+    int highResolutionAnswer = 1;  // 1: the counter is there
+    std::int64_t highResolutionCount = 0;
+    std::int64_t highResolutionFrequency = 10000000;
+    std::uint32_t tickCount = 0;
+    platform::MemoryStatus memory;
+    std::int32_t processorCount = 2;
+    std::vector<std::uint8_t> perfData;          // the block the system would return
+    std::optional<long> perfDataFailure;         // answered instead of the data
+    std::vector<std::uint32_t> perfDataQueries;  // buffer size of every query
+    std::optional<std::uint32_t> perfDataReportedSize;  // overrides the size written
+    std::vector<std::string> monthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    std::string thousandsSeparator = ",";
+    long ifTableSizeAnswer = 122;  // answer to the size query; 50: no table
+    long ifTableAnswer = 0;        // answer to the query with a buffer
+    std::vector<std::uint8_t> ifTable;
+    std::optional<std::uint32_t> ifTableReportedSize;  // overrides the size reported
 
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;

@@ -29,10 +29,6 @@ double SecondsSinceMidnight() {
     return Fake().secondsSinceMidnight;
 }
 
-LocalTime CurrentLocalTime() {
-    return Fake().localTime;
-}
-
 void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
     if (Fake().passwordFailure) {
         throw *Fake().passwordFailure;

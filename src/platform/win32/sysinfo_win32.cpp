@@ -1,4 +1,5 @@
-// System information over kernel32.
+// System information over kernel32, and the performance data over the
+// registry of advapi32.
 
 #include <windows.h>
 
@@ -34,6 +35,74 @@ LocalTime CurrentLocalTime() {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+int ReadHighResolutionCounter(std::int64_t& count) {
+    LARGE_INTEGER value{};
+    const BOOL answer = QueryPerformanceCounter(&value);
+    count = value.QuadPart;
+    return answer;
+}
+
+std::int64_t HighResolutionFrequency() {
+    LARGE_INTEGER value{};
+    QueryPerformanceFrequency(&value);
+    return value.QuadPart;
+}
+
+std::uint32_t TickCountMilliseconds() {
+    // The 32-bit count on purpose: the uptime falls back to it only where
+    // there is no high-resolution counter, and knows when it has wrapped.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    return GetTickCount();
+#pragma GCC diagnostic pop
+}
+
+MemoryStatus ReadMemoryStatus() {
+    MEMORYSTATUSEX status{};
+    status.dwLength = sizeof(status);  // 64 bytes
+    GlobalMemoryStatusEx(&status);     // a failure leaves the zeros
+    return MemoryStatus{status.ullTotalPhys,     status.ullAvailPhys,    status.ullTotalPageFile,
+                        status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
+}
+
+std::int32_t ProcessorCount() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return static_cast<std::int32_t>(info.dwNumberOfProcessors);
+}
+
+long QueryPerformanceData(const std::string& objectIndexes, std::uint8_t* buffer,
+                          std::uint32_t& size) {
+    // The predefined key stays open between queries: closing it would unload
+    // the counter providers, and the next query would load them again.
+    DWORD n = size;
+    const LONG answer = RegQueryValueExA(HKEY_PERFORMANCE_DATA, objectIndexes.c_str(), nullptr,
+                                         nullptr, buffer, &n);
+    if (answer == ERROR_SUCCESS) {
+        size = n;
+    }
+    return answer;
+}
+
+namespace {
+std::string LocaleText(LCTYPE item) {
+    char text[80] = {};
+    const int n = GetLocaleInfoA(LOCALE_USER_DEFAULT, item, text, sizeof text);
+    return n > 1 ? std::string(text, static_cast<std::size_t>(n - 1)) : std::string();
+}
+}  // namespace
+
+std::string MonthAbbreviation(int month) {
+    if (month < 1 || month > 12) {
+        return "";
+    }
+    return LocaleText(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1));
+}
+
+std::string ThousandsSeparator() {
+    return LocaleText(LOCALE_STHOUSAND);
 }
 
 }  // namespace ostrel::platform

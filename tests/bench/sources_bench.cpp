@@ -1,0 +1,75 @@
+// What the sources cost: one refresh of the information text's source
+// lines over the fakes, and reading a large performance data block.
+
+#include <benchmark/benchmark.h>
+
+#include "common/global.h"
+#include "fakes/fake_platform.h"
+#include "fakes/source_data.h"
+#include "sources/cpu_load.h"
+#include "sources/ip_helper.h"
+#include "sources/mem_stats.h"
+#include "sources/perf_data.h"
+#include "sources/uptime.h"
+
+namespace ostrel {
+namespace {
+
+std::vector<std::int64_t> IdleTimes(int processors, std::int64_t base) {
+    std::vector<std::int64_t> idle;
+    for (int i = 0; i < processors; ++i) {
+        idle.push_back(base + i * 12345);
+    }
+    return idle;
+}
+
+void SourcesOfOneUpdate(benchmark::State& state) {
+    fake::ResetFake();
+    ResetGlobals();
+    fake::FakePlatform& f = fake::Fake();
+    f.highResolutionCount = 93784LL * 10000000;
+    f.memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
+    f.processorCount = 2;
+    f.ifTable = fake::InterfaceTable({{1000, 2000}, {30, 40}});
+    G().settings.DisplayItems = 1151;  // the default choice of lines
+    const std::vector<std::uint8_t> blocks[2] = {
+        fake::ProcessorBlock(IdleTimes(2, 0), {2006, 12, 5, 15, 6, 10}).bytes,
+        fake::ProcessorBlock(IdleTimes(2, 5000000), {2006, 12, 5, 15, 6, 11}).bytes};
+    CPULoad sampler;
+    CIpHelper monitor;
+    int tick = 0;
+    for (auto _ : state) {
+        f.perfData = blocks[tick++ % 2];
+        benchmark::DoNotOptimize(UptimeString());
+        benchmark::DoNotOptimize(StartTimeString());
+        benchmark::DoNotOptimize(MemoryString());
+        benchmark::DoNotOptimize(sampler.CPUString());
+        benchmark::DoNotOptimize(monitor.Status());
+    }
+}
+BENCHMARK(SourcesOfOneUpdate);
+
+void ReadSixtyFourProcessorBlock(benchmark::State& state) {
+    const std::vector<std::uint8_t> bytes = fake::ProcessorBlock(IdleTimes(64, 777)).bytes;
+    ProcessorReading reading;
+    for (auto _ : state) {
+        ReadProcessorData(bytes, FindProcessorObject(bytes), 64, reading);
+        benchmark::DoNotOptimize(reading.time);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+}
+BENCHMARK(ReadSixtyFourProcessorBlock);
+
+void CollectSixtyFourProcessors(benchmark::State& state) {
+    fake::ResetFake();
+    fake::Fake().processorCount = 64;
+    fake::Fake().perfData = fake::ProcessorBlock(IdleTimes(64, 777)).bytes;
+    CPULoad sampler;
+    for (auto _ : state) {
+        sampler.CollectCPUData();
+    }
+}
+BENCHMARK(CollectSixtyFourProcessors);
+
+}  // namespace
+}  // namespace ostrel
