@@ -13,6 +13,7 @@ namespace ostrel {
 
 namespace {
 
+constexpr std::int32_t kCollectionsSkippedWithoutProcessors = 59;
 constexpr std::int32_t kBufferStep = 4096;
 // The processor object of even a few thousand processors fits well inside
 // this; a system that keeps asking for more is not giving usable data, and
@@ -42,6 +43,13 @@ CPULoad::CPULoad() {
 }
 
 std::string CPULoad::CPUString() {
+    // Where the system publishes no processor figures at all (Wine is one),
+    // every query would fail the same way and each one is costly; after such
+    // an answer the query is asked again only once a minute of calls.
+    if (SkippedCollections_ > 0) {
+        --SkippedCollections_;
+        return "CPU query failed";
+    }
     try {
         CollectCPUData();
         const std::int32_t n = GetCPUCount();
@@ -57,7 +65,10 @@ std::string CPULoad::CPUString() {
             s += '%';
         }
         return s;
-    } catch (const Failure&) {
+    } catch (const Failure& f) {
+        if (f.number == ObjectError(8004) || f.number == ObjectError(8005)) {
+            SkippedCollections_ = kCollectionsSkippedWithoutProcessors;
+        }
         return "CPU query failed";
     } catch (const std::bad_alloc&) {
         return "CPU query failed";

@@ -47,6 +47,8 @@ class CPULoad {
     std::int64_t PreviousSampleTime_ = 0;
     std::vector<std::uint8_t> Buffer_;
     ProcessorReading Reading_;
+    // Collections still to skip after data without a processor object.
+    std::int32_t SkippedCollections_ = 0;
 };
 
 }  // namespace ostrel

@@ -117,6 +117,24 @@ TEST_F(CpuLoad, AQueryThatAlwaysWantsMoreEndsAsAFailure) {
     EXPECT_EQ(sampler.BufferSize(), 1 << 20);
 }
 
+TEST_F(CpuLoad, DataWithoutProcessorsIsAskedForAgainOnlyOnceAMinute) {
+    fake().perfData = fake::BuildPerfBlock({}, At(0)).bytes;
+    EXPECT_EQ(sampler.CPUString(), "CPU query failed");
+    for (int i = 0; i < 59; ++i) {
+        EXPECT_EQ(sampler.CPUString(), "CPU query failed");
+    }
+    EXPECT_EQ(fake().perfDataQueries.size(), 1u);
+    // Processors that appear later are shown from the next asking on.
+    Serve({0, 0}, At(1));
+    EXPECT_EQ(sampler.CPUString(), "00% 00%");
+    EXPECT_EQ(fake().perfDataQueries.size(), 2u);
+    // A block that cannot be read at all is asked for again at once.
+    fake().perfDataFailure = 2;
+    sampler.CPUString();
+    sampler.CPUString();
+    EXPECT_EQ(fake().perfDataQueries.size(), 4u);
+}
+
 TEST_F(CpuLoad, ErrorsCarryTheirNumbersSourcesAndDescriptions) {
     fake().perfDataFailure = 2;
     ExpectFailure([&] { sampler.CollectCPUData(); }, -2147213498, "CPULoad.CollectCPUData()",
