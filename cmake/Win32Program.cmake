@@ -23,3 +23,9 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt)
     target_link_libraries(win32_tests PRIVATE ostrel_core gtest gtest_main user32 gdi32 advapi32 comctl32 comdlg32 shell32 iphlpapi version)
     target_link_options(win32_tests PRIVATE -static -static-libgcc -static-libstdc++)
 endif()
+
+# A window titled "Display Properties" for the end-to-end tests of the
+# options dialog's placement.
+add_executable(display_properties ${CMAKE_SOURCE_DIR}/tests/e2e/display_properties.cpp)
+target_link_libraries(display_properties PRIVATE user32)
+target_link_options(display_properties PRIVATE -static -static-libgcc -static-libstdc++)

@@ -29,6 +29,7 @@ std::string gSliderTipShown;
 bool gShowing = false;
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr int kIdTabPane = kIdTabs + 1;
 // The drop-down list's window height includes its open list.
 constexpr int kListRowsPixels = 100;
 
@@ -185,11 +186,13 @@ void SetCheck(HWND dlg, int id, bool on) {
     CheckDlgButton(dlg, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void ShowIf(HWND h, bool show) {
+// Answers whether the control's visibility changed.
+bool ShowIf(HWND h, bool show) {
     const bool shown = (GetWindowLongA(h, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != show) {
         ShowWindow(h, show ? SW_SHOWNA : SW_HIDE);
     }
+    return shown != show;
 }
 
 void Place(HWND h, std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height) {
@@ -226,6 +229,7 @@ const TextLabel* LabelOf(const FrmOptions& f, int id) {
 }
 
 void ShowControls(HWND dlg, const FrmOptions& f) {
+    bool changed = false;
     for (const ControlSpec& c : OptionsLayout()) {
         HWND h = GetDlgItem(dlg, c.id);
         if (h == nullptr) {
@@ -242,7 +246,12 @@ void ShowControls(HWND dlg, const FrmOptions& f) {
             SetText(h, label->caption);
             Place(h, label->left, label->top, label->width, c.height);
         }
-        ShowIf(h, onTab && inPanel);
+        changed = ShowIf(h, onTab && inPanel) || changed;
+    }
+    // Hidden controls leave their place to be painted again by the tab
+    // control beneath; the page is redrawn whole so that none is missed.
+    if (changed) {
+        RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     // Keyboard focus never stays on a control that went out of sight.
     HWND focus = GetFocus();
@@ -307,8 +316,19 @@ void BuildOptionsControls(HWND dlg) {
         item.pszText = const_cast<char*>(kTabCaptions[i]);
         SendMessageA(tabs, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    // The tab control lies under the controls of its pages and does not
-    // paint over them.
+    // The tab control may draw its pages in a colour of its own (a theme's),
+    // which the controls on them do not share: a plain pane in the dialog's
+    // colour covers the page area. Both lie under the pages' controls and
+    // paint none of them over.
+    RECT page{};
+    GetClientRect(tabs, &page);
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    MapWindowPoints(tabs, dlg, reinterpret_cast<POINT*>(&page), 2);
+    HWND pane = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, page.left,
+                                page.top, page.right - page.left, page.bottom - page.top, dlg,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabPane)),
+                                Instance(), nullptr);
+    SetWindowPos(pane, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     gToolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -413,6 +433,9 @@ HBRUSH ControlColour(HWND ctl, HDC dc, const FrmOptions& f) {
         SetTextColor(dc, Colour(f.lblFontSample.foreColour));
         SetBkColor(dc, Colour(back));
         return gSampleBrush;
+    }
+    if (id == kIdTabPane) {
+        return GetSysColorBrush(COLOR_BTNFACE);
     }
     if (id == kIdEmail || id == kIdWebsite) {
         SetTextColor(dc, kLinkColour);
