@@ -89,6 +89,7 @@ struct FakePlatform {
 
     // Sources: clocks, memory, performance data, interface table.
 
+
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;
     std::optional<Failure> passwordFailure;
