@@ -33,3 +33,9 @@ target_link_libraries(preview_host PRIVATE user32 gdi32)
 add_executable(minimal_saver WIN32 ${CMAKE_SOURCE_DIR}/tests/perf/minimal_saver.cpp)
 target_link_options(minimal_saver PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(minimal_saver PRIVATE user32 gdi32 iphlpapi)
+
+# A window titled "Display Properties" for the end-to-end tests of the
+# options dialog's placement.
+add_executable(display_properties ${CMAKE_SOURCE_DIR}/tests/e2e/display_properties.cpp)
+target_link_libraries(display_properties PRIVATE user32)
+target_link_options(display_properties PRIVATE -static -static-libgcc -static-libstdc++)

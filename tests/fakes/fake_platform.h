@@ -12,6 +12,7 @@
 #include "common/failure.h"
 #include "platform/sysinfo.h"
 #include "platform/windowing.h"
+#include "platform/dialogs.h"
 
 namespace ostrel::fake {
 
@@ -110,9 +111,40 @@ struct FakePlatform {
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;
     std::optional<Failure> passwordFailure;
-    std::vector<std::string> optionsWindows;
 
     // Options dialog.
+    bool refuseOptionsWindow = false;
+    bool optionsWindowCreated = false;
+    int optionsWindowShown = 0;
+    int optionsWindowClosed = 0;
+    double optionsWidthTwips = 5400;
+    double optionsHeightTwips = 5880;
+    double screenWidthTwips = 15360;
+    double screenHeightTwips = 11520;
+    std::vector<std::pair<double, double>> optionsMoves;
+    std::map<platform::WindowHandle, platform::PixelRect> windowRects;
+    std::vector<std::pair<platform::WindowHandle, bool>> enableCalls;
+    double twipsPerCharacter = 90;  // text width in the dialog's font
+    std::string decimalSeparator = ".";
+    std::vector<MessageShown> optionsMessages;
+    std::vector<bool> busyPointer;
+    std::vector<std::string> shellOpened;
+    std::int64_t shellResult = 42;
+    std::string programArguments;
+    struct FontRequest {
+        std::string title;
+        std::uint32_t flags = 0;
+        platform::FontChoice initial;
+    };
+    std::vector<FontRequest> fontRequests;
+    std::optional<platform::FontChoice> fontAnswer;  // none: the user cancels
+    struct ColourRequest {
+        std::string title;
+        std::uint32_t flags = 0;
+        std::uint32_t initial = 0;
+    };
+    std::vector<ColourRequest> colourRequests;
+    std::optional<std::uint32_t> colourAnswer;
 
     // Test helpers.
     void AddMonitor(std::uint32_t stateFlags, platform::PixelRect rect);

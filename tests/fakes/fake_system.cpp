@@ -1,9 +1,8 @@
-// System information, shell and dialogs as scripted answers.
+// System information and the shell as scripted answers.
 
 #include <cstring>
 
 #include "fakes/fake_platform.h"
-#include "platform/dialogs.h"
 #include "platform/shell.h"
 #include "platform/sysinfo.h"
 
@@ -34,10 +33,6 @@ void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
         throw *Fake().passwordFailure;
     }
     Fake().passwordChanges.emplace_back(providerKey, parentWindow);
-}
-
-void OpenOptionsWindow(const std::string& caption) {
-    Fake().optionsWindows.push_back(caption);
 }
 
 }  // namespace ostrel::platform

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fixture.h"
+#include "options/frm_options.h"
 #include "sources/cpu_load.h"
 #include "sources/pc_user_name.h"
 #include "startup/frm_main.h"
@@ -60,8 +61,8 @@ TEST_F(StartUp, OptionsDialogForEmptyAndC) {
         SetUp();
         form = FrmMain{};
         Load(line);
-        EXPECT_EQ(fake().optionsWindows, std::vector<std::string>{"Ostrel Screen Saver Setup"})
-            << line;
+        EXPECT_EQ(fake().optionsWindowShown, 1) << line;
+        EXPECT_EQ(OptionsForm().Caption, "Ostrel Screen Saver Setup");
         EXPECT_TRUE(Closed());
         EXPECT_FALSE(fake().programEnded);
     }
@@ -104,7 +105,7 @@ TEST_F(StartUp, OtherSelectorsEndWithoutAWord) {
         EXPECT_TRUE(Closed()) << line;
         EXPECT_TRUE(fake().messages.empty());
         EXPECT_TRUE(fake().placements.empty());
-        EXPECT_TRUE(fake().optionsWindows.empty());
+        EXPECT_EQ(fake().optionsWindowShown, 0);
         EXPECT_TRUE(fake().passwordChanges.empty());
     }
 }
@@ -159,7 +160,7 @@ TEST_F(StartUp, OverflowingSettingIsCriticalEvenForTheOptionsDialog) {
               "Critical Error encountered while loading screen saver: \rOverflow [6]");
     EXPECT_EQ(fake().messages[0].caption, "Ostrel Screen Saver");
     EXPECT_EQ(fake().messages[0].style, 16u);
-    EXPECT_TRUE(fake().optionsWindows.empty());
+    EXPECT_EQ(fake().optionsWindowShown, 0);
     EXPECT_TRUE(Closed());
     EXPECT_TRUE(fake().programEnded);
     EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true});
@@ -172,7 +173,7 @@ TEST_F(StartUp, SamplerCreationFailureIsCriticalInEveryMode) {
     EXPECT_EQ(fake().messages[0].text,
               "Critical Error encountered while loading screen saver: \rCan't get the Windows "
               "version [-2147213503]");
-    EXPECT_TRUE(fake().optionsWindows.empty());
+    EXPECT_EQ(fake().optionsWindowShown, 0);
     EXPECT_TRUE(fake().programEnded);
 }
 

@@ -1,61 +1,134 @@
-// The options window.
+// What the options dialog asks of the system besides its own window: the
+// screen, the window it was opened from, text measurement, the user's
+// number format, and the font and colour choosers.
 
 #include <windows.h>
+#include <commdlg.h>
+
+#include <cmath>
 
 #include "platform/dialogs.h"
+#include "platform/win32/options_win32.h"
 #include "platform/win32/win32_app.h"
 
-namespace ostrel::win32 {
+namespace ostrel::platform {
 
 namespace {
 
-HWND gOptions = nullptr;
-constexpr int kOptionsDialogId = 100;
+HWND Hwnd(WindowHandle w) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(w));
+}
 
-INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
-    switch (msg) {
-        case WM_INITDIALOG:
-            return TRUE;
-        case WM_COMMAND:
-            if (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL) {
-                DestroyWindow(dlg);
-                return TRUE;
-            }
-            break;
-        case WM_CLOSE:
-            DestroyWindow(dlg);
-            return TRUE;
-        case WM_DESTROY:
-            gOptions = nullptr;
-            WindowClosed();
-            return TRUE;
-        default:
-            break;
+COLORREF Colour(std::uint32_t c) {
+    return static_cast<COLORREF>(c & 0x00FFFFFFu);
+}
+
+// The choosers have no title of their own to set; their hooks set it when
+// they open. The title travels in the structures' custom data.
+UINT_PTR CALLBACK FontTitleHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        const auto* cf = reinterpret_cast<const CHOOSEFONTA*>(lp);
+        SetWindowTextA(dlg, reinterpret_cast<const char*>(cf->lCustData));
     }
-    return FALSE;
+    return 0;
+}
+
+UINT_PTR CALLBACK ColourTitleHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
+    if (msg == WM_INITDIALOG) {
+        const auto* cc = reinterpret_cast<const CHOOSECOLORA*>(lp);
+        SetWindowTextA(dlg, reinterpret_cast<const char*>(cc->lCustData));
+    }
+    return 0;
 }
 
 }  // namespace
 
-HWND OptionsHwnd() {
-    return gOptions;
+void ReadScreenSize(double& widthTwips, double& heightTwips) {
+    widthTwips = GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
+    heightTwips = GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY();
 }
 
-}  // namespace ostrel::win32
+void EnableOtherWindow(WindowHandle window, bool enable) {
+    EnableWindow(Hwnd(window), enable ? TRUE : FALSE);
+}
 
-namespace ostrel::platform {
-
-void OpenOptionsWindow(const std::string& caption) {
-    HWND dlg = CreateDialogParamA(win32::Instance(), MAKEINTRESOURCEA(win32::kOptionsDialogId),
-                                  nullptr, win32::OptionsProc, 0);
-    if (dlg == nullptr) {
-        return;
+bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
+    RECT r;
+    if (!GetWindowRect(Hwnd(window), &r)) {
+        return false;
     }
-    win32::gOptions = dlg;
-    win32::WindowOpened();
-    SetWindowTextA(dlg, caption.c_str());
-    ShowWindow(dlg, SW_SHOW);
-    SetForegroundWindow(dlg);
+    rect = PixelRect{r.left, r.top, r.right, r.bottom};
+    return true;
+}
+
+double TextWidthTwips(const std::string& text, bool bold) {
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, win32::DialogFont(bold));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size.cx * TwipsPerPixelX();
+}
+
+std::string DecimalSeparator() {
+    char separator[8] = {};
+    if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) == 0) {
+        return ".";
+    }
+    return separator;
+}
+
+bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    LOGFONTA lf{};
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.sizePoints * dpi / 72.0));
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikethru;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+
+    CHOOSEFONTA cf{};
+    cf.lStructSize = sizeof(cf);
+    cf.hwndOwner = win32::OptionsHwnd();
+    cf.lpLogFont = &lf;
+    // Starting on the working font needs the structure's font as given.
+    cf.Flags = flags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
+    cf.rgbColors = Colour(font.colour);
+    cf.lCustData = reinterpret_cast<LPARAM>(title.c_str());
+    cf.lpfnHook = FontTitleHook;
+    if (!ChooseFontA(&cf)) {
+        return false;
+    }
+    font.name = lf.lfFaceName;
+    font.sizePoints = static_cast<float>(cf.iPointSize) / 10.0f;
+    font.bold = lf.lfWeight >= FW_SEMIBOLD;
+    font.italic = lf.lfItalic != 0;
+    font.underline = lf.lfUnderline != 0;
+    font.strikethru = lf.lfStrikeOut != 0;
+    font.colour = cf.rgbColors;
+    return true;
+}
+
+bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_t& colour) {
+    static COLORREF custom[16] = {};
+    CHOOSECOLORA cc{};
+    cc.lStructSize = sizeof(cc);
+    cc.hwndOwner = win32::OptionsHwnd();
+    cc.rgbResult = Colour(colour);
+    cc.lpCustColors = custom;
+    cc.Flags = flags | CC_ENABLEHOOK;
+    cc.lCustData = reinterpret_cast<LPARAM>(title.c_str());
+    cc.lpfnHook = ColourTitleHook;
+    if (!ChooseColorA(&cc)) {
+        return false;
+    }
+    colour = cc.rgbResult;
+    return true;
 }
 
 }  // namespace ostrel::platform

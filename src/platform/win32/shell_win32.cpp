@@ -1,11 +1,14 @@
-// The password-change service, loaded at run time: mpr's entry point is not
+// The shell: opening links, the program's arguments, and the password-change
+// service. That service is loaded at run time: mpr's entry point is not
 // there on every system, and its absence must be a reported failure rather
 // than a program that cannot start.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "common/failure.h"
 #include "platform/shell.h"
+#include "startup/command_line.h"
 
 namespace ostrel::platform {
 
@@ -24,6 +27,15 @@ void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
     }
     change(providerKey.c_str(), reinterpret_cast<HWND>(static_cast<INT_PTR>(parentWindow)), 0, 0);
     FreeLibrary(mpr);
+}
+
+std::int64_t OpenWithShell(const std::string& target) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), "", nullptr, SW_SHOWNORMAL);
+    return static_cast<std::int64_t>(reinterpret_cast<INT_PTR>(result));
+}
+
+std::string ProgramArguments() {
+    return ArgumentText(GetCommandLineA());
 }
 
 }  // namespace ostrel::platform

@@ -1,0 +1,24 @@
+#include "options/option_controls.h"
+
+#include <algorithm>
+
+#include "common/failure.h"
+
+namespace ostrel {
+
+namespace {
+constexpr std::int32_t kErrInvalidProperty = 380;
+}
+
+void SelectListIndex(ComboBox& list, int index) {
+    if (index < -1 || index >= static_cast<int>(list.items.size())) {
+        throw Failure{kErrInvalidProperty, "Invalid property value", ""};
+    }
+    list.listIndex = index;
+}
+
+void SetSliderValue(Slider& slider, int value) {
+    slider.value = std::clamp(value, slider.min, slider.max);
+}
+
+}  // namespace ostrel

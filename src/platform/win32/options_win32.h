@@ -1,0 +1,42 @@
+#pragma once
+// What the options window's Win32 files share: its fonts and brushes, the
+// building of its controls from the layout table, and showing the form's
+// state in them.
+
+#include <windows.h>
+
+namespace ostrel {
+struct FrmOptions;
+}
+
+namespace ostrel::win32 {
+
+// Twips to pixels at the screen's resolution.
+int PixelsX(double twips);
+int PixelsY(double twips);
+
+// The dialog's font, Tahoma 8.25 pt, plain or bold; made on first use.
+HFONT DialogFont(bool bold);
+
+// Creates every control of the layout table and the tool tips, and sizes
+// the dialog's client area.
+void BuildOptionsControls(HWND dlg);
+
+// Shows the form's state in the window's controls.
+void ShowFormState(HWND dlg, const FrmOptions& form);
+
+// Reads a control that the user changed back into the form; true when the
+// control belongs to the form's state.
+void ReadControl(HWND dlg, int id, FrmOptions& form);
+
+// Colours of the text box, the font sample and the links.
+HBRUSH ControlColour(HWND ctl, HDC dc, const FrmOptions& form);
+
+// Frees the fonts, brushes and tool tips of the window.
+void ReleaseOptionsResources();
+
+// True while ShowFormState writes to the controls, so that their change
+// notifications are not taken for the user's.
+bool ShowingFormState();
+
+}  // namespace ostrel::win32

@@ -1,0 +1,92 @@
+// The options window, the choosers, the pointer and the shell's links, as
+// recorded calls and scripted answers.
+
+#include "fakes/fake_platform.h"
+#include "platform/dialogs.h"
+#include "platform/shell.h"
+
+namespace ostrel::platform {
+
+using fake::Fake;
+
+bool CreateOptionsWindow() {
+    Fake().optionsWindowCreated = !Fake().refuseOptionsWindow;
+    return Fake().optionsWindowCreated;
+}
+void ShowOptionsWindow() {
+    ++Fake().optionsWindowShown;
+}
+void CloseOptionsWindow() {
+    ++Fake().optionsWindowClosed;
+}
+
+void ReadOptionsWindowSize(double& widthTwips, double& heightTwips) {
+    widthTwips = Fake().optionsWidthTwips;
+    heightTwips = Fake().optionsHeightTwips;
+}
+void MoveOptionsWindow(double leftTwips, double topTwips) {
+    Fake().optionsMoves.emplace_back(leftTwips, topTwips);
+}
+
+void ReadScreenSize(double& widthTwips, double& heightTwips) {
+    widthTwips = Fake().screenWidthTwips;
+    heightTwips = Fake().screenHeightTwips;
+}
+
+void EnableOtherWindow(WindowHandle window, bool enable) {
+    Fake().enableCalls.emplace_back(window, enable);
+}
+bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
+    const auto r = Fake().windowRects.find(window);
+    if (r == Fake().windowRects.end()) {
+        return false;
+    }
+    rect = r->second;
+    return true;
+}
+
+double TextWidthTwips(const std::string& text, bool) {
+    return Fake().twipsPerCharacter * static_cast<double>(text.size());
+}
+
+std::string DecimalSeparator() {
+    return Fake().decimalSeparator;
+}
+
+int ShowOptionsMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
+    Fake().optionsMessages.push_back({text, caption, style});
+    return 1;
+}
+
+void SetBusyPointer(bool busy) {
+    Fake().busyPointer.push_back(busy);
+}
+
+bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
+    Fake().fontRequests.push_back({title, flags, font});
+    if (!Fake().fontAnswer) {
+        return false;
+    }
+    font = *Fake().fontAnswer;
+    return true;
+}
+
+bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_t& colour) {
+    Fake().colourRequests.push_back({title, flags, colour});
+    if (!Fake().colourAnswer) {
+        return false;
+    }
+    colour = *Fake().colourAnswer;
+    return true;
+}
+
+std::int64_t OpenWithShell(const std::string& target) {
+    Fake().shellOpened.push_back(target);
+    return Fake().shellResult;
+}
+
+std::string ProgramArguments() {
+    return Fake().programArguments;
+}
+
+}  // namespace ostrel::platform
