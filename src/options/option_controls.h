@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/windowing.h"
+
 namespace ostrel {
 
 // Colours above this mark name a system colour by its index in the low byte.
@@ -51,14 +53,7 @@ struct TextLabel {
     std::int32_t width = 0;
 };
 
-struct LabelFont {
-    std::string name;
-    float sizePoints = 0.0f;
-    bool bold = false;
-    bool italic = false;
-    bool strikethru = false;
-    bool underline = false;
-};
+using LabelFont = platform::TextFont;
 
 // The font sample: its text names the font it is drawn in.
 struct SampleLabel {
