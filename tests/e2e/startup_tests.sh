@@ -23,19 +23,16 @@ test_second_fullscreen_instance_ends_without_a_window() {
     # The second start joins the same desktop, where it can see the first.
     (cd "$OSTREL_ROOT/build/win64" && exec wine explorer /desktop=ostrel,1024x768 ostrel.scr /S) \
         >/dev/null 2>&1 &
-    local second_launch=$! seen=0 ended=0 deadline=$((SECONDS + 25))
-    # The second program may come and go between two looks; the launching
-    # Wine process returns once it has ended.
-    while [ $SECONDS -lt $deadline ]; do
-        [ "$(program_count)" -ge 2 ] && seen=1
-        if { [ "$seen" = 1 ] && [ "$(program_count)" = 1 ]; } || ! kill -0 "$second_launch" 2>/dev/null; then
-            ended=1
-            break
-        fi
-        sleep 0.1
-    done
-    [ "$ended" = 1 ] && [ "$(program_count)" = 1 ] || fail "the second instance is still running"
-    kill "$second_launch" 2>/dev/null || true
+    local second_launch=$! deadline=$((SECONDS + 25))
+    # The launching Wine process returns once the program it started has ended.
+    while kill -0 "$second_launch" 2>/dev/null && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
+    if kill -0 "$second_launch" 2>/dev/null; then
+        fail "the second instance is still running"
+        kill "$second_launch" 2>/dev/null || true
+    fi
+    deadline=$((SECONDS + 5))
+    while [ "$(program_count)" != 1 ] && [ $SECONDS -lt $deadline ]; do sleep 0.2; done
+    [ "$(program_count)" = 1 ] || fail "two saver programs are running"
     [ "$(count_windows OstrelSS)" = 1 ] || fail "expected exactly one OstrelSS window"
     kill -0 "$first" 2>/dev/null || fail "the first instance was disturbed"
 }
