@@ -25,8 +25,15 @@ close_options_with() {
 
 # One value of the settings key as "TYPE DATA", or nothing when it is missing.
 reg_value() {
-    wine reg query "${2:-$SETTINGS_KEY}" /v "$1" 2>/dev/null | tr -d '\r' |
-        awk -v name="$1" '$1 == name { $1 = ""; sub(/^ +/, ""); print; exit }'
+    local got try
+    # A loaded machine can make one query come back empty; ask once more.
+    for try in 1 2; do
+        got=$(wine reg query "${2:-$SETTINGS_KEY}" /v "$1" 2>/dev/null | tr -d '\r' |
+            awk -v name="$1" '$1 == name { $1 = ""; sub(/^ +/, ""); print; exit }')
+        [ -n "$got" ] && break
+        [ "$try" = 1 ] && sleep 1
+    done
+    printf '%s\n' "$got"
 }
 
 expect_value() {

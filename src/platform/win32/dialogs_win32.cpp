@@ -9,6 +9,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/win32/options_win32.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_app.h"
 
 namespace ostrel::platform {
@@ -101,7 +102,9 @@ bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& fo
     cf.rgbColors = Colour(font.colour);
     cf.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     cf.lpfnHook = FontTitleHook;
-    if (!ChooseFontA(&cf)) {
+    using ChooseFontFn = BOOL(WINAPI*)(CHOOSEFONTA*);
+    const auto chooseFont = win32::SystemFunctionAs<ChooseFontFn>("comdlg32.dll", "ChooseFontA");
+    if (chooseFont == nullptr || !chooseFont(&cf)) {
         return false;
     }
     font.name = lf.lfFaceName;
@@ -124,7 +127,9 @@ bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_
     cc.Flags = flags | CC_ENABLEHOOK;
     cc.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     cc.lpfnHook = ColourTitleHook;
-    if (!ChooseColorA(&cc)) {
+    using ChooseColorFn = BOOL(WINAPI*)(CHOOSECOLORA*);
+    const auto chooseColor = win32::SystemFunctionAs<ChooseColorFn>("comdlg32.dll", "ChooseColorA");
+    if (chooseColor == nullptr || !chooseColor(&cc)) {
         return false;
     }
     colour = cc.rgbResult;

@@ -10,6 +10,7 @@
 #include "options/options_layout.h"
 #include "platform/dialogs.h"
 #include "platform/win32/options_win32.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/win32_app.h"
 #include "platform/windowing.h"
 
@@ -210,6 +211,7 @@ HWND OptionsHwnd() {
 namespace ostrel::platform {
 
 bool CreateOptionsWindow() {
+    win32::LoadCommonControls();
     HWND dlg = CreateDialogParamA(win32::Instance(), MAKEINTRESOURCEA(win32::kOptionsDialogId),
                                   nullptr, win32::OptionsProc, 0);
     if (dlg == nullptr) {

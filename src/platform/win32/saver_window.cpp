@@ -3,7 +3,6 @@
 // the one message loop delivers the timer ticks and input to its handlers.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cmath>
 #include <cstdio>
@@ -209,9 +208,6 @@ void WindowClosed() {
 }
 
 int RunProgram(HINSTANCE instance) {
-    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX),
-                             ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
     if (!CreateSaverWindow(instance)) {
         MessageBoxA(nullptr, "The saver window could not be created.", kAppTitle,
                     MB_OK | MB_ICONSTOP);

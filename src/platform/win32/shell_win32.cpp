@@ -8,6 +8,7 @@
 
 #include "common/failure.h"
 #include "platform/shell.h"
+#include "platform/win32/system_library.h"
 #include "startup/command_line.h"
 
 namespace ostrel::platform {
@@ -30,7 +31,13 @@ void ChangePassword(const std::string& providerKey, std::int64_t parentWindow) {
 }
 
 std::int64_t OpenWithShell(const std::string& target) {
-    HINSTANCE result = ShellExecuteA(nullptr, "open", target.c_str(), "", nullptr, SW_SHOWNORMAL);
+    using ShellExecuteFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    const auto shellExecute =
+        win32::SystemFunctionAs<ShellExecuteFn>("shell32.dll", "ShellExecuteA");
+    if (shellExecute == nullptr) {
+        return SE_ERR_NOASSOC;  // no shell: nothing can open the link
+    }
+    HINSTANCE result = shellExecute(nullptr, "open", target.c_str(), "", nullptr, SW_SHOWNORMAL);
     return static_cast<std::int64_t>(reinterpret_cast<INT_PTR>(result));
 }
 
