@@ -22,13 +22,7 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
     const std::string page = "Page file usage: 1,234,567K";
     const std::string phys = "Physical memory: 812,340K";
     const std::string virt = "Virtual memory: 98,765K";
-    const struct {
-        int items;
-        std::string text;
-    } cases[] = {
-        {kShowPageFile, page},
-        {kShowPhysicalMemory, phys},
-        {kShowVirtualMemory, virt},
+    const std::pair<int, std::string> cases[] = {
         {kShowPhysicalMemory | kShowVirtualMemory, phys + "\r" + virt},
         {kShowPageFile | kShowVirtualMemory, page + "\r" + virt},
         {kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory,
@@ -36,35 +30,27 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
         {kShowPageFile | kShowPhysicalMemory | kShowPercentages,
          page + " (32%)\r" + phys + " (79%)"},
         {kShowVirtualMemory | kShowPercentages, virt + " (5%)"},
-        {kShowPercentages, ""},
         {0x7FFF & ~(kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory), ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(With(c.items), c.text) << c.items;
+    for (const auto& [items, text] : cases) {
+        EXPECT_EQ(With(items), text) << items;
     }
-}
-
-TEST_F(Memory, ThousandsSeparatorComesFromTheLocale) {
+    // The thousands separator is the locale's, a comma where it has none.
     fake().thousandsSeparator = ".";
     EXPECT_EQ(With(kShowPageFile), "Page file usage: 1.234.567K");
     fake().thousandsSeparator = "";
-    EXPECT_EQ(With(kShowPageFile), "Page file usage: 1,234,567K");
+    EXPECT_EQ(With(kShowPageFile), page);
 }
 
-TEST_F(Memory, FiguresThatRoundToZeroShowAsNothing) {
+TEST_F(Memory, FiguresThatRoundToZeroShowAsNothingAndAnyFailureFailsTheWholeText) {
     fake().memory.availPageFile = fake().memory.totalPageFile - 511;
     EXPECT_EQ(With(kShowPageFile | kShowPercentages), "Page file usage: K (%)");
     fake().memory.availPageFile = fake().memory.totalPageFile - 1536;  // 1.5K goes to even
     EXPECT_EQ(With(kShowPageFile), "Page file usage: 2K");
-}
-
-TEST_F(Memory, AnyFailureFailsTheWholeText) {
     fake().memory.totalVirtual = 0;
     fake().memory.availVirtual = 0;
     EXPECT_EQ(With(kShowVirtualMemory), "Virtual memory: K");
     EXPECT_EQ(With(kShowPageFile | kShowVirtualMemory | kShowPercentages), "memory query failed");
-
-    SetUp();
     fake().memory = {};  // what a failed query leaves
     EXPECT_EQ(With(kShowPhysicalMemory | kShowPercentages), "memory query failed");
 

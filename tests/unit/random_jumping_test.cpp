@@ -14,27 +14,19 @@ TEST_F(RandomJumpingTest, HoldsFiftyTicksThenJumpsEveryFiftyFirst) {
     // Jump 1: floor(12360 x 0.75) = 9270, floor(10320 x 0.1f) = floor(1032.00002) = 1032.
     // Jump 2: floor(12360 x kAlmostOne) = floor(12359.9993) = 12359, top 0.
     // Jump 3: left 0, floor(10320 x kAlmostOne) = floor(10319.9994) = 10319.
+    // The centring raises IgnoreMouseMoves by 2, each jump by 1 up to the cap.
     Script({0.75f, 0.1f, kAlmostOne, 0.0f, 0.0f, kAlmostOne});
-    Tick(RandomJumping, 50);
-    EXPECT_EQ(MoveCount(), 1u);  // the centring only
-    EXPECT_EQ(LastMove(), std::make_pair(6180.0f, 5160.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 2);
-    EXPECT_EQ(DrawsLeft(), 6u);
-
-    Tick(RandomJumping);  // the 51st call
-    EXPECT_EQ(LastMove(), std::make_pair(9270.0f, 1032.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 3);
-
-    Tick(RandomJumping, 50);
-    EXPECT_EQ(MoveCount(), 2u);
-    Tick(RandomJumping);
-    EXPECT_EQ(LastMove(), std::make_pair(12359.0f, 0.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 4);
-
-    Tick(RandomJumping, 51);
-    EXPECT_EQ(MoveCount(), 4u);
-    EXPECT_EQ(LastMove(), std::make_pair(0.0f, 10319.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 4);  // capped
+    const struct {
+        float left, top;
+        std::int16_t ignore;
+    } jumps[] = {{9270, 1032, 3}, {12359, 0, 4}, {0, 10319, 4}};
+    for (std::size_t n = 0; n < std::size(jumps); ++n) {
+        Tick(RandomJumping, 50);
+        EXPECT_EQ(MoveCount(), n + 1);  // held still, after the centring
+        Tick(RandomJumping);            // the 51st call
+        EXPECT_EQ(LastMove(), std::make_pair(jumps[n].left, jumps[n].top));
+        EXPECT_EQ(G().IgnoreMouseMoves, jumps[n].ignore);
+    }
 }
 
 TEST_F(RandomJumpingTest, SizeIsReadAtTheJumpAndAWiderBlockLandsLeftOfTheWindow) {

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "move_fixture.h"
 
 namespace ostrel {
@@ -26,20 +28,16 @@ TEST_F(RandomPathTest, FirstCallDrawsATurnAndStepsAtSixtyPlusTheTurn) {
 }
 
 TEST_F(RandomPathTest, TurnIndexRoundsHalfToEven) {
-    struct Case {
-        float draw;
-        std::pair<float, float> step;
-    };
     // 0 -> index 0, turn 0, heading 60; 6.5 / 16 -> index 6 (not 7), turn 4,
     // heading 64; 8.5 / 16 -> index 8 (not 9), turn 6; the largest draw
     // -> 15.99999904 -> index 16, turn -6, heading 54.
-    for (const Case& c : {Case{0.0f, {9, 9}}, Case{0.40625f, {9, 12}}, Case{0.53125f, {6, 12}},
-                          Case{0.99999994f, {12, 9}}}) {
-        Restart();
-        Script({c.draw});
+    const std::tuple<float, float, float> cases[] = {
+        {0.0f, 9, 9}, {0.40625f, 9, 12}, {0.53125f, 6, 12}, {0.99999994f, 12, 9}};
+    for (const auto& [draw, dx, dy] : cases) {
+        SetUp();
+        Script({draw});
         Tick(RandomPath);
-        EXPECT_EQ(LastMove().first - 6180, c.step.first) << c.draw;
-        EXPECT_EQ(LastMove().second - 5160, c.step.second) << c.draw;
+        EXPECT_EQ(LastMove(), std::make_pair(6180 + dx, 5160 + dy)) << draw;
     }
 }
 
@@ -49,8 +47,7 @@ TEST_F(RandomPathTest, LaterSideTestsOverrideEarlierOnesInACorner) {
     // Tick 2 tests: right (R 0 -> 158), bottom (R 0.5 -> -90) wins.
     // Ticks 3, 4 go straight up: (48, 26), (48, 14). Tick 4 tests: right
     // (R 0), top (R 0.5 -> 90) wins; tick 5 goes down to (48, 26).
-    block.widthTwips = 15300;
-    block.heightTwips = 11480;
+    block = {.widthTwips = 15300, .heightTwips = 11480};
     Script({0.0f, 0.0f, 0.5f, 0.0f, 0.5f});
     Tick(RandomPath, 2);
     EXPECT_EQ(LastMove(), std::make_pair(48.0f, 38.0f));

@@ -40,28 +40,21 @@ TEST_F(RandomSlidingTest, TheLargerVerticalDistanceTakesTheFullStep) {
     EXPECT_EQ(LastMove().second, 5135.0f);
 }
 
-TEST_F(RandomSlidingTest, ATargetOnTheSameRowIsAbandonedAfterOneStep) {
-    // Target (floor(12360 x 0.9375) = 11587, 5160): DY 0, step (+1, 0).
+TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
+    // Target (floor(12360 x 0.5), floor(10320 x 0.5)) = (6180, 5160), where the
+    // block stands: there is no direction, so the block stays a tick.
+    // Then target (floor(12360 x 0.9375) = 11587, 5160): DY 0, step (+1, 0).
     // Next tick the vertical distance 0 is below 100: new target
     // (floor(12360 x 0.25) = 3090, floor(10320 x 0.75) = 7740) from (6205,
     // 5160): DX 3115 > DY 2580, step x -1, step y 2580 / 3115 = 0.82825.
-    Script({0.9375f, 0.5f, 0.25f, 0.75f});
+    Script({0.5f, 0.5f, 0.9375f, 0.5f, 0.25f, 0.75f});
+    Tick(RandomSliding);
+    EXPECT_EQ(LastMove(), std::make_pair(6180.0f, 5160.0f));
     Tick(RandomSliding);
     EXPECT_EQ(LastMove(), std::make_pair(6205.0f, 5160.0f));
     Tick(RandomSliding);
     EXPECT_EQ(LastMove().first, 6180.0f);
     EXPECT_NEAR(LastMove().second, 5160 + 25 * 2580 / 3115.0, 1e-3);
-}
-
-TEST_F(RandomSlidingTest, ATargetOnTheBlockItselfGivesNoStep) {
-    // Target (floor(12360 x 0.5), floor(10320 x 0.5)) = (6180, 5160), where the
-    // block stands: there is no direction, so the block stays, and the tick
-    // after chooses again.
-    Script({0.5f, 0.5f, 0.9375f, 0.5f});
-    Tick(RandomSliding);
-    EXPECT_EQ(LastMove(), std::make_pair(6180.0f, 5160.0f));
-    Tick(RandomSliding);
-    EXPECT_EQ(LastMove(), std::make_pair(6205.0f, 5160.0f));
 }
 
 TEST_F(RandomSlidingTest, SeededRunsStayWithinOneStepOfTheArea) {
