@@ -1,127 +1,84 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixture.h"
 #include "startup/frm_main.h"
 
 namespace ostrel {
 namespace {
 
+// A burst of pointer movements: the first at a time, their count, the seconds between them.
+using Burst = std::tuple<double, int, double>;
+
 class Dismissal : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
+        form = FrmMain{};
         form.Form_Load("/s");
     }
-    void MoveAt(double secondsSinceMidnight) {
-        fake().secondsSinceMidnight = secondsSinceMidnight;
-        form.Form_MouseMove();
+    void Move(const std::vector<Burst>& bursts) {
+        for (const auto& [from, count, step] : bursts) {
+            for (int i = 0; i < count; ++i) {
+                fake().secondsSinceMidnight = from + i * step;
+                form.Form_MouseMove();
+            }
+        }
     }
     bool Closed() const { return fake::Fake().saverDestroyed; }
     FrmMain form;
 };
 
-TEST_F(Dismissal, TenQuickMovesEndOnTheTenth) {
-    for (int i = 0; i < 9; ++i) {
-        MoveAt(1000 + i * 0.5);
+TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
+    const struct {
+        std::vector<Burst> moves;
+        bool closed;
+        int count, first;
+        std::int16_t announced = 0;
+    } cases[] = {
+        {{{1000, 9, 0.5}}, false, 9, 1000},               // nine quick
+        {{{1000, 9, 0.5}, {1005, 1, 0}}, true, 0, 1000},  // ten quick
+        {{{1000, 9, 1}, {1030, 1, 0}}, true, 0, 1000},    // nine and a late tenth
+        {{{1000, 13, 0}}, false, 9, 1000, 4},             // four announced: swallowed
+        // A late ninth is counted, then the window of time expires; it starts again.
+        {{{1000, 8, 1}, {1011, 1, 0}}, false, 0, 0},
+        {{{1000, 8, 1}, {1011, 1, 0}, {1012, 9, 0.1}}, false, 9, 1012},
+        {{{1000, 8, 1}, {1011, 1, 0}, {1012, 9, 0.1}, {1013, 1, 0}}, true, 0, 1012},
+        // Opened five seconds before midnight, 25 seconds later the count starts again.
+        {{{86395, 5, 0.5}, {20, 1, 0}}, false, 0, 0},
+        {{{86398, 5, 0.1}, {3, 1, 0}}, false, 6, 86398},  // still open across midnight
+        // 0.3 rounds to 0, which means "no window of time".
+        {{{0.3, 1, 0}}, false, 1, 0},
+        {{{0.3, 1, 0}, {5, 1, 0}}, false, 2, 5},
+        {{{99.6, 1, 0}, {99.7, 1, 0}}, false, 2, 100},  // a first time rounded up: no expiry
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        G().IgnoreMouseMoves = c.announced;
+        Move(c.moves);
+        EXPECT_EQ(
+            std::tuple(Closed(), form.MoveEventCount, form.FirstMoveTime, G().IgnoreMouseMoves),
+            std::tuple(c.closed, c.count, c.first, 0))
+            << "case " << &c - cases;
     }
-    EXPECT_FALSE(Closed());
-    MoveAt(1005);
+}
+
+TEST_F(Dismissal, AClickEndsButAPreviewIgnoresEverything) {
+    form.Form_MouseDown();
     EXPECT_TRUE(Closed());
-    EXPECT_EQ(fake().cursorCalls, (std::vector<bool>{false, true}));
-}
 
-TEST_F(Dismissal, NinePlusALateTenthStillEnds) {
-    for (int i = 0; i < 9; ++i) {
-        MoveAt(1000 + i);
-    }
-    MoveAt(1030);
-    EXPECT_TRUE(Closed());
-}
-
-TEST_F(Dismissal, EightPlusALateNinthStartsAgain) {
-    for (int i = 0; i < 8; ++i) {
-        MoveAt(1000 + i);
-    }
-    MoveAt(1011);  // counted as the ninth, then the window of time expires
-    EXPECT_FALSE(Closed());
-    EXPECT_EQ(form.MoveEventCount, 0);
-    EXPECT_EQ(form.FirstMoveTime, 0);
-    for (int i = 0; i < 9; ++i) {
-        MoveAt(1012 + i * 0.1);
-    }
-    EXPECT_FALSE(Closed());
-    MoveAt(1013);
-    EXPECT_TRUE(Closed());
-}
-
-TEST_F(Dismissal, AnnouncedMovesAreSwallowed) {
-    G().IgnoreMouseMoves = 4;
-    for (int i = 0; i < 4; ++i) {
-        MoveAt(1000);
-    }
-    EXPECT_EQ(G().IgnoreMouseMoves, 0);
-    EXPECT_EQ(form.MoveEventCount, 0);
-    for (int i = 0; i < 9; ++i) {
-        MoveAt(1000);
-    }
-    EXPECT_FALSE(Closed());
-}
-
-TEST_F(Dismissal, KeysAndClicksEnd) {
-    form.Form_KeyDown();
-    EXPECT_TRUE(Closed());
-    fake::ResetFake();
-    FrmMain other;
-    other.Form_Load("/s");
-    other.Form_MouseDown();
-    EXPECT_TRUE(fake().saverDestroyed);
-}
-
-TEST_F(Dismissal, PreviewIgnoresEverything) {
-    FrmMain preview;
-    fake::ResetFake();
-    preview.Form_Load("/p 77");
+    SetUp();
+    form = FrmMain{};
+    form.Form_Load("/p 77");
     G().IgnoreMouseMoves = 3;
-    for (int i = 0; i < 20; ++i) {
-        preview.Form_MouseMove();
-    }
-    preview.Form_KeyDown();
-    preview.Form_MouseDown();
-    EXPECT_FALSE(fake().saverDestroyed);
-    EXPECT_EQ(preview.MoveEventCount, 0);
-    EXPECT_EQ(G().IgnoreMouseMoves, 3);
-}
-
-TEST_F(Dismissal, WindowOfTimeExpiresAcrossMidnight) {
-    for (int i = 0; i < 5; ++i) {
-        MoveAt(86395 + i * 0.5);  // opened five seconds before midnight
-    }
-    MoveAt(20.0);  // 25 seconds later: the count starts again
-    EXPECT_EQ(form.MoveEventCount, 0);
-    EXPECT_EQ(form.FirstMoveTime, 0);
-    // A window that is still open across midnight keeps counting.
-    for (int i = 0; i < 5; ++i) {
-        MoveAt(86398 + i * 0.1);
-    }
-    MoveAt(3.0);
-    EXPECT_EQ(form.MoveEventCount, 6);
+    Move({{1000, 20, 0}});
+    form.Form_KeyDown();
+    form.Form_MouseDown();
     EXPECT_FALSE(Closed());
-}
-
-TEST_F(Dismissal, FirstMoveJustAfterMidnightCountsAsUnset) {
-    MoveAt(0.3);  // rounds to 0, which means "no window of time"
-    EXPECT_EQ(form.FirstMoveTime, 0);
-    MoveAt(5.0);
-    EXPECT_EQ(form.FirstMoveTime, 5);
-    EXPECT_EQ(form.MoveEventCount, 2);
-    // A first time rounded up a little past now is no expiry.
-    MoveAt(100.0);
     EXPECT_EQ(form.MoveEventCount, 0);
-    MoveAt(99.6);
-    EXPECT_EQ(form.FirstMoveTime, 100);
-    MoveAt(99.7);
-    EXPECT_EQ(form.MoveEventCount, 2);
+    EXPECT_EQ(G().IgnoreMouseMoves, 3);
 }
 
 }  // namespace

@@ -18,14 +18,12 @@ class InfoText : public PlatformTest {
     }
 };
 
-TEST_F(InfoText, NameAndTimeShareALine) {
+TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
     EXPECT_EQ(Compose(kShowComputerName | kShowCurrentTime), "MYPC:  3:06:10 pm");
     EXPECT_EQ(Compose(kShowComputerName | kShowCurrentTime, "", "MYPC", 1), "MYPC:  15:06:10");
     EXPECT_EQ(Compose(kShowCurrentTime), "3:06:10 pm");
     EXPECT_EQ(Compose(kShowComputerName), "MYPC");
-}
-
-TEST_F(InfoText, DescriptionComesFirstWithSingleCarriageReturns) {
+    // A description comes first, lines end in a single carriage return.
     EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r3:06:10 pm");
     EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
               "Build box\rMYPC:  3:06:10 pm");
@@ -33,9 +31,7 @@ TEST_F(InfoText, DescriptionComesFirstWithSingleCarriageReturns) {
     EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, ""), "3:06:10 pm");
     // A description is only shown when its bit says so.
     EXPECT_EQ(Compose(kShowCurrentTime, "hidden"), "3:06:10 pm");
-}
-
-TEST_F(InfoText, NothingToShowIsAWink) {
+    // Nothing to show is a wink.
     EXPECT_EQ(Compose(0), ";-)");
     EXPECT_EQ(Compose(kShowDescription, ""), ";-)");
     EXPECT_EQ(Compose(kShowComputerName, "", ""), ";-)");

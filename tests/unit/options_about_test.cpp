@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "options/links.h"
 #include "options_fixture.h"
 
@@ -20,69 +22,60 @@ TEST(LinkError, NamesTheProgramForTheKindOfLink) {
               "handling those files is correctly installed.");
 }
 
-TEST_F(OptionsAbout, ActivationFillsTheTextsAndPlacesTheLinks) {
-    Load();
+TEST_F(OptionsAbout, ActivationFillsTheTextsAndPlacesTheLinksAndTheImageHidesACommandLine) {
+    Load("/c:4711");
     form.lblEEgg.caption = "left over";
     form.Form_Activate();
-    EXPECT_EQ(form.lblEEgg.caption, "");
-    EXPECT_EQ(form.szMailSubject, "Ostrel Screen Saver 1.4.6");
-    EXPECT_EQ(form.lblVisit.caption, "visit the Ostrel Screen Saver");
-    // 90 twips a character in the fake.
-    EXPECT_EQ(form.lblVisit.width, 29 * 90);
-    EXPECT_EQ(form.lblWebsite.left, form.lblVisit.left + 29 * 90 + 60);
-    EXPECT_EQ(form.lblWebsite.top, form.lblVisit.top);
-    EXPECT_EQ(form.lblEmail.left, form.lblCopyright.left + form.lblCopyright.width + 60);
+    EXPECT_EQ(std::tuple(form.lblEEgg.caption, form.szMailSubject, form.lblVisit.caption),
+              std::tuple("", "Ostrel Screen Saver 1.4.6", "visit the Ostrel Screen Saver"));
+    // 90 twips a character in the fake; a link follows its text after 60 twips.
+    EXPECT_EQ(std::tuple(form.lblVisit.width, form.lblWebsite.left, form.lblWebsite.top),
+              std::tuple(29 * 90, form.lblVisit.left + 29 * 90 + 60, form.lblVisit.top));
     EXPECT_GT(form.lblCopyright.width, 0);
-}
-
-TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointer) {
-    Load();
-    form.Form_Activate();
-    form.lblWebsite_Click();
-    form.lblEmail_Click();
-    ASSERT_EQ(fake().shellOpened.size(), 2u);
-    EXPECT_EQ(fake().shellOpened[0].rfind("http://", 0), 0u);
-    EXPECT_NE(fake().shellOpened[0].find("/software/OstrelScreenSaver/"), std::string::npos);
-    EXPECT_NE(fake().shellOpened[0].find("example."), std::string::npos);
-    EXPECT_EQ(fake().shellOpened[1].rfind("mailto:", 0), 0u);
-    EXPECT_NE(fake().shellOpened[1].find("?subject=Ostrel Screen Saver 1.4.6"), std::string::npos);
-    EXPECT_EQ(fake().busyPointer, (std::vector<bool>{true, false, true, false}));
-    EXPECT_TRUE(fake().optionsMessages.empty());
-
-    fake().shellResult = 31;
-    form.lblEmail_Click();
-    ASSERT_EQ(fake().optionsMessages.size(), 1u);
-    EXPECT_EQ(fake().optionsMessages[0].text, LinkErrorText(31, fake().shellOpened.back()));
-    EXPECT_EQ(fake().optionsMessages[0].caption, "Ostrel Screen Saver");
-    EXPECT_EQ(fake().optionsMessages[0].style, 48u);
-    EXPECT_EQ(fake().busyPointer.back(), false);
-    fake().shellResult = 33;
-    form.lblWebsite_Click();
-    EXPECT_EQ(fake().optionsMessages.size(), 1u);
-}
-
-TEST_F(OptionsAbout, HandPointerOverLinksOnly) {
-    Load();
+    EXPECT_EQ(form.lblEmail.left, form.lblCopyright.left + form.lblCopyright.width + 60);
+    // The hand pointer shows over the links only.
     form.Link_MouseMove();
     EXPECT_EQ(form.Pointer, MousePointer::Hand);
     form.Form_MouseMove();
     EXPECT_EQ(form.Pointer, MousePointer::Default);
-}
 
-TEST_F(OptionsAbout, SecretClickTogglesTheCommandLine) {
-    Load("/c:4711");
-    form.Form_Activate();
     form.Image_MouseDown(1, 3);  // Ctrl and Shift only
     form.Image_MouseDown(2, 7);  // not the left button
     EXPECT_EQ(form.lblEEgg.caption, "");
     form.Image_MouseDown(1, 7);
     EXPECT_EQ(form.lblEEgg.caption, "/c:4711");
     form.Form_Activate();  // empties it, the toggle stays on
-    EXPECT_EQ(form.lblEEgg.caption, "");
     form.Image_MouseDown(1, 7);
     EXPECT_EQ(form.lblEEgg.caption, "");
     form.Image_MouseDown(1, 7);
     EXPECT_EQ(form.lblEEgg.caption, "/c:4711");
+}
+
+TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
+    Load();
+    form.Form_Activate();
+    form.lblWebsite_Click();
+    form.lblEmail_Click();
+    const auto& opened = fake().shellOpened;
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_TRUE(opened[0].starts_with("http://") &&
+                opened[0].find("example.") != std::string::npos &&
+                opened[0].ends_with("/software/OstrelScreenSaver/"))
+        << opened[0];
+    EXPECT_TRUE(opened[1].starts_with("mailto:") &&
+                opened[1].ends_with("?subject=Ostrel Screen Saver 1.4.6"))
+        << opened[1];
+    EXPECT_EQ(fake().busyPointer, (std::vector<bool>{true, false, true, false}));
+
+    fake().shellResult = 31;
+    form.lblEmail_Click();
+    fake().shellResult = 33;  // above 32: opened
+    form.lblWebsite_Click();
+    ASSERT_EQ(fake().optionsMessages.size(), 1u);
+    const auto& m = fake().optionsMessages[0];
+    EXPECT_EQ(std::tuple(m.text, m.caption, m.style),
+              std::tuple(LinkErrorText(31, opened[2]), "Ostrel Screen Saver", 48u));
+    EXPECT_EQ(fake().busyPointer.back(), false);
 }
 
 }  // namespace

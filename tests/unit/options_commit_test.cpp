@@ -1,43 +1,34 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "options_fixture.h"
+#include "settings/reg_stuff.h"
 
 namespace ostrel {
 namespace {
 
 using OptionsCommit = OptionsTest;
 
-TEST_F(OptionsCommit, OkWithTheDefaultsSavesEveryValueAndCloses) {
-    Load();
-    form.btnOK_Click();
-    const auto dword = [&](const char* name) {
-        const fake::RegValue* v = fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey, name);
-        EXPECT_NE(v, nullptr) << name;
-        EXPECT_EQ(v ? v->type : 0, platform::kRegDword) << name;
-        return v && v->bytes.size() == 4
-                   ? v->bytes[0] | v->bytes[1] << 8 | v->bytes[2] << 16 | v->bytes[3] << 24
-                   : -1;
-    };
-    EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), "Verdana");
-    EXPECT_EQ(dword("FontSize"), 10);
-    EXPECT_EQ(dword("FontColour"), 0xFFFFFF);
-    EXPECT_EQ(dword("BgColour"), 0);
-    EXPECT_EQ(dword("FontSettings"), 0);
-    EXPECT_EQ(dword("DisplayItems"), 1151);
-    EXPECT_EQ(dword("Options"), 0);
-    EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr"), "");
-    EXPECT_EQ(dword("MoveOption"), 2);
-    EXPECT_EQ(dword("MoveEBRandom"), 2);
-    EXPECT_EQ(dword("TimeFormat"), 0);
-    EXPECT_EQ(OldDefault(), "<none>");
-    EXPECT_EQ(DefaultSaver(), "<none>");
-    EXPECT_TRUE(form.Unloaded);
-    EXPECT_EQ(fake().optionsWindowClosed, 1);
-    EXPECT_TRUE(fake().messages.empty());
-    EXPECT_EQ(fake().openKeys, 0);
+auto Fields(const Settings& s) {
+    return std::tuple(s.FontName, s.FontSize, s.FontColour, s.BgColour, s.FontBold, s.FontItalic,
+                      s.FontStrikethru, s.FontUnderline, s.DisplayItems, s.Options, s.Descr,
+                      s.MoveOption, s.MoveEBRandom, s.TimeFormat);
 }
 
-TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
+TEST_F(OptionsCommit, OkWithTheDefaultsKeepsTheRecordSavesItAndCloses) {
+    Load();
+    const auto loaded = Fields(G().settings);
+    form.btnOK_Click();
+    EXPECT_EQ(Fields(G().settings), loaded);
+    EXPECT_EQ(std::tuple(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), OldDefault(),
+                         DefaultSaver()),
+              std::tuple("Verdana", "<none>", "<none>"));
+    EXPECT_TRUE(form.Unloaded && fake().optionsWindowClosed == 1 && fake().messages.empty() &&
+                fake().openKeys == 0);
+}
+
+TEST_F(OptionsCommit, ControlsGoBackIntoTheRecordAndTheRegistry) {
     fake().SetRegDword(kSettingsKey, "Options", 3);
     fake().SetRegDword(kSettingsKey, "DisplayItems", 0xFFFFF800);
     Load();
@@ -50,112 +41,73 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
     form.lblFontSample.foreColour = 0x123456;
     form.lblFontSample.backColour = 0x654321;
     form.btnOK_Click();
-    const Settings& s = G().settings;
-    EXPECT_EQ(s.DisplayItems, 0x0208);  // bits 11 to 15 do not survive
-    EXPECT_EQ(s.Options, 1);            // the whole value is replaced
-    EXPECT_EQ(s.TimeFormat, 1);
-    EXPECT_EQ(s.MoveOption, 4);
-    EXPECT_EQ(s.MoveEBRandom, 7);
-    EXPECT_EQ(s.FontName, "Arial");
-    EXPECT_EQ(s.FontSize, 10);  // 10.5 rounds to the even neighbour
-    EXPECT_TRUE(s.FontBold);
-    EXPECT_FALSE(s.FontItalic);
-    EXPECT_TRUE(s.FontStrikethru);
-    EXPECT_TRUE(s.FontUnderline);
-    EXPECT_EQ(s.FontColour, 0x123456u);
-    EXPECT_EQ(s.BgColour, 0x654321u);
+    // Bits 11 to 15 do not survive; Options is replaced whole; 10.5 rounds to even.
+    EXPECT_EQ(Fields(G().settings), std::tuple("Arial", 10, 0x123456u, 0x654321u, true, false, true,
+                                               true, 0x0208, 1, "", 4, 7, 1));
+    Settings saved;
+    LoadSettings(saved);
+    EXPECT_EQ(Fields(saved), Fields(G().settings));
 
     SetUp();
     Load();
     form.lblFontSample.font.sizePoints = 11.5f;
     form.cboMovement.listIndex = -1;
     form.btnOK_Click();
-    EXPECT_EQ(G().settings.FontSize, 12);
-    EXPECT_EQ(G().settings.MoveOption, -1);
+    EXPECT_EQ(std::tuple(G().settings.FontSize, G().settings.MoveOption), std::tuple(12, -1));
 }
 
-TEST_F(OptionsCommit, DescriptionIsKeptOnlyWhileItsItemIsShown) {
-    Load();
-    form.txtDescr.text = "typed";
-    form.btnOK_Click();
-    EXPECT_EQ(G().settings.Descr, "");
-    EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr"), "");
-
-    SetUp();
-    Load();
-    form.chkDisplay[7].value = true;
-    form.txtDescr.text = "typed";
-    form.btnOK_Click();
-    EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr"), "typed");
-}
-
-TEST_F(OptionsCommit, LongestDescriptionLoadsAgainAfterSaving) {
-    fake().SetRegDword(kSettingsKey, "DisplayItems", 0x80);
-    Load();
-    form.txtDescr.text = std::string(1500, 'd');
-    form.txtDescr_Change();
-    EXPECT_EQ(form.txtDescr.text.size(), 1024u);
-    form.btnOK_Click();
-
-    Settings reloaded;
+TEST_F(OptionsCommit, DescriptionIsKeptOnlyWhileShownAndUpTo1024Characters) {
+    for (bool shown : {false, true}) {
+        SetUp();
+        Load();
+        form.chkDisplay[7].value = shown;
+        form.txtDescr.text = std::string(1500, 'd');
+        form.txtDescr_Change();
+        EXPECT_EQ(form.txtDescr.text.size(), 1024u);
+        form.btnOK_Click();
+        const std::string kept = shown ? std::string(1024, 'd') : "";
+        EXPECT_EQ(G().settings.Descr, kept);
+        EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr"), kept);
+    }
+    Settings reloaded;  // the longest description loads again
     LoadSettings(reloaded);
     EXPECT_EQ(reloaded.Descr, std::string(1024, 'd'));
 }
 
-TEST_F(OptionsCommit, BecomingTheDefaultKeepsTheOldValueAndGivingItBackRestoresIt) {
-    SetDefaultSaver("Logon.scr");
-    Load();
-    form.chkSetAsDefault.value = true;
-    form.btnOK_Click();
-    EXPECT_EQ(OldDefault(), "Logon.scr");
-    EXPECT_EQ(DefaultSaver(), "ostrel.scr");
-    EXPECT_EQ(form.bWasDefaultSS, 1);
-
-    SetDefaultSaver("ostrel.scr");
-    form = FrmOptions{};
-    Load();
-    EXPECT_TRUE(form.chkSetAsDefault.value);
-    form.chkSetAsDefault.value = false;
-    form.btnOK_Click();
-    EXPECT_EQ(DefaultSaver(), "Logon.scr");
-    EXPECT_EQ(OldDefault(), "Logon.scr");
-    EXPECT_EQ(form.bWasDefaultSS, 0);
-}
-
 TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
-    // No default saver at all: an empty old value, given back empty.
-    Load();
-    form.chkSetAsDefault.value = true;
-    form.btnOK_Click();
-    EXPECT_EQ(OldDefault(), "");
-    EXPECT_EQ(DefaultSaver(), "ostrel.scr");
-    form = FrmOptions{};
-    Load();
-    form.chkSetAsDefault.value = false;
-    form.btnOK_Click();
-    EXPECT_EQ(DefaultSaver(), "");
-
-    // Giving back without a kept value falls back to the logon saver.
-    SetUp();
-    SetDefaultSaver("OSTREL.SCR");
-    Load();
-    form.chkSetAsDefault.value = false;
-    form.btnOK_Click();
-    EXPECT_EQ(DefaultSaver(), "Logon.scr");
-    EXPECT_EQ(OldDefault(), "<none>");
-
-    // Unchanged, or changed and changed back: neither value is touched.
-    for (bool toggle : {false, true}) {
+    // nullptr or "<none>": no such value.
+    const struct {
+        const char* saver;
+        const char* old;
+        bool check;
+        const char* saverAfter;
+        const char* oldAfter;
+    } cases[] = {
+        {"Logon.scr", nullptr, true, "ostrel.scr", "Logon.scr"},       // the old value is kept
+        {"ostrel.scr", "Logon.scr", false, "Logon.scr", "Logon.scr"},  // and given back
+        {nullptr, nullptr, true, "ostrel.scr", ""},
+        {"ostrel.scr", "", false, "", ""},
+        {"OSTREL.SCR", nullptr, false, "Logon.scr", "<none>"},     // nothing kept: the logon saver
+        {"Mystify.scr", nullptr, false, "Mystify.scr", "<none>"},  // unchanged: untouched
+        // Only the bare name is this program.
+        {"C:\\Windows\\ostrel.scr", nullptr, false, "C:\\Windows\\ostrel.scr", "<none>"},
+    };
+    for (const auto& c : cases) {
         SetUp();
-        SetDefaultSaver("Mystify.scr");
-        Load();
-        if (toggle) {
-            form.chkSetAsDefault.value = true;
-            form.chkSetAsDefault.value = false;
+        if (c.saver != nullptr) {
+            SetDefaultSaver(c.saver);
         }
+        if (c.old != nullptr) {
+            WriteRegString(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS", c.old);
+        }
+        Load();
+        EXPECT_EQ(std::tuple(form.chkSetAsDefault.value, form.szCurrentDefaultSS),
+                  std::tuple(form.bWasDefaultSS == 1, c.saver ? c.saver : ""));
+        form.chkSetAsDefault.value = c.check;
         form.btnOK_Click();
-        EXPECT_EQ(DefaultSaver(), "Mystify.scr");
-        EXPECT_EQ(OldDefault(), "<none>");
+        EXPECT_EQ(std::tuple(DefaultSaver(), OldDefault(), form.bWasDefaultSS),
+                  std::tuple(c.saverAfter, c.oldAfter, c.check ? 1 : 0))
+            << c.saver;
     }
 }
 
@@ -165,14 +117,12 @@ TEST_F(OptionsCommit, RefusedRegistryStillRunsEveryStepAndCloses) {
     form.chk24HrTime.value = true;
     fake().refuseWrites = true;
     form.btnOK_Click();
-    EXPECT_EQ(DefaultSaver(), "<none>");
-    EXPECT_EQ(form.bWasDefaultSS, 1);
-    EXPECT_EQ(G().settings.TimeFormat, 1);
+    EXPECT_EQ(std::tuple(DefaultSaver(), form.bWasDefaultSS, G().settings.TimeFormat),
+              std::tuple("<none>", 1, 1));
     // Only the save's own message; OK adds none.
     ASSERT_EQ(fake().messages.size(), 1u);
     EXPECT_EQ(fake().messages[0].text, "failed to save configuration to registry");
-    EXPECT_TRUE(form.Unloaded);
-    EXPECT_EQ(fake().optionsWindowClosed, 1);
+    EXPECT_TRUE(form.Unloaded && fake().optionsWindowClosed == 1);
 }
 
 TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
@@ -183,11 +133,10 @@ TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
         form.chkSetAsDefault.value = true;
         form.chkDisplay[0].value = false;
         closeBox ? form.Form_Close() : form.btnCancel_Click();
-        EXPECT_TRUE(form.Unloaded);
-        EXPECT_EQ(G().settings.DisplayItems, 1151);
-        EXPECT_EQ(DefaultSaver(), "Logon.scr");
-        EXPECT_EQ(fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey, "DisplayItems"),
-                  nullptr);
+        EXPECT_TRUE(form.Unloaded && fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey,
+                                                      "DisplayItems") == nullptr);
+        EXPECT_EQ(std::tuple(G().settings.DisplayItems, DefaultSaver()),
+                  std::tuple(1151, "Logon.scr"));
     }
 }
 

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 #include "options_fixture.h"
 
 namespace ostrel {
 namespace {
 
 using OptionsLoad = OptionsTest;
+
+using Enables = std::vector<std::pair<platform::WindowHandle, bool>>;
+using Moves = std::vector<std::pair<double, double>>;
 
 std::vector<int> Checked(const FrmOptions& f) {
     std::vector<int> on;
@@ -17,55 +23,45 @@ std::vector<int> Checked(const FrmOptions& f) {
     return on;
 }
 
+int PanelsShown(const FrmOptions& f) {
+    return static_cast<int>(std::ranges::count_if(f.picMoveOptions, &DescriptionPanel::visible));
+}
+
 TEST_F(OptionsLoad, DefaultsFillEveryControl) {
     Load();
-    EXPECT_EQ(form.Caption, "Ostrel Screen Saver Setup");
-    EXPECT_EQ(form.lblAppName.caption, "Ostrel Screen Saver");
-    EXPECT_EQ(form.lblVersion.caption, "version 1.4.6  (5 December 2006)");
+    EXPECT_EQ(std::tuple(form.Caption, form.lblAppName.caption, form.lblVersion.caption),
+              std::tuple("Ostrel Screen Saver Setup", "Ostrel Screen Saver",
+                         "version 1.4.6  (5 December 2006)"));
     EXPECT_EQ(Checked(form), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 10}));
-    EXPECT_FALSE(form.txtDescr.enabled);
-    EXPECT_EQ(form.txtDescr.backColour, 0x8000000Fu);
+    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour),
+              std::tuple(false, 0x8000000Fu));
     EXPECT_EQ(form.cboMovement.items,
               (std::vector<std::string>{"Random Jumping", "Random Sliding", "Bounce Off Sides",
                                         "Random Path", "Stationary in Centre"}));
-    EXPECT_EQ(form.cboMovement.listIndex, 2);
-    for (int i = 0; i < kMovementCount; ++i) {
-        EXPECT_EQ(form.picMoveOptions[i].visible, i == 2) << i;
-    }
-    EXPECT_EQ(form.sliMoveEBRandom.value, 2);
-    EXPECT_EQ(form.sliMoveEBRandom.toolTipText, "2");
-    EXPECT_FALSE(form.chkConstrain.value);
-    EXPECT_FALSE(form.chk24HrTime.value);
-    EXPECT_FALSE(form.chkSetAsDefault.value);
-    EXPECT_EQ(form.bWasDefaultSS, 0);
-    EXPECT_EQ(form.szCurrentDefaultSS, "");
-    EXPECT_EQ(form.lblFontSample.caption, "Verdana regular 10 point");
-    EXPECT_EQ(form.lblFontSample.foreColour, 0xFFFFFFu);
-    EXPECT_EQ(form.lblFontSample.backColour, 0u);
-    EXPECT_TRUE(fake().messages.empty());
-    // Loading changes nothing in the registry.
-    EXPECT_EQ(fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), nullptr);
+    EXPECT_TRUE(form.cboMovement.listIndex == 2 && form.picMoveOptions[2].visible &&
+                PanelsShown(form) == 1);
+    EXPECT_EQ(std::tuple(form.sliMoveEBRandom.value, form.sliMoveEBRandom.toolTipText),
+              std::tuple(2, "2"));
+    EXPECT_FALSE(form.chkConstrain.value || form.chk24HrTime.value || form.chkSetAsDefault.value);
+    EXPECT_EQ(std::tuple(form.bWasDefaultSS, form.szCurrentDefaultSS), std::tuple(0, ""));
+    const SampleLabel& sample = form.lblFontSample;
+    EXPECT_EQ(std::tuple(sample.caption, sample.foreColour, sample.backColour),
+              std::tuple("Verdana regular 10 point", 0xFFFFFFu, 0u));
+    // Loading shows nothing and changes nothing in the registry.
+    EXPECT_TRUE(fake().messages.empty() &&
+                !fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey, "FontName"));
 }
 
 TEST_F(OptionsLoad, DisplayItemBitsAndFlagBits) {
     fake().SetRegDword(kSettingsKey, "DisplayItems", 0x00C5);
     fake().SetRegText(kSettingsKey, "Descr", "my box");
-    fake().SetRegDword(kSettingsKey, "Options", 2);
+    fake().SetRegDword(kSettingsKey, "Options", 2);  // only bit 0 counts
     fake().SetRegDword(kSettingsKey, "TimeFormat", 3);
     Load();
     EXPECT_EQ(Checked(form), (std::vector<int>{0, 2, 6, 7}));
-    EXPECT_TRUE(form.txtDescr.enabled);
-    EXPECT_EQ(form.txtDescr.backColour, 0x80000005u);
-    EXPECT_EQ(form.txtDescr.text, "my box");
-    EXPECT_FALSE(form.chkConstrain.value);  // only bit 0 counts
-    EXPECT_TRUE(form.chk24HrTime.value);
-
-    SetUp();
-    fake().SetRegDword(kSettingsKey, "DisplayItems", 0xFFFFF800);  // 16-bit 0xF800, widened
-    fake().SetRegDword(kSettingsKey, "Options", 3);
-    Load();
-    EXPECT_TRUE(Checked(form).empty());
-    EXPECT_TRUE(form.chkConstrain.value);
+    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour, form.txtDescr.text),
+              std::tuple(true, 0x80000005u, "my box"));
+    EXPECT_EQ(std::tuple(form.chkConstrain.value, form.chk24HrTime.value), std::tuple(false, true));
 }
 
 TEST_F(OptionsLoad, EmptyFontNameShowsAndBecomesTahoma) {
@@ -78,111 +74,73 @@ TEST_F(OptionsLoad, EmptyFontNameShowsAndBecomesTahoma) {
     EXPECT_EQ(G().settings.FontName, "Tahoma");
 }
 
-TEST_F(OptionsLoad, DefaultScreenSaverIsThisProgramOnlyByItsBareName) {
-    const struct {
-        const char* value;
-        bool isThis;
-    } cases[] = {{"ostrel.scr", true},
-                 {"OSTREL.SCR", true},
-                 {"C:\\Windows\\ostrel.scr", false},
-                 {"Logon.scr", false}};
-    for (const auto& c : cases) {
-        SetUp();
-        SetDefaultSaver(c.value);
-        Load();
-        EXPECT_EQ(form.chkSetAsDefault.value, c.isThis) << c.value;
-        EXPECT_EQ(form.bWasDefaultSS, c.isThis ? 1 : 0) << c.value;
-        EXPECT_EQ(form.szCurrentDefaultSS, c.value);
-    }
-}
-
-TEST_F(OptionsLoad, DisplayPropertiesAreDisabledAndTheDialogCentredOverThem) {
+TEST_F(OptionsLoad, DialogIsCentredOverDisplayPropertiesWhichStayDisabledUntilItCloses) {
     fake().windowsByTitle["Display Properties"] = 0x3030;
     fake().windowRects[0x3030] = {100, 100, 500, 550};
     fake().optionsWidthTwips = 7200;
     fake().optionsHeightTwips = 5400;
     Load("/c:1234");
     EXPECT_EQ(form.hwndDisplayProps, 0x3030);
-    EXPECT_EQ(fake().enableCalls,
-              (std::vector<std::pair<platform::WindowHandle, bool>>{{0x3030, false}}));
-    EXPECT_EQ(fake().optionsMoves, (std::vector<std::pair<double, double>>{{900, 2175}}));
-
-    // Every way of closing gives the window back, once.
+    EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}}));
+    EXPECT_EQ(fake().optionsMoves, (Moves{{900, 2175}}));
     form.btnCancel_Click();
     form.Form_Close();
-    EXPECT_EQ(fake().enableCalls.back(), (std::pair<platform::WindowHandle, bool>{0x3030, true}));
-    EXPECT_EQ(fake().enableCalls.size(), 2u);
+    EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}, {0x3030, true}}));
     EXPECT_EQ(fake().optionsWindowClosed, 1);
-}
 
-TEST_F(OptionsLoad, WithoutDisplayPropertiesTheDialogIsCentredOnTheScreen) {
-    for (const char* line : {"", " /c", "/s"}) {  // not a /C start: not looked for
+    // Only a /C start looks for them; otherwise, or not found, the dialog centres on the screen.
+    for (const std::string line : {"", " /c", "/s", "/C"}) {
         SetUp();
-        fake().windowsByTitle["Display Properties"] = 0x3030;
+        fake().windowsByTitle["Display Properties"] = line == "/C" ? 0 : 0x3030;
         fake().optionsWidthTwips = 5400;
         fake().optionsHeightTwips = 5881;
         Load(line);
-        EXPECT_EQ(form.hwndDisplayProps, 0) << line;
-        EXPECT_TRUE(fake().enableCalls.empty());
-        EXPECT_EQ(fake().optionsMoves, (std::vector<std::pair<double, double>>{{4980, 2819.5}}));
+        EXPECT_TRUE(form.hwndDisplayProps == 0 && fake().enableCalls.empty()) << line;
+        EXPECT_EQ(fake().optionsMoves, (Moves{{4980, 2819.5}}));
     }
-    SetUp();
-    Load("/C");  // looked for, not found
-    EXPECT_EQ(form.hwndDisplayProps, 0);
-    EXPECT_EQ(fake().optionsMoves.size(), 1u);
 }
 
-TEST_F(OptionsLoad, InvalidMoveOptionIsCriticalAndUnloads) {
-    for (std::uint32_t bad : {7u, 5u, static_cast<std::uint32_t>(-2)}) {
+TEST_F(OptionsLoad, InvalidMoveOptionIsCriticalAndUnloadsButNoneShowsNoPanel) {
+    for (int option : {7, 5, -2, -1}) {
         SetUp();
         fake().windowsByTitle["Display Properties"] = 0x3030;
-        fake().SetRegDword(kSettingsKey, "MoveOption", bad);
+        fake().SetRegDword(kSettingsKey, "MoveOption", static_cast<std::uint32_t>(option));
+        fake().SetRegDword(kSettingsKey, "MoveEBRandom", 40);  // the slider keeps to its range
         Load();
-        ASSERT_EQ(fake().messages.size(), 1u) << bad;
-        EXPECT_EQ(fake().messages[0].text,
-                  "Critical Error encountered while loading Options form: \rInvalid property "
-                  "value [380]");
-        EXPECT_EQ(fake().messages[0].caption, "Ostrel Screen Saver");
-        EXPECT_EQ(fake().messages[0].style, 16u);
-        EXPECT_TRUE(form.Unloaded);
+        if (option == -1) {
+            EXPECT_TRUE(fake().messages.empty() && !form.Unloaded);
+            EXPECT_EQ(std::tuple(form.cboMovement.listIndex, PanelsShown(form),
+                                 form.sliMoveEBRandom.value),
+                      std::tuple(-1, 0, 10));
+            continue;
+        }
+        ASSERT_EQ(fake().messages.size(), 1u) << option;
+        const auto& m = fake().messages[0];
+        EXPECT_EQ(std::tuple(m.text, m.caption, m.style),
+                  std::tuple("Critical Error encountered while loading Options form: \rInvalid "
+                             "property value [380]",
+                             "Ostrel Screen Saver", 16u));
+        EXPECT_TRUE(form.Unloaded && fake().programEnded);
         EXPECT_EQ(fake().optionsWindowClosed, 1);
-        ASSERT_EQ(fake().enableCalls.size(), 2u);
-        EXPECT_EQ(fake().enableCalls.back(),
-                  (std::pair<platform::WindowHandle, bool>{0x3030, true}));
-        EXPECT_TRUE(fake().programEnded);
+        EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}, {0x3030, true}}));
     }
-}
-
-TEST_F(OptionsLoad, NoSelectionShowsNoPanel) {
-    fake().SetRegDword(kSettingsKey, "MoveOption", static_cast<std::uint32_t>(-1));
-    fake().SetRegDword(kSettingsKey, "MoveEBRandom", 40);  // the slider keeps to its range
-    Load();
-    EXPECT_TRUE(fake().messages.empty());
-    EXPECT_EQ(form.cboMovement.listIndex, -1);
-    for (const auto& panel : form.picMoveOptions) {
-        EXPECT_FALSE(panel.visible);
-    }
-    EXPECT_EQ(form.sliMoveEBRandom.value, 10);
 }
 
 TEST_F(OptionsLoad, ShowOptionsFormLoadsWithTheProgramArgumentsAndShows) {
     fake().programArguments = "/c:99";
     fake().windowsByTitle["Display Properties"] = 0x3030;
     ShowOptionsForm();
-    EXPECT_EQ(OptionsForm().CommandLine, "/c:99");
-    EXPECT_EQ(OptionsForm().hwndDisplayProps, 0x3030);
-    EXPECT_EQ(fake().optionsWindowShown, 1);
+    EXPECT_EQ(std::tuple(OptionsForm().CommandLine, OptionsForm().hwndDisplayProps,
+                         fake().optionsWindowShown),
+              std::tuple("/c:99", 0x3030, 1));
 
     SetUp();
     fake().refuseOptionsWindow = true;
     ShowOptionsForm();
-    EXPECT_EQ(fake().optionsWindowShown, 0);
     ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(fake().messages[0].text.rfind("Critical Error encountered while loading Options "
-                                            "form: \r",
-                                            0),
-              0u);
-    EXPECT_TRUE(fake().programEnded);
+    EXPECT_TRUE(fake().messages[0].text.starts_with(
+        "Critical Error encountered while loading Options form: \r"));
+    EXPECT_TRUE(fake().optionsWindowShown == 0 && fake().programEnded);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fixture.h"
 #include "platform/registry.h"
 #include "settings/reg_stuff.h"
@@ -8,116 +10,74 @@ namespace ostrel {
 namespace {
 
 constexpr std::uint32_t kHklm = platform::kHkeyLocalMachine;
+constexpr std::uint32_t kSz = platform::kRegSz, kDword = platform::kRegDword;
 const std::string kKey = "Software\\Test";
+using Bytes = std::vector<std::uint8_t>;
 
 class RegStuff : public PlatformTest {
   protected:
     void TearDown() override { EXPECT_EQ(fake().openKeys, 0) << "a key was left open"; }
 };
 
-TEST_F(RegStuff, MissingKeyFailsBothReadsAndTouchesNothing) {
-    std::string text = "kept";
-    std::int32_t number = 77;
-    EXPECT_FALSE(ReadRegString(kHklm, kKey, "Name", text));
-    EXPECT_EQ(text, "");
-    EXPECT_FALSE(ReadRegDword(kHklm, kKey, "Name", number));
-    EXPECT_EQ(number, 77);
+TEST_F(RegStuff, ReadsOfEveryKindOfStoredValue) {
+    // Text reads start from "kept", number reads from 77; a failed number read keeps it.
+    const struct {
+        const char* what;
+        const char* valueName;  // stored under this name; nullptr: no key at all
+        std::uint32_t type;
+        Bytes bytes;
+        std::optional<std::string> text;  // none: the text read fails
+        std::optional<std::int32_t> number;
+    } cases[] = {
+        {"missing key", nullptr, kSz, {}, {}, {}},
+        {"missing value", "Other", kSz, {'x'}, {}, {}},
+        {"terminated text", "Name", kSz, {'a', 'b', 0}, "ab", {}},
+        {"unterminated text", "Name", kSz, {'a', 'b'}, "ab", {}},
+        {"empty text", "Name", kSz, {0}, "", {}},
+        {"no bytes of text", "Name", kSz, {}, {}, {}},
+        {"no bytes of number", "Name", kDword, {}, {}, {}},
+        {"all bits", "Name", kDword, {255, 255, 255, 255}, "4294967295", -1},
+        {"16777215", "Name", kDword, {255, 255, 255, 0}, "16777215", 16777215},
+        {"other type", "Name", 3, {1, 2, 3}, "kept", {}},
+        {"text of digits", "Name", kSz, {'1', '0'}, "10", {}},
+        {"1024 bytes", "Name", kSz, Bytes(1024, 'y'), std::string(1024, 'y'), {}},
+        {"1025 bytes", "Name", kSz, Bytes(1025, 'x'), {}, {}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        if (c.valueName != nullptr) {
+            fake().SetRegBytes(kKey, c.valueName, c.type, c.bytes);
+        }
+        std::string text = "kept";
+        EXPECT_EQ(ReadRegString(kHklm, kKey, "Name", text), c.text.has_value()) << c.what;
+        EXPECT_EQ(text, c.text.value_or("")) << c.what;
+        std::int32_t number = 77;
+        EXPECT_EQ(ReadRegDword(kHklm, kKey, "Name", number), c.number.has_value()) << c.what;
+        EXPECT_EQ(number, c.number.value_or(77)) << c.what;
+        EXPECT_EQ(fake().openKeys, 0) << c.what;
+    }
 }
 
-TEST_F(RegStuff, MissingValueFailsWithEmptyText) {
-    fake().SetRegText(kKey, "Other", "x");
-    std::string text = "kept";
-    EXPECT_FALSE(ReadRegString(kHklm, kKey, "Name", text));
-    EXPECT_EQ(text, "");
-}
-
-TEST_F(RegStuff, TextWithTerminatingZeroLosesIt) {
-    fake().SetRegBytes(kKey, "Name", platform::kRegSz, {'a', 'b', 0});
-    std::string text;
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Name", text));
-    EXPECT_EQ(text, "ab");
-    fake().SetRegBytes(kKey, "Name", platform::kRegSz, {'a', 'b'});
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Name", text));
-    EXPECT_EQ(text, "ab");
-}
-
-TEST_F(RegStuff, TextIsStoredWithoutTerminatorAndEmptyAsOneZeroByte) {
-    EXPECT_TRUE(WriteRegString(kHklm, kKey, "Name", "Verdana"));
-    const auto* v = fake().FindValue(kHklm, kKey, "Name");
-    ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->type, platform::kRegSz);
-    EXPECT_EQ(std::string(v->bytes.begin(), v->bytes.end()), "Verdana");
-
-    EXPECT_TRUE(WriteRegString(kHklm, kKey, "Empty", ""));
-    v = fake().FindValue(kHklm, kKey, "Empty");
-    ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->bytes, std::vector<std::uint8_t>{0});
-    std::string text = "kept";
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Empty", text));
-    EXPECT_EQ(text, "");
-}
-
-TEST_F(RegStuff, DwordsRoundTripSigned) {
-    for (std::int32_t n : {0, 16777215, -1, 255, 256, 2147483647, -2147483647 - 1}) {
-        EXPECT_TRUE(WriteRegDword(kHklm, kKey, "N", n));
-        const auto* v = fake().FindValue(kHklm, kKey, "N");
+TEST_F(RegStuff, WritesStoreTextWithoutTerminatorAndDwordsSignedAndFailWhenRefused) {
+    for (const std::string text : {"Verdana", ""}) {  // empty as one zero byte
+        EXPECT_TRUE(WriteRegString(kHklm, kKey, "Name", text));
+        const auto* v = fake().FindValue(kHklm, kKey, "Name");
         ASSERT_NE(v, nullptr);
-        EXPECT_EQ(v->type, platform::kRegDword);
-        EXPECT_EQ(v->bytes.size(), 4u);
+        EXPECT_EQ(v->type, kSz);
+        EXPECT_EQ(v->bytes, text.empty() ? Bytes{0} : Bytes(text.begin(), text.end()));
+    }
+    for (std::int32_t n : {0, 16777215, -1, 255, 256, INT32_MAX, INT32_MIN}) {
+        EXPECT_TRUE(WriteRegDword(kHklm, kKey, "N", n));
         std::int32_t back = 12345;
         EXPECT_TRUE(ReadRegDword(kHklm, kKey, "N", back));
         EXPECT_EQ(back, n);
     }
-    fake().SetRegDword(kKey, "All", 0xFFFFFFFFu);
-    std::int32_t back = 0;
-    EXPECT_TRUE(ReadRegDword(kHklm, kKey, "All", back));
-    EXPECT_EQ(back, -1);
-}
-
-TEST_F(RegStuff, WrongTypesAndOversizedValuesFail) {
-    fake().SetRegText(kKey, "Text", "10");
-    std::int32_t number = 5;
-    EXPECT_FALSE(ReadRegDword(kHklm, kKey, "Text", number));
-    EXPECT_EQ(number, 5);
-
-    fake().SetRegText(kKey, "Long", std::string(1025, 'x'));
-    std::string text = "kept";
-    EXPECT_FALSE(ReadRegString(kHklm, kKey, "Long", text));
-    EXPECT_EQ(text, "");
-    fake().SetRegText(kKey, "Fits", std::string(1024, 'y'));
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Fits", text));
-    EXPECT_EQ(text.size(), 1024u);
-}
-
-TEST_F(RegStuff, OtherTypesReadAsTextLeaveTheCallersText) {
-    fake().SetRegBytes(kKey, "Bin", 3, {1, 2, 3});
-    std::string text = "kept";
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Bin", text));
-    EXPECT_EQ(text, "kept");
-    fake().SetRegDword(kKey, "Num", 300);
-    EXPECT_TRUE(ReadRegString(kHklm, kKey, "Num", text));
-    EXPECT_EQ(text, "300");
-}
-
-TEST_F(RegStuff, ZeroByteValuesAreEmptyTextAndFailedNumbers) {
-    fake().SetRegBytes(kKey, "Nothing", platform::kRegSz, {});
-    fake().SetRegBytes(kKey, "NoNumber", platform::kRegDword, {});
-    std::string text = "kept";
-    EXPECT_FALSE(ReadRegString(kHklm, kKey, "Nothing", text));
-    EXPECT_EQ(text, "");
-    std::int32_t number = 3;
-    EXPECT_FALSE(ReadRegDword(kHklm, kKey, "NoNumber", number));
-    EXPECT_EQ(number, 3);
-}
-
-TEST_F(RegStuff, WritesFailWhenTheKeyOrValueIsRefused) {
-    fake().refuseCreate = true;
-    EXPECT_FALSE(WriteRegString(kHklm, kKey, "Name", "x"));
-    EXPECT_FALSE(WriteRegDword(kHklm, kKey, "N", 1));
-    fake().refuseCreate = false;
-    fake().refuseWrites = true;
-    EXPECT_FALSE(WriteRegString(kHklm, kKey, "Name", "x"));
-    EXPECT_FALSE(WriteRegDword(kHklm, kKey, "N", 1));
+    for (bool& refuse : {std::ref(fake().refuseCreate), std::ref(fake().refuseWrites)}) {
+        refuse = true;
+        EXPECT_FALSE(WriteRegString(kHklm, kKey, "Name", "x"));
+        EXPECT_FALSE(WriteRegDword(kHklm, kKey, "N", 1));
+        refuse = false;
+    }
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fixture.h"
-#include "options/frm_options.h"
-#include "sources/cpu_load.h"
 #include "sources/pc_user_name.h"
 #include "startup/frm_main.h"
 
@@ -10,281 +10,188 @@ namespace ostrel {
 namespace {
 
 const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
+const std::string kCritical = "Critical Error encountered while loading screen saver: \r";
 constexpr auto kSaver = fake::FakePlatform::kSaverWindow;
+using Message = std::tuple<std::string, std::string, std::uint32_t>;
+using PasswordChanges = std::vector<std::pair<std::string, std::int64_t>>;
 
 class StartUp : public PlatformTest {
   protected:
+    // Also called again by tests that start several times in a row.
     void SetUp() override {
         PlatformTest::SetUp();
+        form = FrmMain{};
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
     }
-    void Load(const std::string& line) { form.Form_Load(line); }
     bool Closed() const { return fake::Fake().saverDestroyed; }
+    Message OnlyMessage() {
+        const auto& m = fake().messages;
+        EXPECT_EQ(m.size(), 1u);
+        return m.empty() ? Message{} : Message{m[0].text, m[0].caption, m[0].style};
+    }
+    // The one placement of the saver window: window, z-order, x, y, cx, cy, flags.
+    auto Placed() {
+        EXPECT_EQ(fake().placements.size(), 1u);
+        const auto p = fake().placements.empty() ? fake::Placement{} : fake().placements[0];
+        return std::tuple(p.window, p.insertAfter, p.x, p.y, p.cx, p.cy, p.flags);
+    }
+    static auto Bounds() {
+        const MoveBounds& b = G().bounds;
+        return std::tuple(b.BoundLeft, b.BoundRight, b.BoundTop, b.BoundBottom);
+    }
     FrmMain form;
 };
 
-TEST_F(StartUp, FullScreenSelectorsShowTheTitledWindow) {
+TEST_F(StartUp, FullScreenSpansEveryMonitorAndTheOptionNarrowsOnlyTheBounds) {
     for (const char* line : {"/s", "/S", "  /S  ", "/Sx"}) {
         SetUp();
-        form = FrmMain{};
-        Load(line);
+        form.Form_Load(line);
         EXPECT_EQ(fake().saverCaption, "OstrelSS") << line;
-        EXPECT_FALSE(Closed()) << line;
-        EXPECT_FALSE(form.PreviewMode);
-        ASSERT_EQ(fake().placements.size(), 1u);
-        const auto& p = fake().placements[0];
-        EXPECT_EQ(p.window, kSaver);
-        EXPECT_EQ(p.insertAfter, -1);
-        EXPECT_EQ(p.x, 0);
-        EXPECT_EQ(p.cx, 1024);
-        EXPECT_EQ(p.cy, 768);
-        EXPECT_EQ(p.flags, 0x40u);
+        EXPECT_FALSE(Closed() || form.PreviewMode || form.lblInfo.visible ||
+                     form.lblNetwork.visible)
+            << line;
+        EXPECT_EQ(Placed(), std::tuple(kSaver, -1, 0, 0, 1024, 768, 0x40u)) << line;
+        EXPECT_EQ(Bounds(), std::tuple(0, 15360, 0, 11520)) << line;
         EXPECT_EQ(fake().cursorCalls, std::vector<bool>{false});
-        EXPECT_FALSE(form.lblInfo.visible);
-        EXPECT_FALSE(form.lblNetwork.visible);
     }
-}
-
-TEST_F(StartUp, SecondFullScreenInstanceEndsSilently) {
-    fake().windowsByTitle["OstrelSS"] = 0x2222;
-    Load("/s");
-    EXPECT_TRUE(Closed());
-    EXPECT_TRUE(fake().placements.empty());
-    EXPECT_EQ(fake().saverCaption, "");
-    EXPECT_TRUE(fake().messages.empty());
-    EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true});  // unload shows the pointer
-    EXPECT_EQ(G().cpuLoad, nullptr);
-}
-
-TEST_F(StartUp, OptionsDialogForEmptyAndC) {
-    for (const char* line : {"", "/c", "/C:1234", "/c 1234"}) {
+    // A 1280 x 1024 monitor left of the 1024 x 768 primary.
+    for (std::uint32_t constrain : {0u, 1u}) {
         SetUp();
-        form = FrmMain{};
-        Load(line);
-        EXPECT_EQ(fake().optionsWindowShown, 1) << line;
-        EXPECT_EQ(OptionsForm().Caption, "Ostrel Screen Saver Setup");
-        EXPECT_TRUE(Closed());
-        EXPECT_FALSE(fake().programEnded);
+        fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {-1280, 0, 0, 1024});
+        fake().SetRegDword(kKey, "Options", constrain);
+        form.Form_Load("/s");
+        EXPECT_EQ(Placed(), std::tuple(kSaver, -1, -1280, 0, 2304, 1024, 0x40u));
+        EXPECT_EQ(Bounds(),
+                  constrain ? std::tuple(0, 15360, 0, 11520) : std::tuple(-19200, 15360, 0, 15360));
     }
 }
 
-TEST_F(StartUp, PasswordChangeTakesTheHandleAfterTheSwitch) {
+TEST_F(StartUp, OtherSelectorsDoTheirOneJobAfterTheSharedPreparationsAndClose) {
+    // password < 0: no password change asked for.
     const struct {
         const char* line;
-        std::int64_t handle;
-    } cases[] = {{"/a 1234", 1234}, {"/a", 0}, {" /a 1234", 0}, {"/A:99", 0}};
+        int options;
+        std::int64_t password;
+        bool running = false;  // another full-screen instance
+    } cases[] = {{"", 1, -1},        {"   ", 1, -1},       {"/c", 1, -1},    {"/C:1234", 1, -1},
+                 {"/c 1234", 1, -1}, {"/a 1234", 0, 1234}, {"/a", 0, 0},     {" /a 1234", 0, 0},
+                 {"/A:99", 0, 0},    {"/a1234", 0, 1234},  {"/a 2.5", 0, 2}, {"/a 12 34", 0, 1234},
+                 {"-s", 0, -1},      {"/x", 0, -1},        {"s", 0, -1},     {"/", 0, -1},
+                 {"\t/s", 0, -1},    {"/s", 0, -1, true}};
     for (const auto& c : cases) {
         SetUp();
-        form = FrmMain{};
-        Load(c.line);
-        ASSERT_EQ(fake().passwordChanges.size(), 1u) << c.line;
-        EXPECT_EQ(fake().passwordChanges[0].first, "SCRSAVE");
-        EXPECT_EQ(fake().passwordChanges[0].second, c.handle) << c.line;
-        EXPECT_TRUE(Closed());
+        fake().windowsByTitle["OstrelSS"] = c.running ? 0x2222 : 0;
+        fake().SetRegDword(kKey, "BgColour", 255);
+        fake().SetRegDword(kKey, "FontColour", 0x00FF00);
+        fake().SetRegDword(kKey, "FontSettings", 3);
+        fake().SetRegText(kKey, "FontName", "Tahoma");
+        form.Form_Load(c.line);
+        EXPECT_TRUE(Closed() && !fake().programEnded && fake().placements.empty() &&
+                    fake().messages.empty() && fake().saverCaption.empty() &&
+                    G().cpuLoad == nullptr)
+            << c.line;
+        EXPECT_EQ(fake().optionsWindowShown, c.options) << c.line;
+        EXPECT_EQ(fake().passwordChanges,
+                  (c.password < 0 ? PasswordChanges{} : PasswordChanges{{"SCRSAVE", c.password}}))
+            << c.line;
+        EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true}) << c.line;  // shown at unload
+        EXPECT_EQ(std::tuple(form.ComputerName, fake().saverBackground, form.pbStuff.backColour),
+                  std::tuple("TESTBOX", 255u, 255u));
+        for (const Label* l : {&form.lblInfo, &form.lblNetwork}) {
+            const TextFont& f = l->font;
+            EXPECT_EQ(
+                std::tuple(f.name, f.sizePoints, f.bold, f.italic, f.strikethru, l->foreColour),
+                std::tuple("Tahoma", 10.0f, true, true, false, 0x00FF00u));
+        }
     }
 }
 
-TEST_F(StartUp, MissingPasswordEntryPointIsCritical) {
+TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryMode) {
+    const auto expectCritical = [&](const char* line, const std::string& error) {
+        form.Form_Load(line);
+        EXPECT_EQ(OnlyMessage(), Message(kCritical + error, "Ostrel Screen Saver", 16u));
+        EXPECT_TRUE(Closed() && fake().programEnded && fake().optionsWindowShown == 0) << error;
+        SetUp();
+    };
     fake().passwordFailure =
         Failure{453, "Can't find DLL entry point PwdChangePasswordA in mpr", ""};
-    Load("/a");
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(fake().messages[0].text,
-              "Critical Error encountered while loading screen saver: \rCan't find DLL entry "
-              "point PwdChangePasswordA in mpr [453]");
-    EXPECT_EQ(fake().messages[0].style, 16u);
-    EXPECT_TRUE(Closed());
-    EXPECT_TRUE(fake().programEnded);
-}
-
-TEST_F(StartUp, OtherSelectorsEndWithoutAWord) {
-    for (const char* line : {"-s", "/x", "s", "/"}) {
-        SetUp();
-        form = FrmMain{};
-        Load(line);
-        EXPECT_TRUE(Closed()) << line;
-        EXPECT_TRUE(fake().messages.empty());
-        EXPECT_TRUE(fake().placements.empty());
-        EXPECT_EQ(fake().optionsWindowShown, 0);
-        EXPECT_TRUE(fake().passwordChanges.empty());
-    }
-}
-
-TEST_F(StartUp, SharedPreparationsRunBeforeTheCommandLine) {
-    fake().SetRegDword(kKey, "BgColour", 255);
-    fake().SetRegDword(kKey, "FontColour", 0x00FF00);
-    fake().SetRegDword(kKey, "FontSize", 12);
-    fake().SetRegDword(kKey, "FontSettings", 3);
-    fake().SetRegText(kKey, "FontName", "Tahoma");
-    Load("/x");
-    EXPECT_EQ(form.ComputerName, "TESTBOX");
-    EXPECT_EQ(G().settings.FontName, "Tahoma");
-    EXPECT_EQ(fake().saverBackground, 255u);
-    EXPECT_EQ(form.pbStuff.backColour, 255u);
-    EXPECT_EQ(G().ScreenExtremes.Right, 1024);
-    EXPECT_EQ(G().PrimaryScreen.Bottom, 768);
-    for (const Label* l : {&form.lblInfo, &form.lblNetwork}) {
-        EXPECT_EQ(l->font.name, "Tahoma");
-        EXPECT_FLOAT_EQ(l->font.sizePoints, 12.0f);
-        EXPECT_TRUE(l->font.bold);
-        EXPECT_TRUE(l->font.italic);
-        EXPECT_FALSE(l->font.strikethru);
-        EXPECT_EQ(l->foreColour, 0x00FF00u);
-    }
+    expectCritical("/a", "Can't find DLL entry point PwdChangePasswordA in mpr [453]");
+    fake().SetRegDword(kKey, "DisplayItems", 40000);
+    expectCritical("/c", "Overflow [6]");
+    fake().versionAvailable = false;
+    expectCritical("/c", "Can't get the Windows version [-2147213503]");
 }
 
 TEST_F(StartUp, UnknownFontKeepsTheDesignTimeFaceButTakesTheRest) {
     fake().SetRegText(kKey, "FontName", "No Such Face");
     fake().SetRegDword(kKey, "FontSize", 20);
     fake().SetRegDword(kKey, "FontSettings", 8);
-    Load("/s");
-    EXPECT_TRUE(fake().messages.empty());
-    EXPECT_EQ(form.lblInfo.font.name, "Verdana");
-    EXPECT_FLOAT_EQ(form.lblInfo.font.sizePoints, 20.0f);
-    EXPECT_TRUE(form.lblInfo.font.underline);
-    EXPECT_EQ(fake().saverCaption, "OstrelSS");
+    form.Form_Load("/s");
+    const TextFont& f = form.lblInfo.font;
+    EXPECT_EQ(std::tuple(f.name, f.sizePoints, f.underline), std::tuple("Verdana", 20.0f, true));
 
     SetUp();
-    form = FrmMain{};
     fake().SetRegDword(kKey, "FontSize", 5000);  // no font is that large
-    Load("/s");
-    EXPECT_FLOAT_EQ(form.lblNetwork.font.sizePoints, 9.75f);
-    EXPECT_TRUE(fake().messages.empty());
+    form.Form_Load("/s");
+    EXPECT_TRUE(form.lblNetwork.font.sizePoints == 9.75f && fake().messages.empty());
 }
 
-TEST_F(StartUp, OverflowingSettingIsCriticalEvenForTheOptionsDialog) {
-    fake().SetRegDword(kKey, "DisplayItems", 40000);
-    Load("/c");
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(fake().messages[0].text,
-              "Critical Error encountered while loading screen saver: \rOverflow [6]");
-    EXPECT_EQ(fake().messages[0].caption, "Ostrel Screen Saver");
-    EXPECT_EQ(fake().messages[0].style, 16u);
-    EXPECT_EQ(fake().optionsWindowShown, 0);
-    EXPECT_TRUE(Closed());
-    EXPECT_TRUE(fake().programEnded);
-    EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true});
-}
-
-TEST_F(StartUp, SamplerCreationFailureIsCriticalInEveryMode) {
-    fake().versionAvailable = false;
-    Load("/c");
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(fake().messages[0].text,
-              "Critical Error encountered while loading screen saver: \rCan't get the Windows "
-              "version [-2147213503]");
-    EXPECT_EQ(fake().optionsWindowShown, 0);
-    EXPECT_TRUE(fake().programEnded);
-}
-
-TEST_F(StartUp, SamplerStartsUnsampledAndGoesAtUnload) {
-    CPULoad sampler;
-    EXPECT_EQ(sampler.CPUCount(), -1);
-    EXPECT_EQ(sampler.BufferSize(), 4096);
-    Load("/s");
-    ASSERT_NE(G().cpuLoad, nullptr);
-    form.Form_KeyDown();
-    EXPECT_TRUE(Closed());
-    EXPECT_EQ(G().cpuLoad, nullptr);
-    EXPECT_EQ(fake().cursorCalls, (std::vector<bool>{false, true}));
-}
-
-TEST_F(StartUp, RegularModeSpansAllMonitorsAndBoundsFollowTheOption) {
-    fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {-1280, 0, 0, 1024});
-    Load("/s");
-    const auto& p = fake().placements.at(0);
-    EXPECT_EQ(p.x, -1280);
-    EXPECT_EQ(p.y, 0);
-    EXPECT_EQ(p.cx, 2304);
-    EXPECT_EQ(p.cy, 1024);
-    const MoveBounds& b = G().bounds;
-    EXPECT_EQ(b.BoundLeft, -19200);
-    EXPECT_EQ(b.BoundRight, 15360);
-    EXPECT_EQ(b.BoundTop, 0);
-    EXPECT_EQ(b.BoundBottom, 15360);
-
-    SetUp();
-    form = FrmMain{};
-    fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {-1280, 0, 0, 1024});
-    fake().SetRegDword(kKey, "Options", 1);
-    Load("/s");
-    EXPECT_EQ(fake().placements.at(0).cx, 2304);
-    EXPECT_EQ(G().bounds.BoundLeft, 0);
-    EXPECT_EQ(G().bounds.BoundRight, 15360);
-    EXPECT_EQ(G().bounds.BoundBottom, 11520);
-}
-
-TEST_F(StartUp, PreviewSitsInsideItsHost) {
-    fake().clientRects[1234] = {0, 0, 152, 112};
-    fake().windowWords[{kSaver, platform::kGwlStyle}] = 0x06000000;
-    Load("/p 1234");
-    EXPECT_TRUE(form.PreviewMode);
-    EXPECT_EQ(form.PreviewParent, 1234);
-    EXPECT_EQ(fake().saverCaption, "");
-    EXPECT_TRUE(fake().cursorCalls.empty());
-    EXPECT_EQ(form.WindowStyle, 0x46000000);
-    EXPECT_EQ((fake().windowWords[{kSaver, platform::kGwlStyle}]), 0x46000000);
-    EXPECT_EQ((fake().windowWords[{kSaver, platform::kGwlHwndParent}]), 1234);
-    ASSERT_EQ(fake().parentChanges.size(), 1u);
-    EXPECT_EQ(fake().parentChanges[0].second, 1234);
-    const auto& p = fake().placements.at(0);
-    EXPECT_EQ(p.x, 0);
-    EXPECT_EQ(p.cx, 152);
-    EXPECT_EQ(p.cy, 112);
-    EXPECT_EQ(p.flags, 0x54u);
-    EXPECT_EQ(G().bounds.BoundRight, 2280);
-    EXPECT_EQ(G().bounds.BoundBottom, 1680);
-    EXPECT_FLOAT_EQ(form.lblInfo.font.sizePoints, 2.0f);  // 10 / 4 = 2.5 rounds to even
-
-    // Input never ends a preview.
-    form.Form_KeyDown();
-    form.Form_MouseDown();
-    EXPECT_FALSE(Closed());
-}
-
-TEST_F(StartUp, PreviewFontSizesRoundHalfToEven) {
-    const struct {
-        std::uint32_t size;
-        float points;
-    } cases[] = {{10, 2}, {12, 3}, {14, 4}, {18, 4}, {6, 2}};
-    for (const auto& c : cases) {
+TEST_F(StartUp, UnloadRunsOnceHoweverTheWindowEnds) {
+    for (bool fromOutside : {false, true}) {
         SetUp();
-        form = FrmMain{};
-        fake().SetRegDword(kKey, "FontSize", c.size);
-        Load("/p 5");
-        EXPECT_FLOAT_EQ(form.lblInfo.font.sizePoints, c.points) << c.size;
-        EXPECT_FLOAT_EQ(form.lblNetwork.font.sizePoints, c.points) << c.size;
+        form.Form_Load("/s");
+        ASSERT_NE(G().cpuLoad, nullptr);
+        fromOutside ? form.OnDestroyed() : form.Form_KeyDown();
+        fromOutside ? form.Close() : form.OnDestroyed();
+        EXPECT_EQ(fake().cursorCalls, (std::vector<bool>{false, true})) << fromOutside;
+        EXPECT_EQ(G().cpuLoad, nullptr);
     }
 }
 
-TEST_F(StartUp, PreviewOfAMissingHostIsEmptyAndSilent) {
-    Load("/p 1234");
-    EXPECT_TRUE(fake().messages.empty());
-    EXPECT_EQ(fake().placements.at(0).cx, 0);
-    EXPECT_EQ(G().bounds.BoundRight, 0);
-    EXPECT_EQ(G().bounds.BoundBottom, 0);
+TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
+    // The font size rounds half to even; a missing host leaves the window empty.
+    const struct {
+        std::uint32_t size;
+        float points;
+        bool host;
+    } cases[] = {{10, 2, true}, {12, 3, false}, {14, 4, true}, {18, 4, false}, {6, 2, false}};
+    for (const auto& c : cases) {
+        SetUp();
+        fake().SetRegDword(kKey, "FontSize", c.size);
+        if (c.host) {
+            fake().clientRects[1234] = {0, 0, 152, 112};
+        }
+        fake().windowWords[{kSaver, platform::kGwlStyle}] = 0x06000000;
+        form.Form_Load("/p 1234");
+        EXPECT_EQ(std::tuple(form.lblInfo.font.sizePoints, form.lblNetwork.font.sizePoints),
+                  std::tuple(c.points, c.points))
+            << c.size;
+        EXPECT_TRUE(form.PreviewMode && fake().messages.empty() && fake().cursorCalls.empty());
+        EXPECT_EQ(std::tuple(form.PreviewParent, fake().saverCaption), std::tuple(1234, ""));
+        EXPECT_EQ(std::tuple(fake().windowWords[{kSaver, platform::kGwlStyle}],
+                             fake().windowWords[{kSaver, platform::kGwlHwndParent}]),
+                  std::tuple(0x46000000, 1234));
+        EXPECT_EQ(fake().parentChanges,
+                  (std::vector<std::pair<platform::WindowHandle, platform::WindowHandle>>{
+                      {kSaver, 1234}}));
+        EXPECT_EQ(Placed(),
+                  std::tuple(kSaver, -1, 0, 0, c.host ? 152 : 0, c.host ? 112 : 0, 0x54u));
+        EXPECT_EQ(Bounds(), std::tuple(0, c.host ? 2280 : 0, 0, c.host ? 1680 : 0));
+        form.Form_KeyDown();
+        form.Form_MouseDown();
+        EXPECT_FALSE(Closed());
+    }
 }
 
 TEST_F(StartUp, PreviewHandleOverflowIsReportedAndStopsTheSetUp) {
-    Load("/p 99999999999");
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(fake().messages[0].text, "Failed to setup preview mode:\r\n[6] Overflow");
-    EXPECT_EQ(fake().messages[0].style, 0u);
-    EXPECT_TRUE(form.PreviewMode);
-    EXPECT_TRUE(fake().placements.empty());
-    EXPECT_TRUE(fake().parentChanges.empty());
-    EXPECT_FALSE(Closed());
+    form.Form_Load("/p 99999999999");
+    EXPECT_EQ(OnlyMessage(),
+              Message("Failed to setup preview mode:\r\n[6] Overflow", "Ostrel Screen Saver", 0u));
+    EXPECT_TRUE(form.PreviewMode && !Closed());
+    EXPECT_TRUE(fake().placements.empty() && fake().parentChanges.empty());
 }
 
-TEST_F(StartUp, DestroyedFromOutsideStillUnloadsOnce) {
-    Load("/p 5");
-    form.OnDestroyed();
-    form.Close();
-    EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true});
-    EXPECT_EQ(G().cpuLoad, nullptr);
-}
-
-class ComputerName : public PlatformTest {};
+using ComputerName = PlatformTest;
 
 TEST_F(ComputerName, ComesBackWholeWithoutTheTerminator) {
     fake().computerName = "ABCDEFGHIJKLMNO";
