@@ -56,6 +56,18 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecordAndTheRegistry) {
     EXPECT_EQ(std::tuple(G().settings.FontSize, G().settings.MoveOption), std::tuple(12, -1));
 }
 
+TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheRestStillRun) {
+    Load();
+    form.lblFontSample.font.sizePoints = 40000.0f;  // too large for the record
+    form.chk24HrTime.value = true;
+    form.btnOK_Click();
+    Settings saved;
+    LoadSettings(saved);
+    EXPECT_EQ(std::tuple(G().settings.FontSize, saved.FontSize, saved.TimeFormat),
+              std::tuple(10, 10, 1));
+    EXPECT_TRUE(form.Unloaded);
+}
+
 TEST_F(OptionsCommit, DescriptionIsKeptOnlyWhileShownAndUpTo1024Characters) {
     for (bool shown : {false, true}) {
         SetUp();
