@@ -14,6 +14,13 @@ fi
 passed=0
 failed=0
 
+# Includes run downward through the layers only.
+if scripts/check_layers.sh >&2; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+fi
+
 # Adds the counts of one GoogleTest run; a run that crashed counts as one failure.
 gtest_run() {
     local name="$1"; shift

@@ -9,10 +9,6 @@
 
 namespace ostrel {
 
-void ThrowOverflow() {
-    throw Failure{kErrOverflow, "Overflow", ""};
-}
-
 namespace {
 
 template <typename Int>

@@ -1,7 +1,7 @@
 #include "display/info_text.h"
 
-#include "sources/cpu_load.h"
-#include "sources/mem_stats.h"
+#include "sources/cpu_load_sampler.h"
+#include "sources/memory_text.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -19,11 +19,12 @@ constexpr std::int16_t kAnyMemoryLine = kShowPageFile | kShowPhysicalMemory | kS
 }  // namespace
 
 std::string ComposeInfoText(const Settings& settings, const std::string& computerName,
-                            const platform::LocalTime& now, CPULoad* sampler) {
-    const std::int16_t items = settings.DisplayItems;
+                            const platform::LocalTime& now, StartTime& startTime,
+                            CpuLoadSampler* sampler) {
+    const std::int16_t items = settings.displayItems;
     std::string text;
     if ((items & kShowDescription) != 0) {
-        text = settings.Descr;
+        text = settings.description;
     }
     if ((items & kShowComputerName) != 0) {
         StartLine(text);
@@ -36,24 +37,24 @@ std::string ComposeInfoText(const Settings& settings, const std::string& compute
         if ((items & kShowComputerName) == 0) {
             StartLine(text);
         }
-        text += ClockText(now, settings.TimeFormat);
+        text += ClockText(now, settings.timeFormat);
     }
     if ((items & kShowUptime) != 0) {
         StartLine(text);
-        text += "up for " + UptimeString();
+        text += "up for " + UptimeText();
     }
     if ((items & kShowStartTime) != 0) {
         StartLine(text);
-        text += "up since " + StartTimeString();
+        text += "up since " + startTime.Text(settings.timeFormat);
     }
     if ((items & kAnyMemoryLine) != 0) {
         StartLine(text);
-        text += MemoryString();
+        text += MemoryText(settings);
     }
     if ((items & kShowCpuUsage) != 0) {
         StartLine(text);
         text += "CPU usage: ";
-        text += sampler != nullptr ? sampler->CPUString() : std::string("CPU query failed");
+        text += sampler != nullptr ? sampler->UsageText() : std::string("CPU query failed");
     }
     return text.empty() ? ";-)" : text;
 }

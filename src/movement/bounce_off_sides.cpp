@@ -1,15 +1,8 @@
-// Bounce off sides: the block travels diagonally and turns back the velocity
-// component that meets a side of the movement area; at each bounce both
-// components may be varied at random, as much as the bounce randomness
-// setting allows.
+#include "movement/bounce_off_sides.h"
 
 #include <cmath>
-#include <cstdint>
 
-#include "common/global.h"
 #include "common/random.h"
-#include "movement/animation_state.h"
-#include "movement/move.h"
 
 namespace ostrel {
 
@@ -21,82 +14,69 @@ constexpr double kMarginFraction = 0.001;
 constexpr double kSpeedNormaliserTwips = 17280;
 constexpr double kMinSpeed = 0.2;
 constexpr double kMaxSpeed = 1.5;
-constexpr double kRandomnessDivisor = 10;
-
-struct BounceState {
-    // Velocity factors in step units per tick; positive is right and down.
-    // Both zero means not yet initialised.
-    double BounceVX = 0;
-    double BounceVY = 0;
-    // Distance from a side at which a bounce happens; a step unit is twice it.
-    std::int32_t BounceMargin = 0;
-    std::int32_t BounceStep = 0;
-};
-
-BounceState state;
+constexpr double kTenths = 10;
 
 // An area without extent gives the slowest start instead of dividing by zero;
 // the block has no room to travel there anyway.
-double InitialSpeed(double draw, std::int32_t boundTwips) {
-    if (boundTwips <= 0) {
+double InitialSpeed(double draw, std::int32_t extentTwips) {
+    if (extentTwips <= 0) {
         return kMinSpeed;
     }
-    return draw * 0.5 * kSpeedNormaliserTwips / boundTwips + kMinSpeed;
-}
-
-void Initialise() {
-    const MoveBounds& b = G().bounds;
-    // The vertical sides use the same margin, derived from the width.
-    state.BounceMargin = static_cast<std::int32_t>(std::nearbyint(b.BoundRight * kMarginFraction));
-    state.BounceStep = 2 * state.BounceMargin;
-    state.BounceVX = InitialSpeed(RandomDraw(), b.BoundRight);
-    state.BounceVY = InitialSpeed(RandomDraw(), b.BoundBottom);
-}
-
-// Called after a side has turned one component back.
-void VaryBoth() {
-    const double randomness = G().settings.MoveEBRandom / kRandomnessDivisor;
-    state.BounceVX = VaryBounceSpeed(state.BounceVX, randomness, kMaxSpeed, kMinSpeed);
-    state.BounceVY = VaryBounceSpeed(state.BounceVY, randomness, kMaxSpeed, kMinSpeed);
+    return draw * 0.5 * kSpeedNormaliserTwips / extentTwips + kMinSpeed;
 }
 
 }  // namespace
 
-double VaryBounceSpeed(double Speed, double Randomness, double MaxSpeed, double MinSpeed) {
+double VaryBounceSpeed(double speed, double randomness, double maxSpeed, double minSpeed) {
     // Compared in single precision, so that a draw equal to the randomness
     // as the slider gives it (0.2f for 2) still varies.
-    if (RandomDraw() > static_cast<float>(Randomness)) {
-        return Speed;
+    if (RandomDraw() > static_cast<float>(randomness)) {
+        return speed;
     }
     const double draw = RandomDraw();
-    const double newSpeed = Speed * (2 * Randomness * draw + (1 - Randomness));
-    if (Speed < 0) {
-        return std::fmin(std::fmax(newSpeed, -MaxSpeed), -MinSpeed);
+    const double newSpeed = speed * (2 * randomness * draw + (1 - randomness));
+    if (speed < 0) {
+        return std::fmin(std::fmax(newSpeed, -maxSpeed), -minSpeed);
     }
-    return std::fmax(std::fmin(newSpeed, MaxSpeed), MinSpeed);
+    return std::fmax(std::fmin(newSpeed, maxSpeed), minSpeed);
 }
 
-void BounceOffSides(Panel& block, std::uint8_t Started) {
-    RaiseIgnoreMouseMoves(2);
-    if (Started == 0) {
-        MoveToCentre(block);
+void BounceOffSides::Initialise(const MovementArea& area) {
+    // The vertical sides use the same margin, derived from the width.
+    marginTwips_ = static_cast<std::int32_t>(std::nearbyint(area.rightTwips * kMarginFraction));
+    stepTwips_ = 2 * marginTwips_;
+    velocityX_ = InitialSpeed(RandomDraw(), area.rightTwips);
+    velocityY_ = InitialSpeed(RandomDraw(), area.bottomTwips);
+}
+
+// Called after a side has turned one component back.
+void BounceOffSides::VaryBoth() {
+    const double randomness = randomnessTenths_ / kTenths;
+    velocityX_ = VaryBounceSpeed(velocityX_, randomness, kMaxSpeed, kMinSpeed);
+    velocityY_ = VaryBounceSpeed(velocityY_, randomness, kMaxSpeed, kMinSpeed);
+}
+
+void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
+                          bool firstTick) {
+    ignored.Raise(2);
+    if (firstTick) {
+        MoveToCentre(block, area, ignored);
     }
-    if (state.BounceVX == 0 && state.BounceVY == 0) {
-        Initialise();
+    if (velocityX_ == 0 && velocityY_ == 0) {
+        Initialise(area);
     }
-    const MoveBounds& b = G().bounds;
     const double width = block.widthTwips;
     const double height = block.heightTwips;
-    const double margin = state.BounceMargin;
+    const double margin = marginTwips_;
 
     const double left = block.leftTwips;
-    if (left < margin || width + left + margin > b.BoundRight) {
-        state.BounceVX = -state.BounceVX;
+    if (left < margin || width + left + margin > area.rightTwips) {
+        velocityX_ = -velocityX_;
         VaryBoth();
     }
     const double top = block.topTwips;
-    if (top < margin || height + top + margin > b.BoundBottom) {
-        state.BounceVY = -state.BounceVY;
+    if (top < margin || height + top + margin > area.bottomTwips) {
+        velocityY_ = -velocityY_;
         VaryBoth();
     }
 
@@ -109,20 +89,16 @@ void BounceOffSides(Panel& block, std::uint8_t Started) {
     if (block.topTwips < 0) {
         block.topTwips = 0;
     }
-    if (width + block.leftTwips > b.BoundRight) {
-        block.leftTwips = static_cast<float>(b.BoundRight - width);
+    if (width + block.leftTwips > area.rightTwips) {
+        block.leftTwips = static_cast<float>(area.rightTwips - width);
     }
-    if (height + block.topTwips > b.BoundBottom) {
-        block.topTwips = static_cast<float>(b.BoundBottom - height);
+    if (height + block.topTwips > area.bottomTwips) {
+        block.topTwips = static_cast<float>(area.bottomTwips - height);
     }
 
-    const double step = state.BounceStep;
-    MoveBlock(block, static_cast<float>(std::floor(step * state.BounceVX + block.leftTwips)),
-              std::floor(step * state.BounceVY + block.topTwips));
-}
-
-void ResetBounceOffSides() {
-    state = {};
+    const double step = stepTwips_;
+    MoveBlock(block, static_cast<float>(std::floor(step * velocityX_ + block.leftTwips)),
+              std::floor(step * velocityY_ + block.topTwips));
 }
 
 }  // namespace ostrel

@@ -2,16 +2,16 @@
 
 #include "common/numeric.h"
 #include "platform/registry.h"
-#include "settings/reg_stuff.h"
+#include "settings/registry_store.h"
 
 namespace ostrel {
 
 bool ReadDefaultScreenSaver(std::string& value) {
-    return ReadRegString(platform::kHkeyUsers, kDefaultDesktopKey, kScreenSaverValue, value);
+    return ReadRegistryText(platform::kHkeyUsers, kDefaultDesktopKey, kScreenSaverValue, value);
 }
 
 void WriteDefaultScreenSaver(const std::string& value) {
-    WriteRegString(platform::kHkeyUsers, kDefaultDesktopKey, kScreenSaverValue, value);
+    WriteRegistryText(platform::kHkeyUsers, kDefaultDesktopKey, kScreenSaverValue, value);
 }
 
 bool IsThisProgram(const std::string& value) {

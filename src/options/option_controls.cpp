@@ -6,13 +6,9 @@
 
 namespace ostrel {
 
-namespace {
-constexpr std::int32_t kErrInvalidProperty = 380;
-}
-
 void SelectListIndex(ComboBox& list, int index) {
     if (index < -1 || index >= static_cast<int>(list.items.size())) {
-        throw Failure{kErrInvalidProperty, "Invalid property value", ""};
+        ThrowInvalidProperty();
     }
     list.listIndex = index;
 }

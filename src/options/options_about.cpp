@@ -4,7 +4,7 @@
 #include "common/app.h"
 #include "common/numeric.h"
 #include "options/about_texts.h"
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "options/links.h"
 #include "platform/dialogs.h"
 
@@ -22,45 +22,44 @@ void SizeToText(TextLabel& label) {
 
 }  // namespace
 
-void FrmOptions::Form_Activate() {
-    lblEEgg.caption.clear();
-    szMailSubject = std::string(kAppTitle) + " " + std::to_string(kVersionMajor) + "." +
-                    std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
-    lblVisit.caption = std::string("visit the ") + kAppTitle;
-    SizeToText(lblVisit);
-    SizeToText(lblWebsite);
-    lblWebsite.left = lblVisit.left + lblVisit.width + kLinkGapTwips;
-    SizeToText(lblCopyright);
-    SizeToText(lblEmail);
-    lblEmail.left = lblCopyright.left + lblCopyright.width + kLinkGapTwips;
+void OptionsDialog::OnActivate() {
+    commandLineLabel.caption.clear();
+    mailSubject = std::string(kAppTitle) + " " + kVersionText;
+    visitLabel.caption = std::string("visit the ") + kAppTitle;
+    SizeToText(visitLabel);
+    SizeToText(websiteLink);
+    websiteLink.left = visitLabel.left + visitLabel.width + kLinkGapTwips;
+    SizeToText(copyrightLabel);
+    SizeToText(emailLink);
+    emailLink.left = copyrightLabel.left + copyrightLabel.width + kLinkGapTwips;
 }
 
-void FrmOptions::lblWebsite_Click() {
+void OptionsDialog::OnWebsiteLink() {
     ExecuteLink(kWebPage);
 }
 
-void FrmOptions::lblEmail_Click() {
+void OptionsDialog::OnEmailLink() {
     // The subject goes as it is, blanks included.
-    ExecuteLink(std::string("mailto:") + kAuthorEmail + "?subject=" + szMailSubject);
+    ExecuteLink(std::string("mailto:") + kAuthorEmail + "?subject=" + mailSubject);
 }
 
-void FrmOptions::Link_MouseMove() {
-    Pointer = MousePointer::Hand;
+void OptionsDialog::OnPointerOverLink() {
+    pointer = MousePointer::Hand;
 }
 
-void FrmOptions::Form_MouseMove() {
-    Pointer = MousePointer::Default;
+void OptionsDialog::OnPointerOverBackground() {
+    pointer = MousePointer::Default;
 }
 
-void FrmOptions::Image_MouseDown(int button, int shift) {
+void OptionsDialog::OnIconMouseDown(int button, int shift) {
     if (button != kLeftButton || shift != kShiftCtrlAlt) {
         return;
     }
-    bShowCommandLine = !bShowCommandLine;
-    if (bShowCommandLine) {
-        lblEEgg.caption = CommandLine;
+    showingCommandLine = !showingCommandLine;
+    if (showingCommandLine) {
+        commandLineLabel.caption = commandLine;
     } else {
-        Form_Activate();
+        OnActivate();
     }
 }
 

@@ -3,64 +3,65 @@
 // is skipped so that the user still gets as much saved as can be.
 
 #include "common/failure.h"
-#include "common/global.h"
 #include "common/numeric.h"
 #include "options/default_saver.h"
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "platform/registry.h"
-#include "settings/reg_stuff.h"
+#include "settings/registry_store.h"
 
 namespace ostrel {
 
-void FrmOptions::btnOK_Click() {
-    Settings& s = G().settings;
-    const SampleLabel& sample = lblFontSample;
+void OptionsDialog::OnOk() {
+    Settings& s = *settings;
+    const SampleLabel& sample = fontSample;
     RunSkippingFailures(
-        [&] { s.FontName = sample.font.name; },
-        [&] { s.FontSize = RoundToInt16(sample.font.sizePoints); },
+        [&] { s.fontName = sample.font.name; },
+        [&] { s.fontSizePoints = RoundToInt16(sample.font.sizePoints); },
         [&] {
-            s.FontBold = sample.font.bold;
-            s.FontItalic = sample.font.italic;
-            s.FontStrikethru = sample.font.strikethru;
-            s.FontUnderline = sample.font.underline;
+            s.fontBold = sample.font.bold;
+            s.fontItalic = sample.font.italic;
+            s.fontStrikethrough = sample.font.strikethrough;
+            s.fontUnderline = sample.font.underline;
         },
         [&] {
-            s.FontColour = sample.foreColour;
-            s.BgColour = sample.backColour;
+            s.fontColour = sample.foreColour;
+            s.backgroundColour = sample.backColour;
         },
         [&] {
             int items = 0;
             for (int i = 0; i < kDisplayItemCount; ++i) {
-                items += chkDisplay[i].value ? 1 << i : 0;
+                items += displayItemBoxes[i].value ? 1 << i : 0;
             }
-            s.DisplayItems = static_cast<std::int16_t>(items);
+            s.displayItems = static_cast<std::int16_t>(items);
         },
-        [&] { s.Options = chkConstrain.value ? kConstrainToPrimary : 0; },
-        [&] { s.Descr = (s.DisplayItems & kShowDescription) != 0 ? txtDescr.text : ""; },
-        [&] { s.MoveOption = static_cast<std::int16_t>(cboMovement.listIndex); },
-        [&] { s.MoveEBRandom = static_cast<std::int16_t>(sliMoveEBRandom.value); },
-        [&] { s.TimeFormat = chk24HrTime.value ? kTime24Hour : 0; },
-        [&] { UpdateDefaultScreenSaver(); }, [&] { SaveSettings(s); }, [&] { Unload(); });
+        [&] { s.options = constrainToPrimaryBox.value ? kConstrainToPrimary : 0; },
+        [&] {
+            s.description = (s.displayItems & kShowDescription) != 0 ? descriptionBox.text : "";
+        },
+        [&] { s.animationType = static_cast<std::int16_t>(animationList.listIndex); },
+        [&] { s.bounceRandomness = static_cast<std::int16_t>(bounceRandomnessSlider.value); },
+        [&] { s.timeFormat = twentyFourHourBox.value ? kTime24Hour : 0; },
+        [&] { UpdateDefaultScreenSaver(); }, [&] { SaveSettings(s); }, [&] { Close(); });
 }
 
-void FrmOptions::UpdateDefaultScreenSaver() {
-    const std::uint8_t wanted = chkSetAsDefault.value ? 1 : 0;
-    if (wanted == bWasDefaultSS) {
+void OptionsDialog::UpdateDefaultScreenSaver() {
+    const bool wanted = setAsDefaultBox.value;
+    if (wanted == wasDefaultSaver) {
         return;
     }
-    if (wanted == 1) {
+    if (wanted) {
         // Keep what the default was, so that giving it back restores it.
-        WriteRegString(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
-                       szCurrentDefaultSS);
+        WriteRegistryText(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
+                          previousDefaultSaver);
         WriteDefaultScreenSaver(kOwnFileName);
     } else {
-        if (!ReadRegString(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
-                           szCurrentDefaultSS)) {
-            szCurrentDefaultSS = kFallbackSaver;
+        if (!ReadRegistryText(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
+                              previousDefaultSaver)) {
+            previousDefaultSaver = kFallbackSaver;
         }
-        WriteDefaultScreenSaver(szCurrentDefaultSS);
+        WriteDefaultScreenSaver(previousDefaultSaver);
     }
-    bWasDefaultSS = wanted;
+    wasDefaultSaver = wanted;
 }
 
 }  // namespace ostrel

@@ -2,7 +2,7 @@
 // working copy, and the sample shows it.
 
 #include "options/font_sample.h"
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 
 namespace ostrel {
 
@@ -13,34 +13,35 @@ constexpr std::uint32_t kFontChooserFlags =
     pf::kCfScreenFonts | pf::kCfEffects | pf::kCfForceFontExist | pf::kCfNoScriptSel;
 }
 
-void FrmOptions::btnSetFont_Click() {
-    pf::FontChoice choice = cdFont;
+void OptionsDialog::OnSetFont() {
+    pf::FontChoice choice = workingFont;
     if (!pf::ChooseFontFor("Specify Display Font...", kFontChooserFlags, choice)) {
         return;
     }
-    cdFont = choice;
-    ShowSampleFont();
+    workingFont = choice;
+    ShowFontSample();
 }
 
-void FrmOptions::btnSetBgColour_Click() {
-    std::uint32_t colour = lblFontSample.backColour;
+void OptionsDialog::OnSetBackground() {
+    std::uint32_t colour = fontSample.backColour;
     if (!pf::ChooseColourFor("Specify Background Colour...", pf::kCcRgbInit, colour)) {
         return;
     }
-    cdBgColour = colour;
-    ShowSampleFont();
+    workingBackColour = colour;
+    ShowFontSample();
 }
 
-void FrmOptions::ShowSampleFont() {
+void OptionsDialog::ShowFontSample() {
     // A font needs a face; the dialog's own stands in for a missing one.
-    if (cdFont.name.empty()) {
-        cdFont.name = "Tahoma";
+    if (workingFont.name.empty()) {
+        workingFont.name = "Tahoma";
     }
-    lblFontSample.font = LabelFont{cdFont.name,   cdFont.sizePoints, cdFont.bold,
-                                   cdFont.italic, cdFont.strikethru, cdFont.underline};
-    lblFontSample.foreColour = cdFont.colour;
-    lblFontSample.backColour = cdBgColour;
-    lblFontSample.caption = SampleText(cdFont, pf::DecimalSeparator());
+    fontSample.font =
+        LabelFont{workingFont.name,   workingFont.sizePoints,    workingFont.bold,
+                  workingFont.italic, workingFont.strikethrough, workingFont.underline};
+    fontSample.foreColour = workingFont.colour;
+    fontSample.backColour = workingBackColour;
+    fontSample.caption = SampleText(workingFont, pf::DecimalSeparator());
 }
 
 }  // namespace ostrel

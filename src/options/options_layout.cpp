@@ -38,7 +38,7 @@ constexpr std::int32_t kRow = 255;
 constexpr std::int32_t kBoxWidth = 4095;
 
 constexpr int Chk(int index) {
-    return kIdChkDisplay0 + index;
+    return kIdDisplayItem0 + index;
 }
 
 constexpr ControlSpec S(int id, K kind, const char* caption, int tab, std::int32_t left,
@@ -53,7 +53,7 @@ constexpr std::array kLayout{
     S(kIdStatic + 1, K::Text, "Select information to be displayed:", 0, kFrameX + 120,
       kFrameY + 270, 4335, 225),
     S(Chk(7), K::CheckBox, "Description", 0, kFrameX + 240, kFrameY + 615, 1395, kRow),
-    S(kIdTxtDescr, K::TextBox, "", 0, kFrameX + 1680, kFrameY + 600, 2535, 285),
+    S(kIdDescription, K::TextBox, "", 0, kFrameX + 1680, kFrameY + 600, 2535, 285),
     S(Chk(0), K::CheckBox, "Computer Name", 0, kFrameX + 240, kFrameY + 990, kBoxWidth, kRow),
     S(Chk(1), K::CheckBox, "Current Time", 0, kFrameX + 240, kFrameY + 990 + kRow, kBoxWidth, kRow),
     S(Chk(2), K::CheckBox, "Computer Uptime", 0, kFrameX + 240, kFrameY + 990 + 2 * kRow, kBoxWidth,
@@ -71,7 +71,7 @@ constexpr std::array kLayout{
 
     // Format
     S(kIdStatic + 10, K::Frame, "Time Format", 1, kFrameX, kFrameY, kFrameWidth, 1335),
-    S(kIdChk24HrTime, K::CheckBox, "24 hour format", 1, kFrameX + 240, kFrameY + 300, kBoxWidth,
+    S(kIdTwentyFourHour, K::CheckBox, "24 hour format", 1, kFrameX + 240, kFrameY + 300, kBoxWidth,
       kRow),
     S(kIdStatic + 11, K::Text,
       "This will cause all times to be displayed in 24 hour format (ie, 15:06:10, instead of "
@@ -79,8 +79,8 @@ constexpr std::array kLayout{
       1, kFrameX + 240, kFrameY + 630, kBoxWidth, 600),
     S(kIdStatic + 12, K::Frame, "Display Font", 1, kFontX, kFontY, kFrameWidth, 1455),
     S(kIdFontSample, K::Sample, "", 1, kFontX + 240, kFontY + 300, 4095, 495),
-    S(kIdBtnSetBgColour, K::Button, "&Background...", 1, kFontX + 1920, kFontY + 900, 1215, 345),
-    S(kIdBtnSetFont, K::Button, "Set &Font...", 1, kFontX + 3240, kFontY + 900, 1095, 345),
+    S(kIdSetBackground, K::Button, "&Background...", 1, kFontX + 1920, kFontY + 900, 1215, 345),
+    S(kIdSetFont, K::Button, "Set &Font...", 1, kFontX + 3240, kFontY + 900, 1095, 345),
 
     // Animation
     S(kIdStatic + 20, K::Frame, "Animation Type", 2, kAnimationFrameLeft, kAnimationFrameTop,
@@ -91,8 +91,8 @@ constexpr std::array kLayout{
       2, kAnimationFrameLeft + 120, kAnimationFrameTop + 270, 4335, 450),
     S(kIdStatic + 22, K::Text, "&type", 2, kAnimationFrameLeft + 240, kAnimationFrameTop + 1065,
       480, 225),
-    S(kIdCboMovement, K::DropDownList, "", 2, kAnimationFrameLeft + 780, kAnimationFrameTop + 1020,
-      2415, 315),
+    S(kIdAnimationList, K::DropDownList, "", 2, kAnimationFrameLeft + 780,
+      kAnimationFrameTop + 1020, 2415, 315),
     S(kIdStatic + 23, K::Text,
       "Text is displayed for several seconds at random places on the screen.", 2, 0, 0, kPanelWidth,
       495, 0),
@@ -100,7 +100,7 @@ constexpr std::array kLayout{
       "Text slowly moves around the screen, from one random point to antoher.", 2, 0, 0,
       kPanelWidth, 495, 1),
     S(kIdStatic + 25, K::Text, "bounce randomness", 2, 0, 90, 1680, 225, 2),
-    S(kIdSliMoveEBRandom, K::Slider, "", 2, 1680, 0, 2235, 420, 2),
+    S(kIdBounceRandomness, K::Slider, "", 2, 1680, 0, 2235, 420, 2),
     S(kIdStatic + 26, K::Text,
       "Text slowly moves around the screen, bouncing off the sides of the screen.", 2, 0, 540,
       kPanelWidth, 495, 2),
@@ -109,12 +109,12 @@ constexpr std::array kLayout{
     S(kIdStatic + 28, K::Text, "Text is displayed in the centre of the screen.", 2, 0, 0,
       kPanelWidth, 495, 4),
     S(kIdStatic + 29, K::Frame, "Multiple Monitors", 2, kMonX, kMonY, kFrameWidth, 735),
-    S(kIdChkConstrain, K::CheckBox, "Constrain animation to primary monitor", 2, kMonX + 240,
+    S(kIdConstrainToPrimary, K::CheckBox, "Constrain animation to primary monitor", 2, kMonX + 240,
       kMonY + 300, kBoxWidth, kRow),
 
     // Other
     S(kIdStatic + 30, K::Frame, "Default Screen Saver", 3, kFrameX, kFrameY, kFrameWidth, 1695),
-    S(kIdChkSetAsDefault, K::CheckBox, "Set This As Default Screen Saver For All Users", 3,
+    S(kIdSetAsDefault, K::CheckBox, "Set This As Default Screen Saver For All Users", 3,
       kFrameX + 240, kFrameY + 300, kBoxWidth, kRow),
     S(kIdStatic + 31, K::Text,
       "This will set this screen saver as the default screen saver for all users, and the "
@@ -135,7 +135,7 @@ constexpr std::array kLayout{
     S(kIdStatic + 41, K::Separator, "", 4, OnTabX(300), OnTabY(2400), 4455, 30),
     S(kIdStatic + 42, K::Text, kTermsOfUse, 4, OnTabX(300), OnTabY(2520), 4455, 1215),
     S(kIdStatic + 43, K::Separator, "", 4, OnTabX(300), OnTabY(3900), 4455, 30),
-    S(kIdEEgg, K::Text, "", 4, OnTabX(300), OnTabY(4020), 4455, 600),
+    S(kIdCommandLine, K::Text, "", 4, OnTabX(300), OnTabY(4020), 4455, 600),
 
     // Below the tabs
     S(kIdOK, K::DefaultButton, "OK", kAllTabs, 2880, 4980, 1095, 345),

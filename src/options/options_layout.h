@@ -1,7 +1,7 @@
 #pragma once
 // What the options dialog is made of: every control with its caption, its
 // tab and its place, in twips. The platform layer builds the window from
-// this table; the form's handlers hold the controls' state.
+// this table; the dialog's handlers hold the controls' state.
 
 #include <cstdint>
 #include <span>
@@ -14,16 +14,16 @@ enum OptionsControlId : int {
     kIdOK = 1,
     kIdCancel = 2,
     kIdTabs = 100,
-    kIdChkDisplay0 = 200,  // chkDisplay(i) is kIdChkDisplay0 + i
-    kIdTxtDescr = 220,
-    kIdChk24HrTime = 230,
+    kIdDisplayItem0 = 200,  // displayItemBoxes(i) is kIdDisplayItem0 + i
+    kIdDescription = 220,
+    kIdTwentyFourHour = 230,
     kIdFontSample = 231,
-    kIdBtnSetBgColour = 232,
-    kIdBtnSetFont = 233,
-    kIdCboMovement = 240,
-    kIdSliMoveEBRandom = 241,
-    kIdChkConstrain = 242,
-    kIdChkSetAsDefault = 250,
+    kIdSetBackground = 232,
+    kIdSetFont = 233,
+    kIdAnimationList = 240,
+    kIdBounceRandomness = 241,
+    kIdConstrainToPrimary = 242,
+    kIdSetAsDefault = 250,
     kIdImage = 260,
     kIdAppName = 261,
     kIdVersion = 262,
@@ -31,7 +31,7 @@ enum OptionsControlId : int {
     kIdEmail = 264,
     kIdVisit = 265,
     kIdWebsite = 266,
-    kIdEEgg = 267,
+    kIdCommandLine = 267,
     kIdStatic = 300,  // fixed texts, frames and separators count up from here
 };
 

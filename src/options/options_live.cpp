@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 
 namespace ostrel {
 
@@ -12,27 +12,27 @@ constexpr std::int32_t kPanelLeft = 600;
 constexpr std::int32_t kPanelTop = 1440;
 }  // namespace
 
-void FrmOptions::chkDisplay_Click(int index) {
+void OptionsDialog::OnDisplayItemClicked(int index) {
     if (index != kDescriptionItem) {
         return;
     }
     // Greyed out, the description keeps its text for when it comes back.
-    const bool on = chkDisplay[kDescriptionItem].value;
-    txtDescr.enabled = on;
-    txtDescr.backColour = on ? kSysColourWindow : kSysColourButtonFace;
+    const bool on = displayItemBoxes[kDescriptionItem].value;
+    descriptionBox.enabled = on;
+    descriptionBox.backColour = on ? kSysColourWindow : kSysColourButtonFace;
 }
 
-void FrmOptions::txtDescr_Change() {
-    if (txtDescr.maxLength != 0 && txtDescr.text.size() > txtDescr.maxLength) {
-        txtDescr.text.resize(txtDescr.maxLength);
+void OptionsDialog::OnDescriptionChanged() {
+    if (descriptionBox.maxLength != 0 && descriptionBox.text.size() > descriptionBox.maxLength) {
+        descriptionBox.text.resize(descriptionBox.maxLength);
     }
 }
 
-void FrmOptions::cboMovement_Click() {
-    const int count = static_cast<int>(cboMovement.items.size());
-    for (int i = 0; i < count && i < kMovementCount; ++i) {
-        DescriptionPanel& panel = picMoveOptions[i];
-        if (i == cboMovement.listIndex) {
+void OptionsDialog::OnAnimationChosen() {
+    const int count = static_cast<int>(animationList.items.size());
+    for (int i = 0; i < count && i < kAnimationCount; ++i) {
+        DescriptionPanel& panel = animationPanels[i];
+        if (i == animationList.listIndex) {
             panel.left = kPanelLeft;
             panel.top = kPanelTop;
             panel.visible = true;
@@ -42,8 +42,8 @@ void FrmOptions::cboMovement_Click() {
     }
 }
 
-void FrmOptions::sliMoveEBRandom_Change() {
-    sliMoveEBRandom.toolTipText = std::to_string(sliMoveEBRandom.value);
+void OptionsDialog::OnBounceRandomnessChanged() {
+    bounceRandomnessSlider.toolTipText = std::to_string(bounceRandomnessSlider.value);
 }
 
 }  // namespace ostrel

@@ -1,9 +1,9 @@
 #pragma once
 // The options window and what it needs from the system: its own placement,
 // the window it was opened from, text measurement, the font and colour
-// choosers, and the mouse pointer. The core's FrmOptions holds the state of
+// choosers, and the mouse pointer. The core's OptionsDialog holds the state of
 // every control; the platform builds the real window, reports each event to
-// the form's handlers and shows the form's state again after each one.
+// the dialog's handlers and shows the dialog's state again after each one.
 
 #include <cstdint>
 #include <string>
@@ -15,9 +15,9 @@ namespace ostrel::platform {
 // Creates the options window hidden, with all its controls; false when it
 // cannot be made.
 bool CreateOptionsWindow();
-// Shows the options window as the form describes it and activates it.
+// Shows the options window as the dialog describes it and activates it.
 void ShowOptionsWindow();
-// Destroys the options window; the form has already run its unload handler.
+// Destroys the options window; the dialog has already run its unload handler.
 void CloseOptionsWindow();
 
 // The options window's outer size, and moving it, in twips of the desktop.
@@ -57,7 +57,7 @@ struct FontChoice {
     float sizePoints = 0.0f;
     bool bold = false;
     bool italic = false;
-    bool strikethru = false;
+    bool strikethrough = false;
     bool underline = false;
     std::uint32_t colour = 0;  // 0x00BBGGRR
 };

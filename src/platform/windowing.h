@@ -41,8 +41,10 @@ struct TextFont {
     float sizePoints = 9.75f;
     bool bold = false;
     bool italic = false;
-    bool strikethru = false;
+    bool strikethrough = false;
     bool underline = false;
+
+    bool operator==(const TextFont&) const = default;
 };
 
 struct TextSize {
@@ -55,14 +57,14 @@ struct TextSize {
 TextSize MeasureText(const TextFont& font, const std::string& text);
 
 // The saver window's parts that are drawn.
-enum class SaverPart { InfoLabel, NetworkLabel, Panel, Window };
+enum class SaverPart { InfoLabel, NetworkLabel, TextBlock, Window };
 
 // Marks a part whose look changed for drawing (only its own area); with
 // `now` the part's pending drawing is done at once.
 void RedrawPart(SaverPart part, bool now);
 
 // Resizes the text panel to a size in twips.
-void ResizePanel(std::int32_t widthTwips, std::int32_t heightTwips);
+void ResizeTextBlock(std::int32_t widthTwips, std::int32_t heightTwips);
 
 // Shows a modal message box; answers the button pressed.
 int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style);
@@ -91,7 +93,7 @@ double TwipsPerPixelX();
 double TwipsPerPixelY();
 
 // Moves the text panel inside the saver window to a position in twips.
-void MovePanel(float leftTwips, float topTwips);
+void MoveTextBlock(float leftTwips, float topTwips);
 
 // Monitors.
 PixelRect DesktopWindowRect();

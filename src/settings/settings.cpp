@@ -4,7 +4,7 @@
 #include "common/numeric.h"
 #include "platform/registry.h"
 #include "platform/windowing.h"
-#include "settings/reg_stuff.h"
+#include "settings/registry_store.h"
 
 namespace ostrel {
 
@@ -14,21 +14,21 @@ constexpr std::uint32_t kRoot = platform::kHkeyLocalMachine;
 
 constexpr std::int32_t kBoldBit = 1;
 constexpr std::int32_t kItalicBit = 2;
-constexpr std::int32_t kStrikethruBit = 4;
+constexpr std::int32_t kStrikethroughBit = 4;
 constexpr std::int32_t kUnderlineBit = 8;
 
 std::string ReadText(const char* name, const char* fallback) {
     std::string text;
-    return ReadRegString(kRoot, SettingsKeyPath(), name, text) ? text : fallback;
+    return ReadRegistryText(kRoot, SettingsKeyPath(), name, text) ? text : fallback;
 }
 
 std::int32_t ReadNumberOr(const char* name, std::int32_t fallback) {
     std::int32_t number = 0;
-    return ReadRegDword(kRoot, SettingsKeyPath(), name, number) ? number : fallback;
+    return ReadRegistryNumber(kRoot, SettingsKeyPath(), name, number) ? number : fallback;
 }
 
 void WriteNumber(const char* name, std::int32_t number) {
-    WriteRegDword(kRoot, SettingsKeyPath(), name, number);
+    WriteRegistryNumber(kRoot, SettingsKeyPath(), name, number);
 }
 
 }  // namespace
@@ -38,46 +38,46 @@ std::string SettingsKeyPath() {
 }
 
 void LoadSettings(Settings& s) {
-    s.FontName = ReadText("FontName", "Verdana");
-    s.FontSize = NarrowToInt16(ReadNumberOr("FontSize", 10));
-    s.FontColour = static_cast<std::uint32_t>(ReadNumberOr("FontColour", 16777215));
-    s.BgColour = static_cast<std::uint32_t>(ReadNumberOr("BgColour", 0));
+    s.fontName = ReadText("FontName", "Verdana");
+    s.fontSizePoints = NarrowToInt16(ReadNumberOr("FontSize", 10));
+    s.fontColour = static_cast<std::uint32_t>(ReadNumberOr("FontColour", 16777215));
+    s.backgroundColour = static_cast<std::uint32_t>(ReadNumberOr("BgColour", 0));
     const std::int32_t fontSettings = ReadNumberOr("FontSettings", 0);
-    s.FontBold = (fontSettings & kBoldBit) != 0;
-    s.FontItalic = (fontSettings & kItalicBit) != 0;
-    s.FontStrikethru = (fontSettings & kStrikethruBit) != 0;
-    s.FontUnderline = (fontSettings & kUnderlineBit) != 0;
-    s.DisplayItems = NarrowToInt16(ReadNumberOr("DisplayItems", 1151));
-    s.Options = NarrowToInt16(ReadNumberOr("Options", 0));
+    s.fontBold = (fontSettings & kBoldBit) != 0;
+    s.fontItalic = (fontSettings & kItalicBit) != 0;
+    s.fontStrikethrough = (fontSettings & kStrikethroughBit) != 0;
+    s.fontUnderline = (fontSettings & kUnderlineBit) != 0;
+    s.displayItems = NarrowToInt16(ReadNumberOr("DisplayItems", 1151));
+    s.options = NarrowToInt16(ReadNumberOr("Options", 0));
     // The description is kept only while its line is shown.
-    if ((s.DisplayItems & kShowDescription) != 0) {
-        s.Descr = ReadText("Descr", "");
+    if ((s.displayItems & kShowDescription) != 0) {
+        s.description = ReadText("Descr", "");
     }
-    s.MoveOption = NarrowToInt16(ReadNumberOr("MoveOption", 2));
-    s.MoveEBRandom = NarrowToInt16(ReadNumberOr("MoveEBRandom", 2));
-    s.TimeFormat = NarrowToUInt8(ReadNumberOr("TimeFormat", 0));
+    s.animationType = NarrowToInt16(ReadNumberOr("MoveOption", 2));
+    s.bounceRandomness = NarrowToInt16(ReadNumberOr("MoveEBRandom", 2));
+    s.timeFormat = NarrowToUInt8(ReadNumberOr("TimeFormat", 0));
 }
 
 void SaveSettings(const Settings& s) {
     // Writing below HKEY_LOCAL_MACHINE needs rights the user may not have;
     // the first write tells, and one message is enough.
-    if (!WriteRegString(kRoot, SettingsKeyPath(), "FontName", s.FontName)) {
+    if (!WriteRegistryText(kRoot, SettingsKeyPath(), "FontName", s.fontName)) {
         platform::ShowMessage("failed to save configuration to registry", kAppTitle,
                               platform::kMbIconExclamation);
     }
-    WriteNumber("FontSize", s.FontSize);
-    WriteNumber("FontColour", static_cast<std::int32_t>(s.FontColour));
-    WriteNumber("BgColour", static_cast<std::int32_t>(s.BgColour));
-    WriteNumber("FontSettings", (s.FontBold ? kBoldBit : 0) + (s.FontItalic ? kItalicBit : 0) +
-                                    (s.FontStrikethru ? kStrikethruBit : 0) +
-                                    (s.FontUnderline ? kUnderlineBit : 0));
-    WriteNumber("DisplayItems", s.DisplayItems);
-    WriteNumber("Options", s.Options);
-    WriteRegString(kRoot, SettingsKeyPath(), "Descr",
-                   (s.DisplayItems & kShowDescription) != 0 ? s.Descr : std::string());
-    WriteNumber("MoveOption", s.MoveOption);
-    WriteNumber("MoveEBRandom", s.MoveEBRandom);
-    WriteNumber("TimeFormat", s.TimeFormat);
+    WriteNumber("FontSize", s.fontSizePoints);
+    WriteNumber("FontColour", static_cast<std::int32_t>(s.fontColour));
+    WriteNumber("BgColour", static_cast<std::int32_t>(s.backgroundColour));
+    WriteNumber("FontSettings", (s.fontBold ? kBoldBit : 0) + (s.fontItalic ? kItalicBit : 0) +
+                                    (s.fontStrikethrough ? kStrikethroughBit : 0) +
+                                    (s.fontUnderline ? kUnderlineBit : 0));
+    WriteNumber("DisplayItems", s.displayItems);
+    WriteNumber("Options", s.options);
+    WriteRegistryText(kRoot, SettingsKeyPath(), "Descr",
+                      (s.displayItems & kShowDescription) != 0 ? s.description : std::string());
+    WriteNumber("MoveOption", s.animationType);
+    WriteNumber("MoveEBRandom", s.bounceRandomness);
+    WriteNumber("TimeFormat", s.timeFormat);
 }
 
 }  // namespace ostrel

@@ -26,20 +26,20 @@ inline constexpr std::int16_t kConstrainToPrimary = 0x0001;  // Options bit 0
 inline constexpr std::uint8_t kTime24Hour = 0x01;            // TimeFormat bit 0
 
 struct Settings {
-    std::int16_t MoveOption = 0;
-    std::int16_t MoveEBRandom = 0;
-    std::int16_t DisplayItems = 0;
-    std::int16_t Options = 0;
-    std::uint8_t TimeFormat = 0;
-    std::string FontName;
-    std::int16_t FontSize = 0;
-    bool FontBold = false;
-    bool FontItalic = false;
-    bool FontStrikethru = false;
-    bool FontUnderline = false;
-    std::uint32_t FontColour = 0;
-    std::uint32_t BgColour = 0;
-    std::string Descr;
+    std::int16_t animationType = 0;     // "MoveOption": 0..4, see AnimationType
+    std::int16_t bounceRandomness = 0;  // "MoveEBRandom": 0..10, tenths
+    std::int16_t displayItems = 0;      // DisplayItem bits
+    std::int16_t options = 0;           // kConstrainToPrimary
+    std::uint8_t timeFormat = 0;        // kTime24Hour
+    std::string fontName;
+    std::int16_t fontSizePoints = 0;
+    bool fontBold = false;
+    bool fontItalic = false;
+    bool fontStrikethrough = false;
+    bool fontUnderline = false;
+    std::uint32_t fontColour = 0;        // 0x00BBGGRR
+    std::uint32_t backgroundColour = 0;  // 0x00BBGGRR
+    std::string description;             // "Descr"
 };
 
 // The settings key below HKEY_LOCAL_MACHINE.

@@ -5,17 +5,16 @@
 
 #include "common/calendar.h"
 #include "common/failure.h"
-#include "common/global.h"
+#include "common/fixed_point.h"
 
 namespace ostrel {
 
 namespace {
 
-constexpr std::int64_t kFixedOne = 10000;  // fixed point: four decimal places
 constexpr std::int64_t kSecondsPerDay = 86400;
 
 std::int64_t FixedFromSeconds(double seconds) {
-    const double scaled = std::nearbyint(seconds * kFixedOne);  // ties to even
+    const double scaled = std::nearbyint(seconds * kFixedPointOne);  // ties to even
     if (!(scaled >= -9223372036854775808.0 && scaled < 9223372036854775808.0)) {
         ThrowOverflow();
     }
@@ -24,12 +23,12 @@ std::int64_t FixedFromSeconds(double seconds) {
 
 // Whole seconds of a fixed-point value, halves to even, as a 32-bit count.
 std::int32_t WholeSeconds(std::int64_t fixed) {
-    std::int64_t whole = fixed / kFixedOne;
-    const std::int64_t rest = fixed % kFixedOne;  // carries the sign of `fixed`
+    std::int64_t whole = fixed / kFixedPointOne;
+    const std::int64_t rest = fixed % kFixedPointOne;  // carries the sign of `fixed`
     const bool odd = whole % 2 != 0;
-    if (rest > kFixedOne / 2 || (rest == kFixedOne / 2 && odd)) {
+    if (rest > kFixedPointOne / 2 || (rest == kFixedPointOne / 2 && odd)) {
         ++whole;
-    } else if (rest < -kFixedOne / 2 || (rest == -kFixedOne / 2 && odd)) {
+    } else if (rest < -kFixedPointOne / 2 || (rest == -kFixedPointOne / 2 && odd)) {
         --whole;
     }
     if (whole < INT32_MIN || whole > INT32_MAX) {
@@ -79,7 +78,7 @@ std::string DateText(const platform::LocalTime& t) {
 
 }  // namespace
 
-std::int64_t GetUptime() {
+std::int64_t UptimeFixedPoint() {
     try {
         std::int64_t count = 0;
         if (platform::ReadHighResolutionCounter(count) == 1) {
@@ -95,14 +94,14 @@ std::int64_t GetUptime() {
         if (ms < 0) {
             return kUptimeFailed;
         }
-        return ms / 1000 * kFixedOne;
+        return ms / 1000 * kFixedPointOne;
     } catch (const Failure&) {
         return kUptimeFailed;
     }
 }
 
-std::string UptimeString() {
-    const std::int64_t uptime = GetUptime();
+std::string UptimeText() {
+    const std::int64_t uptime = UptimeFixedPoint();
     if (uptime == kUptimeFailed) {
         return "uptime query failed";
     }
@@ -123,18 +122,18 @@ std::string UptimeString() {
     }
 }
 
-std::string StartTimeString() {
-    std::string& text = G().StartTimeText;
+const std::string& StartTime::Text(std::uint8_t timeFormat) {
+    std::string& text = text_;
     if (!text.empty()) {
         return text;
     }
     try {
-        const std::int32_t seconds = WholeSeconds(GetUptime());
+        const std::int32_t seconds = WholeSeconds(UptimeFixedPoint());
         if (seconds == -99) {
             text = "unknown time";
         } else {
             const platform::LocalTime start = SecondsEarlier(platform::CurrentLocalTime(), seconds);
-            text = DateText(start) + " " + ClockText(start, G().settings.TimeFormat);
+            text = DateText(start) + " " + ClockText(start, timeFormat);
         }
     } catch (const Failure&) {
         // An uptime too long to count in seconds tells no start time either.

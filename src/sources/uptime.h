@@ -5,22 +5,31 @@
 #include <cstdint>
 #include <string>
 
+#include "common/fixed_point.h"
 #include "platform/sysinfo.h"
 
 namespace ostrel {
 
 // Seconds since start-up as fixed point (seconds x 10000); kUptimeFailed
 // when it cannot be read.
-inline constexpr std::int64_t kUptimeFailed = -99 * 10000;
-std::int64_t GetUptime();
+inline constexpr std::int64_t kUptimeFailed = -99 * kFixedPointOne;
+std::int64_t UptimeFixedPoint();
 
 // "1 day, 2:03:04", or a failure text.
-std::string UptimeString();
+std::string UptimeText();
 
-// The start date and time, computed once and then kept; "unknown time".
-std::string StartTimeString();
+// The start date and time ("05-Dec-06 3:06:10 pm"), worked out the first
+// time it is asked for and then kept; "unknown time" when the uptime tells
+// no start.
+class StartTime {
+  public:
+    const std::string& Text(std::uint8_t timeFormat);
 
-// The time of day in the clock pattern TimeFormat chooses: "h:mm:ss am/pm"
+  private:
+    std::string text_;
+};
+
+// The time of day in the clock pattern the time format chooses: "h:mm:ss am/pm"
 // (bit 0 clear) or "hh:mm:ss" (bit 0 set).
 std::string ClockText(const platform::LocalTime& time, std::uint8_t timeFormat);
 

@@ -25,7 +25,7 @@ std::string RunModeSelector(std::string_view commandLine) {
     return UpperCase(TrimSpaces(commandLine).substr(0, 2));
 }
 
-std::int32_t GetPreviewHandle(std::string_view commandLine) {
+std::int32_t PreviewHostHandle(std::string_view commandLine) {
     const std::string_view text = TrimSpaces(commandLine);
     for (std::size_t start = 0; start < text.size(); ++start) {
         const std::string_view tail = text.substr(start);

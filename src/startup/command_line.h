@@ -17,7 +17,7 @@ std::string RunModeSelector(std::string_view commandLine);
 
 // The longest tail of the trimmed line that reads as a number, rounded to a
 // 32-bit handle; 0 when there is none. Raises overflow beyond 32 bits.
-std::int32_t GetPreviewHandle(std::string_view commandLine);
+std::int32_t PreviewHostHandle(std::string_view commandLine);
 
 // The number right after the two switch characters of the untrimmed line,
 // rounded to a 32-bit handle; 0 when there is none.

@@ -3,11 +3,10 @@
 
 #include <cmath>
 
-#include "common/global.h"
 #include "common/numeric.h"
 #include "platform/sysinfo.h"
 #include "platform/windowing.h"
-#include "startup/frm_main.h"
+#include "startup/saver_window.h"
 
 namespace ostrel {
 
@@ -32,61 +31,60 @@ double SecondsSinceFirstMove(std::int32_t first, double now) {
 
 }  // namespace
 
-void FrmMain::Form_KeyDown() {
-    if (!PreviewMode) {
+void SaverWindow::OnKeyDown() {
+    if (!previewMode) {
         Close();
     }
 }
 
-void FrmMain::Form_MouseDown() {
-    if (!PreviewMode) {
+void SaverWindow::OnMouseDown() {
+    if (!previewMode) {
         Close();
     }
 }
 
-void FrmMain::Form_MouseMove() {
-    if (PreviewMode) {
+void SaverWindow::OnMouseMove() {
+    if (previewMode) {
         return;
     }
     // The block's own motion under a resting pointer reports movements that
     // the movement engine has announced.
-    if (G().IgnoreMouseMoves >= 1) {
-        --G().IgnoreMouseMoves;
+    if (ignoredMouseMoves.TakeOne()) {
         return;
     }
-    ++MoveEventCount;
-    if (MoveEventCount >= kMovesThatEnd) {
-        MoveEventCount = 0;
+    ++countedMoves;
+    if (countedMoves >= kMovesThatEnd) {
+        countedMoves = 0;
         Close();
         return;
     }
     const double now = platform::SecondsSinceMidnight();
-    if (FirstMoveTime == 0) {
-        FirstMoveTime = RoundToInt32(now);
-    } else if (SecondsSinceFirstMove(FirstMoveTime, now) > kMoveWindowSeconds) {
-        FirstMoveTime = 0;
-        MoveEventCount = 0;
+    if (firstMoveSecond == 0) {
+        firstMoveSecond = RoundToInt32(now);
+    } else if (SecondsSinceFirstMove(firstMoveSecond, now) > kMoveWindowSeconds) {
+        firstMoveSecond = 0;
+        countedMoves = 0;
     }
 }
 
-void FrmMain::Close() {
-    if (Unloaded) {
+void SaverWindow::Close() {
+    if (closed) {
         return;
     }
-    Form_Unload();
+    OnClose();
     pf::DestroySaverWindow();
 }
 
-void FrmMain::OnDestroyed() {
-    if (!Unloaded) {
-        Form_Unload();
+void SaverWindow::OnDestroyed() {
+    if (!closed) {
+        OnClose();
     }
 }
 
-void FrmMain::Form_Unload() {
-    Unloaded = true;
+void SaverWindow::OnClose() {
+    closed = true;
     pf::ChangeCursorVisibility(true);
-    G().cpuLoad.reset();
+    cpuSampler.reset();
 }
 
 }  // namespace ostrel

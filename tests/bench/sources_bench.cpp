@@ -3,13 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "common/global.h"
+#include "settings/settings.h"
 #include "fakes/fake_platform.h"
 #include "fakes/source_data.h"
-#include "sources/cpu_load.h"
-#include "sources/ip_helper.h"
-#include "sources/mem_stats.h"
-#include "sources/perf_data.h"
+#include "sources/cpu_load_sampler.h"
+#include "sources/network_activity.h"
+#include "sources/memory_text.h"
+#include "sources/performance_data.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -25,26 +25,27 @@ std::vector<std::int64_t> IdleTimes(int processors, std::int64_t base) {
 
 void SourcesOfOneUpdate(benchmark::State& state) {
     fake::ResetFake();
-    ResetGlobals();
     fake::FakePlatform& f = fake::Fake();
     f.highResolutionCount = 93784LL * 10000000;
     f.memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     f.processorCount = 2;
     f.ifTable = fake::InterfaceTable({{1000, 2000}, {30, 40}});
-    G().settings.DisplayItems = 1151;  // the default choice of lines
+    Settings settings;
+    settings.displayItems = 1151;  // the default choice of lines
+    StartTime startTime;
     const std::vector<std::uint8_t> blocks[2] = {
         fake::ProcessorBlock(IdleTimes(2, 0), {2006, 12, 5, 15, 6, 10}).bytes,
         fake::ProcessorBlock(IdleTimes(2, 5000000), {2006, 12, 5, 15, 6, 11}).bytes};
-    CPULoad sampler;
-    CIpHelper monitor;
+    CpuLoadSampler sampler;
+    NetworkActivity monitor;
     int tick = 0;
     for (auto _ : state) {
         f.perfData = blocks[tick++ % 2];
-        benchmark::DoNotOptimize(UptimeString());
-        benchmark::DoNotOptimize(StartTimeString());
-        benchmark::DoNotOptimize(MemoryString());
-        benchmark::DoNotOptimize(sampler.CPUString());
-        benchmark::DoNotOptimize(monitor.Status());
+        benchmark::DoNotOptimize(UptimeText());
+        benchmark::DoNotOptimize(startTime.Text(settings.timeFormat));
+        benchmark::DoNotOptimize(MemoryText(settings));
+        benchmark::DoNotOptimize(sampler.UsageText());
+        benchmark::DoNotOptimize(monitor.StatusText());
     }
 }
 BENCHMARK(SourcesOfOneUpdate);
@@ -64,9 +65,9 @@ void CollectSixtyFourProcessors(benchmark::State& state) {
     fake::ResetFake();
     fake::Fake().processorCount = 64;
     fake::Fake().perfData = fake::ProcessorBlock(IdleTimes(64, 777)).bytes;
-    CPULoad sampler;
+    CpuLoadSampler sampler;
     for (auto _ : state) {
-        sampler.CollectCPUData();
+        sampler.Collect();
     }
 }
 BENCHMARK(CollectSixtyFourProcessors);

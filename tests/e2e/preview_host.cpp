@@ -101,6 +101,12 @@ int main(int argc, char** argv) {
         Check(EqualRect(&child, &client) != FALSE, "the saver's window covers the picture");
         Check(GetAncestor(search.found, GA_PARENT) == picture,
               "the picture is the saver window's parent");
+        // GetParent answers the owner for a pop-up: only a plain child has
+        // the picture as its parent there too.
+        Check(GetParent(search.found) == picture, "GetParent of the saver window is the picture");
+        const LONG style = GetWindowLongA(search.found, GWL_STYLE);
+        Check((style & WS_CHILD) != 0 && (style & WS_POPUP) == 0,
+              "the saver window is a child, not a pop-up");
         char title[64] = {};
         GetWindowTextA(search.found, title, sizeof title);
         Check(std::string(title).empty(), "the preview window has no caption");

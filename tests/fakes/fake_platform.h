@@ -73,7 +73,7 @@ struct FakePlatform {
     double twipsPerPixelY = 15.0;
     std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
     std::vector<std::pair<float, float>> panelMoves;
-    // Drawing requests in order: "move", "resize", "redraw Panel now", ...
+    // Drawing requests in order: "move", "resize", "redraw TextBlock now", ...
     std::vector<std::string> drawLog;
 
     // Monitors.
@@ -96,9 +96,9 @@ struct FakePlatform {
     std::uint32_t tickCount = 0;
     platform::MemoryStatus memory;
     std::int32_t processorCount = 2;
-    std::vector<std::uint8_t> perfData;          // the block the system would return
-    std::optional<long> perfDataFailure;         // answered instead of the data
-    std::vector<std::uint32_t> perfDataQueries;  // buffer size of every query
+    std::vector<std::uint8_t> perfData;                 // the block the system would return
+    std::optional<long> perfDataFailure;                // answered instead of the data
+    std::vector<std::uint32_t> perfDataQueries;         // buffer size of every query
     std::optional<std::uint32_t> perfDataReportedSize;  // overrides the size written
     std::vector<std::string> monthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};

@@ -68,7 +68,7 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
     return 0;
 }
 
-void MovePanel(float leftTwips, float topTwips) {
+void MoveTextBlock(float leftTwips, float topTwips) {
     Fake().panelMoves.emplace_back(leftTwips, topTwips);
     Fake().drawLog.push_back("move");
 }
@@ -88,12 +88,12 @@ TextSize MeasureText(const TextFont&, const std::string& text) {
 }
 
 void RedrawPart(SaverPart part, bool now) {
-    static const char* const kNames[] = {"InfoLabel", "NetworkLabel", "Panel", "Window"};
+    static const char* const kNames[] = {"InfoLabel", "NetworkLabel", "TextBlock", "Window"};
     Fake().drawLog.push_back(std::string("redraw ") + kNames[static_cast<int>(part)] +
                              (now ? " now" : ""));
 }
 
-void ResizePanel(std::int32_t widthTwips, std::int32_t heightTwips) {
+void ResizeTextBlock(std::int32_t widthTwips, std::int32_t heightTwips) {
     Fake().drawLog.push_back("resize " + std::to_string(widthTwips) + "x" +
                              std::to_string(heightTwips));
 }

@@ -11,12 +11,12 @@ TEST_F(BounceOffSidesTest, TravelsDiagonallyByFlooredStepsAndACornerTurnsAndVari
     // Margin round(15.36) = 15, step 30. VX = 0.5 x 0.5 x 17280 / 15360 + 0.2
     // = 0.48125, VY = 0.25 x 0.5 x 17280 / 11520 + 0.2 = 0.3875: 14.4375 and
     // 11.625 twips a tick, each floored, from the centre (6180, 5160).
-    G().settings.MoveEBRandom = 10;
+    bounceRandomness = 10;
     Script({0.5f, 0.25f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f, 0.875f, 0.5f, 0.0f});
-    Tick(BounceOffSides);
+    Tick(AnimationType::BounceOffSides);
     EXPECT_EQ(LastMove(), std::make_pair(6194.0f, 5171.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 4);
-    Tick(BounceOffSides, 2);
+    EXPECT_EQ(ignored.count(), 4);
+    Tick(AnimationType::BounceOffSides, 2);
     EXPECT_EQ(LastMove(), std::make_pair(6222.0f, 5193.0f));
 
     // Randomness 1: every variation takes two draws and scales by 2 x R2.
@@ -27,7 +27,7 @@ TEST_F(BounceOffSidesTest, TravelsDiagonallyByFlooredStepsAndACornerTurnsAndVari
     // Step: floor(12350 - 37.898) = 12312, floor(10310 - 6) = 10304.
     block.leftTwips = 12350;
     block.topTwips = 10310;
-    Tick(BounceOffSides);
+    Tick(AnimationType::BounceOffSides);
     EXPECT_EQ(LastMove(), std::make_pair(12312.0f, 10304.0f));
     EXPECT_EQ(DrawsLeft(), 0u);
 }
@@ -49,7 +49,7 @@ TEST_F(BounceOffSidesTest, MarginIsAThousandthOfTheWidthRoundedToEven) {
         SetUp();
         Preview(right, bottom);
         Script({0.5f, 0.5f, 0.5f, 0.5f});
-        Tick(BounceOffSides);
+        Tick(AnimationType::BounceOffSides);
         EXPECT_EQ(LastMove(), std::make_pair(left, top)) << right << " x " << bottom;
     }
 }
@@ -62,7 +62,7 @@ TEST_F(BounceOffSidesTest, AWiderBlockIsPinnedRightAndFlipsEveryTick) {
     block.widthTwips = 16001;
     Script({0.5f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f});
     for (const float left : {-656.0f, -627.0f, -656.0f}) {
-        Tick(BounceOffSides);
+        Tick(AnimationType::BounceOffSides);
         EXPECT_EQ(LastMove().first, left);
     }
 }
@@ -90,12 +90,12 @@ TEST(VaryBounceSpeed, VariesByChanceAndLimitsKeepingTheSign) {
 TEST_F(BounceOffSidesTest, SeededRunsLeaveTheAreaByAtMostOneStep) {
     // Kept inside before each step; a step is at most 30 x 1.5 twips here.
     for (std::int16_t randomness : {0, 2, 10}) {
-        G().settings.MoveEBRandom = randomness;
-        RunSeeded(BounceOffSides, 7.0 + randomness, 20000, 46, 46);
+        bounceRandomness = randomness;
+        RunSeeded(AnimationType::BounceOffSides, 7.0 + randomness, 20000, 46, 46);
     }
     // A preview starts faster than a varied speed may be: up to 4 x 3.99.
     Preview();
-    RunSeeded(BounceOffSides, 3.5, 20000, 17, 22);
+    RunSeeded(AnimationType::BounceOffSides, 3.5, 20000, 17, 22);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 namespace ostrel {
 namespace {
 
-TEST(CommandLine, ArgumentTextFollowsTheProgramPath) {
+TEST(commandLine, ArgumentTextFollowsTheProgramPath) {
     EXPECT_EQ(ArgumentText("ostrel.scr /a 1234"), "/a 1234");
     EXPECT_EQ(ArgumentText("\"C:\\Windows\\OSTREL~1.SCR\" /p 4242"), "/p 4242");
     EXPECT_EQ(ArgumentText("\"C:\\Program Files\\ostrel.scr\"/S"), "/S");
@@ -16,7 +16,7 @@ TEST(CommandLine, ArgumentTextFollowsTheProgramPath) {
     EXPECT_EQ(ArgumentText(""), "");
 }
 
-TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
+TEST(commandLine, PreviewHandleIsTheLongestNumericTail) {
     const struct {
         const char* line;
         std::int32_t handle;
@@ -25,10 +25,10 @@ TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
                  {"/p 1e3", 1000},    {"/p &H10", 16},   {"/p abc", 0},    {"", 0},
                  {"/p x12y", 0}};
     for (const auto& c : cases) {
-        EXPECT_EQ(GetPreviewHandle(c.line), c.handle) << '"' << c.line << '"';
+        EXPECT_EQ(PreviewHostHandle(c.line), c.handle) << '"' << c.line << '"';
     }
-    EXPECT_EQ(GetPreviewHandle("/p 2147483647"), 2147483647);
-    EXPECT_THROW(GetPreviewHandle("/p 4294967296"), Failure);  // beyond 32 bits
+    EXPECT_EQ(PreviewHostHandle("/p 2147483647"), 2147483647);
+    EXPECT_THROW(PreviewHostHandle("/p 4294967296"), Failure);  // beyond 32 bits
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "fixture.h"
-#include "startup/frm_main.h"
+#include "startup/saver_window.h"
 
 namespace ostrel {
 namespace {
@@ -16,19 +16,19 @@ class Dismissal : public PlatformTest {
     void SetUp() override {
         PlatformTest::SetUp();
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
-        form = FrmMain{};
-        form.Form_Load("/s");
+        saver = SaverWindow{};
+        saver.Load("/s");
     }
     void Move(const std::vector<Burst>& bursts) {
         for (const auto& [from, count, step] : bursts) {
             for (int i = 0; i < count; ++i) {
                 fake().secondsSinceMidnight = from + i * step;
-                form.Form_MouseMove();
+                saver.OnMouseMove();
             }
         }
     }
     bool Closed() const { return fake::Fake().saverDestroyed; }
-    FrmMain form;
+    SaverWindow saver;
 };
 
 TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
@@ -56,29 +56,29 @@ TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
     };
     for (const auto& c : cases) {
         SetUp();
-        G().IgnoreMouseMoves = c.announced;
+        saver.ignoredMouseMoves.set(c.announced);
         Move(c.moves);
-        EXPECT_EQ(
-            std::tuple(Closed(), form.MoveEventCount, form.FirstMoveTime, G().IgnoreMouseMoves),
-            std::tuple(c.closed, c.count, c.first, 0))
+        EXPECT_EQ(std::tuple(Closed(), saver.countedMoves, saver.firstMoveSecond,
+                             saver.ignoredMouseMoves.count()),
+                  std::tuple(c.closed, c.count, c.first, 0))
             << "case " << &c - cases;
     }
 }
 
 TEST_F(Dismissal, AClickEndsButAPreviewIgnoresEverything) {
-    form.Form_MouseDown();
+    saver.OnMouseDown();
     EXPECT_TRUE(Closed());
 
     SetUp();
-    form = FrmMain{};
-    form.Form_Load("/p 77");
-    G().IgnoreMouseMoves = 3;
+    saver = SaverWindow{};
+    saver.Load("/p 77");
+    saver.ignoredMouseMoves.set(3);
     Move({{1000, 20, 0}});
-    form.Form_KeyDown();
-    form.Form_MouseDown();
+    saver.OnKeyDown();
+    saver.OnMouseDown();
     EXPECT_FALSE(Closed());
-    EXPECT_EQ(form.MoveEventCount, 0);
-    EXPECT_EQ(G().IgnoreMouseMoves, 3);
+    EXPECT_EQ(saver.countedMoves, 0);
+    EXPECT_EQ(saver.ignoredMouseMoves.count(), 3);
 }
 
 }  // namespace

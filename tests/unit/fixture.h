@@ -1,9 +1,9 @@
 #pragma once
-// Every test over the fakes starts from a fresh platform and fresh globals.
+// Every test over the fakes starts from a fresh platform and the real random
+// generator.
 
 #include <gtest/gtest.h>
 
-#include "common/global.h"
 #include "common/random.h"
 #include "fakes/fake_platform.h"
 
@@ -13,7 +13,6 @@ class PlatformTest : public ::testing::Test {
   protected:
     void SetUp() override {
         fake::ResetFake();
-        ResetGlobals();
         SetRandomSource({});
     }
     fake::FakePlatform& fake() { return fake::Fake(); }

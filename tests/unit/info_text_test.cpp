@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "display/info_text.h"
+#include "sources/uptime.h"
 #include "fixture.h"
 
 namespace ostrel {
@@ -11,10 +12,12 @@ class InfoText : public PlatformTest {
     std::string Compose(std::int16_t items, const std::string& descr = "",
                         const std::string& name = "MYPC", std::uint8_t timeFormat = 0) {
         Settings s;
-        s.DisplayItems = items;
-        s.Descr = descr;
-        s.TimeFormat = timeFormat;
-        return ComposeInfoText(s, name, platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, nullptr);
+        s.displayItems = items;
+        s.description = descr;
+        s.timeFormat = timeFormat;
+        StartTime startTime;
+        return ComposeInfoText(s, name, platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, startTime,
+                               nullptr);
     }
 };
 

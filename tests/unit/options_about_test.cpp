@@ -24,38 +24,39 @@ TEST(LinkError, NamesTheProgramForTheKindOfLink) {
 
 TEST_F(OptionsAbout, ActivationFillsTheTextsAndPlacesTheLinksAndTheImageHidesACommandLine) {
     Load("/c:4711");
-    form.lblEEgg.caption = "left over";
-    form.Form_Activate();
-    EXPECT_EQ(std::tuple(form.lblEEgg.caption, form.szMailSubject, form.lblVisit.caption),
-              std::tuple("", "Ostrel Screen Saver 1.4.6", "visit the Ostrel Screen Saver"));
+    dialog.commandLineLabel.caption = "left over";
+    dialog.OnActivate();
+    EXPECT_EQ(
+        std::tuple(dialog.commandLineLabel.caption, dialog.mailSubject, dialog.visitLabel.caption),
+        std::tuple("", "Ostrel Screen Saver 1.4.6", "visit the Ostrel Screen Saver"));
     // 90 twips a character in the fake; a link follows its text after 60 twips.
-    EXPECT_EQ(std::tuple(form.lblVisit.width, form.lblWebsite.left, form.lblWebsite.top),
-              std::tuple(29 * 90, form.lblVisit.left + 29 * 90 + 60, form.lblVisit.top));
-    EXPECT_GT(form.lblCopyright.width, 0);
-    EXPECT_EQ(form.lblEmail.left, form.lblCopyright.left + form.lblCopyright.width + 60);
+    EXPECT_EQ(std::tuple(dialog.visitLabel.width, dialog.websiteLink.left, dialog.websiteLink.top),
+              std::tuple(29 * 90, dialog.visitLabel.left + 29 * 90 + 60, dialog.visitLabel.top));
+    EXPECT_GT(dialog.copyrightLabel.width, 0);
+    EXPECT_EQ(dialog.emailLink.left, dialog.copyrightLabel.left + dialog.copyrightLabel.width + 60);
     // The hand pointer shows over the links only.
-    form.Link_MouseMove();
-    EXPECT_EQ(form.Pointer, MousePointer::Hand);
-    form.Form_MouseMove();
-    EXPECT_EQ(form.Pointer, MousePointer::Default);
+    dialog.OnPointerOverLink();
+    EXPECT_EQ(dialog.pointer, MousePointer::Hand);
+    dialog.OnPointerOverBackground();
+    EXPECT_EQ(dialog.pointer, MousePointer::Default);
 
-    form.Image_MouseDown(1, 3);  // Ctrl and Shift only
-    form.Image_MouseDown(2, 7);  // not the left button
-    EXPECT_EQ(form.lblEEgg.caption, "");
-    form.Image_MouseDown(1, 7);
-    EXPECT_EQ(form.lblEEgg.caption, "/c:4711");
-    form.Form_Activate();  // empties it, the toggle stays on
-    form.Image_MouseDown(1, 7);
-    EXPECT_EQ(form.lblEEgg.caption, "");
-    form.Image_MouseDown(1, 7);
-    EXPECT_EQ(form.lblEEgg.caption, "/c:4711");
+    dialog.OnIconMouseDown(1, 3);  // Ctrl and Shift only
+    dialog.OnIconMouseDown(2, 7);  // not the left button
+    EXPECT_EQ(dialog.commandLineLabel.caption, "");
+    dialog.OnIconMouseDown(1, 7);
+    EXPECT_EQ(dialog.commandLineLabel.caption, "/c:4711");
+    dialog.OnActivate();  // empties it, the toggle stays on
+    dialog.OnIconMouseDown(1, 7);
+    EXPECT_EQ(dialog.commandLineLabel.caption, "");
+    dialog.OnIconMouseDown(1, 7);
+    EXPECT_EQ(dialog.commandLineLabel.caption, "/c:4711");
 }
 
 TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
     Load();
-    form.Form_Activate();
-    form.lblWebsite_Click();
-    form.lblEmail_Click();
+    dialog.OnActivate();
+    dialog.OnWebsiteLink();
+    dialog.OnEmailLink();
     const auto& opened = fake().shellOpened;
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_TRUE(opened[0].starts_with("http://") &&
@@ -68,9 +69,9 @@ TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
     EXPECT_EQ(fake().busyPointer, (std::vector<bool>{true, false, true, false}));
 
     fake().shellResult = 31;
-    form.lblEmail_Click();
+    dialog.OnEmailLink();
     fake().shellResult = 33;  // above 32: opened
-    form.lblWebsite_Click();
+    dialog.OnWebsiteLink();
     ASSERT_EQ(fake().optionsMessages.size(), 1u);
     const auto& m = fake().optionsMessages[0];
     EXPECT_EQ(std::tuple(m.text, m.caption, m.style),

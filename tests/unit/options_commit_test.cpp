@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "options_fixture.h"
-#include "settings/reg_stuff.h"
+#include "settings/registry_store.h"
 
 namespace ostrel {
 namespace {
@@ -11,20 +11,20 @@ namespace {
 using OptionsCommit = OptionsTest;
 
 auto Fields(const Settings& s) {
-    return std::tuple(s.FontName, s.FontSize, s.FontColour, s.BgColour, s.FontBold, s.FontItalic,
-                      s.FontStrikethru, s.FontUnderline, s.DisplayItems, s.Options, s.Descr,
-                      s.MoveOption, s.MoveEBRandom, s.TimeFormat);
+    return std::tuple(s.fontName, s.fontSizePoints, s.fontColour, s.backgroundColour, s.fontBold,
+                      s.fontItalic, s.fontStrikethrough, s.fontUnderline, s.displayItems, s.options,
+                      s.description, s.animationType, s.bounceRandomness, s.timeFormat);
 }
 
 TEST_F(OptionsCommit, OkWithTheDefaultsKeepsTheRecordSavesItAndCloses) {
     Load();
-    const auto loaded = Fields(G().settings);
-    form.btnOK_Click();
-    EXPECT_EQ(Fields(G().settings), loaded);
+    const auto loaded = Fields(settings);
+    dialog.OnOk();
+    EXPECT_EQ(Fields(settings), loaded);
     EXPECT_EQ(std::tuple(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), OldDefault(),
                          DefaultSaver()),
               std::tuple("Verdana", "<none>", "<none>"));
-    EXPECT_TRUE(form.Unloaded && fake().optionsWindowClosed == 1 && fake().messages.empty() &&
+    EXPECT_TRUE(dialog.closed && fake().optionsWindowClosed == 1 && fake().messages.empty() &&
                 fake().openKeys == 0);
 }
 
@@ -32,58 +32,58 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecordAndTheRegistry) {
     fake().SetRegDword(kSettingsKey, "Options", 3);
     fake().SetRegDword(kSettingsKey, "DisplayItems", 0xFFFFF800);
     Load();
-    form.chkDisplay[3].value = true;
-    form.chkDisplay[9].value = true;
-    form.chk24HrTime.value = true;
-    form.cboMovement.listIndex = 4;
-    form.sliMoveEBRandom.value = 7;
-    form.lblFontSample.font = {"Arial", 10.5f, true, false, true, true};
-    form.lblFontSample.foreColour = 0x123456;
-    form.lblFontSample.backColour = 0x654321;
-    form.btnOK_Click();
+    dialog.displayItemBoxes[3].value = true;
+    dialog.displayItemBoxes[9].value = true;
+    dialog.twentyFourHourBox.value = true;
+    dialog.animationList.listIndex = 4;
+    dialog.bounceRandomnessSlider.value = 7;
+    dialog.fontSample.font = {"Arial", 10.5f, true, false, true, true};
+    dialog.fontSample.foreColour = 0x123456;
+    dialog.fontSample.backColour = 0x654321;
+    dialog.OnOk();
     // Bits 11 to 15 do not survive; Options is replaced whole; 10.5 rounds to even.
-    EXPECT_EQ(Fields(G().settings), std::tuple("Arial", 10, 0x123456u, 0x654321u, true, false, true,
-                                               true, 0x0208, 1, "", 4, 7, 1));
+    EXPECT_EQ(Fields(settings), std::tuple("Arial", 10, 0x123456u, 0x654321u, true, false, true,
+                                           true, 0x0208, 1, "", 4, 7, 1));
     Settings saved;
     LoadSettings(saved);
-    EXPECT_EQ(Fields(saved), Fields(G().settings));
+    EXPECT_EQ(Fields(saved), Fields(settings));
 
     SetUp();
     Load();
-    form.lblFontSample.font.sizePoints = 11.5f;
-    form.cboMovement.listIndex = -1;
-    form.btnOK_Click();
-    EXPECT_EQ(std::tuple(G().settings.FontSize, G().settings.MoveOption), std::tuple(12, -1));
+    dialog.fontSample.font.sizePoints = 11.5f;
+    dialog.animationList.listIndex = -1;
+    dialog.OnOk();
+    EXPECT_EQ(std::tuple(settings.fontSizePoints, settings.animationType), std::tuple(12, -1));
 }
 
 TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheRestStillRun) {
     Load();
-    form.lblFontSample.font.sizePoints = 40000.0f;  // too large for the record
-    form.chk24HrTime.value = true;
-    form.btnOK_Click();
+    dialog.fontSample.font.sizePoints = 40000.0f;  // too large for the record
+    dialog.twentyFourHourBox.value = true;
+    dialog.OnOk();
     Settings saved;
     LoadSettings(saved);
-    EXPECT_EQ(std::tuple(G().settings.FontSize, saved.FontSize, saved.TimeFormat),
+    EXPECT_EQ(std::tuple(settings.fontSizePoints, saved.fontSizePoints, saved.timeFormat),
               std::tuple(10, 10, 1));
-    EXPECT_TRUE(form.Unloaded);
+    EXPECT_TRUE(dialog.closed);
 }
 
 TEST_F(OptionsCommit, DescriptionIsKeptOnlyWhileShownAndUpTo1024Characters) {
     for (bool shown : {false, true}) {
         SetUp();
         Load();
-        form.chkDisplay[7].value = shown;
-        form.txtDescr.text = std::string(1500, 'd');
-        form.txtDescr_Change();
-        EXPECT_EQ(form.txtDescr.text.size(), 1024u);
-        form.btnOK_Click();
+        dialog.displayItemBoxes[7].value = shown;
+        dialog.descriptionBox.text = std::string(1500, 'd');
+        dialog.OnDescriptionChanged();
+        EXPECT_EQ(dialog.descriptionBox.text.size(), 1024u);
+        dialog.OnOk();
         const std::string kept = shown ? std::string(1024, 'd') : "";
-        EXPECT_EQ(G().settings.Descr, kept);
+        EXPECT_EQ(settings.description, kept);
         EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr"), kept);
     }
     Settings reloaded;  // the longest description loads again
     LoadSettings(reloaded);
-    EXPECT_EQ(reloaded.Descr, std::string(1024, 'd'));
+    EXPECT_EQ(reloaded.description, std::string(1024, 'd'));
 }
 
 TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
@@ -110,14 +110,14 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
             SetDefaultSaver(c.saver);
         }
         if (c.old != nullptr) {
-            WriteRegString(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS", c.old);
+            WriteRegistryText(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS", c.old);
         }
         Load();
-        EXPECT_EQ(std::tuple(form.chkSetAsDefault.value, form.szCurrentDefaultSS),
-                  std::tuple(form.bWasDefaultSS == 1, c.saver ? c.saver : ""));
-        form.chkSetAsDefault.value = c.check;
-        form.btnOK_Click();
-        EXPECT_EQ(std::tuple(DefaultSaver(), OldDefault(), form.bWasDefaultSS),
+        EXPECT_EQ(std::tuple(dialog.setAsDefaultBox.value, dialog.previousDefaultSaver),
+                  std::tuple(dialog.wasDefaultSaver == 1, c.saver ? c.saver : ""));
+        dialog.setAsDefaultBox.value = c.check;
+        dialog.OnOk();
+        EXPECT_EQ(std::tuple(DefaultSaver(), OldDefault(), dialog.wasDefaultSaver),
                   std::tuple(c.saverAfter, c.oldAfter, c.check ? 1 : 0))
             << c.saver;
     }
@@ -125,30 +125,29 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
 
 TEST_F(OptionsCommit, RefusedRegistryStillRunsEveryStepAndCloses) {
     Load();
-    form.chkSetAsDefault.value = true;
-    form.chk24HrTime.value = true;
+    dialog.setAsDefaultBox.value = true;
+    dialog.twentyFourHourBox.value = true;
     fake().refuseWrites = true;
-    form.btnOK_Click();
-    EXPECT_EQ(std::tuple(DefaultSaver(), form.bWasDefaultSS, G().settings.TimeFormat),
+    dialog.OnOk();
+    EXPECT_EQ(std::tuple(DefaultSaver(), dialog.wasDefaultSaver, settings.timeFormat),
               std::tuple("<none>", 1, 1));
     // Only the save's own message; OK adds none.
     ASSERT_EQ(fake().messages.size(), 1u);
     EXPECT_EQ(fake().messages[0].text, "failed to save configuration to registry");
-    EXPECT_TRUE(form.Unloaded && fake().optionsWindowClosed == 1);
+    EXPECT_TRUE(dialog.closed && fake().optionsWindowClosed == 1);
 }
 
 TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
     SetDefaultSaver("Logon.scr");
     for (bool closeBox : {false, true}) {
-        form = FrmOptions{};
+        dialog = OptionsDialog(&settings);
         Load();
-        form.chkSetAsDefault.value = true;
-        form.chkDisplay[0].value = false;
-        closeBox ? form.Form_Close() : form.btnCancel_Click();
-        EXPECT_TRUE(form.Unloaded && fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey,
+        dialog.setAsDefaultBox.value = true;
+        dialog.displayItemBoxes[0].value = false;
+        closeBox ? dialog.OnCloseBox() : dialog.OnCancel();
+        EXPECT_TRUE(dialog.closed && fake().FindValue(platform::kHkeyLocalMachine, kSettingsKey,
                                                       "DisplayItems") == nullptr);
-        EXPECT_EQ(std::tuple(G().settings.DisplayItems, DefaultSaver()),
-                  std::tuple(1151, "Logon.scr"));
+        EXPECT_EQ(std::tuple(settings.displayItems, DefaultSaver()), std::tuple(1151, "Logon.scr"));
     }
 }
 

@@ -27,13 +27,13 @@ TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheS
     fake().decimalSeparator = ",";
     Load();
     fake().fontAnswer = platform::FontChoice{"Arial", 10.5f, false, true, true, false, 0xFF};
-    form.btnSetFont_Click();
+    dialog.OnSetFont();
     fake().fontAnswer.reset();
-    form.btnSetFont_Click();  // cancelled
+    dialog.OnSetFont();  // cancelled
     fake().colourAnswer = 0x00FF00;
-    form.btnSetBgColour_Click();
+    dialog.OnSetBackground();
     fake().colourAnswer.reset();
-    form.btnSetBgColour_Click();  // cancelled
+    dialog.OnSetBackground();  // cancelled
     const auto& fonts = fake().fontRequests;
     const auto& colours = fake().colourRequests;
     ASSERT_EQ(fonts.size() + colours.size(), 4u);
@@ -45,39 +45,40 @@ TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheS
     EXPECT_EQ(
         std::tuple(colours[0].title, colours[0].flags, colours[0].initial, colours[1].initial),
         std::tuple("Specify Background Colour...", 1u, 0u, 0x00FF00u));
-    const SampleLabel& sample = form.lblFontSample;
-    EXPECT_EQ(std::tuple(sample.caption, sample.font.name, sample.font.strikethru,
+    const SampleLabel& sample = dialog.fontSample;
+    EXPECT_EQ(std::tuple(sample.caption, sample.font.name, sample.font.strikethrough,
                          sample.foreColour, sample.backColour),
               std::tuple("Arial italic 10,5 point", "Arial", true, 0xFFu, 0x00FF00u));
-    form.btnOK_Click();
-    EXPECT_EQ(G().settings.BgColour, 0x00FF00u);
+    dialog.OnOk();
+    EXPECT_EQ(settings.backgroundColour, 0x00FF00u);
 }
 
 TEST_F(OptionsControls, DependentControlsFollowTheirMasters) {
     Load();
-    form.txtDescr.text = "kept";
-    form.chkDisplay[7].value = true;
-    form.chkDisplay_Click(7);
-    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour),
+    dialog.descriptionBox.text = "kept";
+    dialog.displayItemBoxes[7].value = true;
+    dialog.OnDisplayItemClicked(7);
+    EXPECT_EQ(std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour),
               std::tuple(true, kSystemColour | 5));
-    form.chkDisplay[7].value = false;
-    form.chkDisplay_Click(3);  // other boxes have no dependants
-    EXPECT_TRUE(form.txtDescr.enabled);
-    form.chkDisplay_Click(7);
-    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour, form.txtDescr.text),
+    dialog.displayItemBoxes[7].value = false;
+    dialog.OnDisplayItemClicked(3);  // other boxes have no dependants
+    EXPECT_TRUE(dialog.descriptionBox.enabled);
+    dialog.OnDisplayItemClicked(7);
+    EXPECT_EQ(std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour,
+                         dialog.descriptionBox.text),
               std::tuple(false, kSystemColour | 15, "kept"));
 
     // Only the selected animation shows its panel; the slider shows its position.
-    form.picMoveOptions[4] = {0, 0, false};
-    form.cboMovement.listIndex = 4;
-    form.cboMovement_Click();
-    const auto& panels = form.picMoveOptions;
+    dialog.animationPanels[4] = {0, 0, false};
+    dialog.animationList.listIndex = 4;
+    dialog.OnAnimationChosen();
+    const auto& panels = dialog.animationPanels;
     EXPECT_EQ(std::ranges::count_if(panels, &DescriptionPanel::visible), 1);
     EXPECT_EQ(std::tuple(panels[4].visible, panels[4].left, panels[4].top),
               std::tuple(true, 600, 1440));
-    form.sliMoveEBRandom.value = 7;
-    form.sliMoveEBRandom_Change();
-    EXPECT_EQ(form.sliMoveEBRandom.toolTipText, "7");
+    dialog.bounceRandomnessSlider.value = 7;
+    dialog.OnBounceRandomnessChanged();
+    EXPECT_EQ(dialog.bounceRandomnessSlider.toolTipText, "7");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #pragma once
 // Tests of the options dialog start from the default settings and a fresh
-// form, as a /C start would give them.
+// dialog, as a /C start would give them.
 
 #include <string>
 
 #include "fixture.h"
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "platform/registry.h"
 #include "settings/settings.h"
 
@@ -18,12 +18,13 @@ class OptionsTest : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        form = FrmOptions{};
+        settings = Settings{};
+        dialog = OptionsDialog(&settings);
     }
-    // Loads the settings from the fake registry and the form from them.
+    // Loads the settings from the fake registry and the dialog from them.
     void Load(const std::string& commandLine = "/c") {
-        LoadSettings(G().settings);
-        form.Form_Load(commandLine);
+        LoadSettings(settings);
+        dialog.Load(commandLine);
     }
     void SetDefaultSaver(const std::string& text) {
         fake().keys[{platform::kHkeyUsers, ".default"}];
@@ -44,7 +45,8 @@ class OptionsTest : public PlatformTest {
     std::string OldDefault() {
         return Text(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS");
     }
-    FrmOptions form;
+    Settings settings;
+    OptionsDialog dialog;
 };
 
 }  // namespace ostrel

@@ -13,38 +13,40 @@ using OptionsLoad = OptionsTest;
 using Enables = std::vector<std::pair<platform::WindowHandle, bool>>;
 using Moves = std::vector<std::pair<double, double>>;
 
-std::vector<int> Checked(const FrmOptions& f) {
+std::vector<int> Checked(const OptionsDialog& f) {
     std::vector<int> on;
     for (int i = 0; i < kDisplayItemCount; ++i) {
-        if (f.chkDisplay[i].value) {
+        if (f.displayItemBoxes[i].value) {
             on.push_back(i);
         }
     }
     return on;
 }
 
-int PanelsShown(const FrmOptions& f) {
-    return static_cast<int>(std::ranges::count_if(f.picMoveOptions, &DescriptionPanel::visible));
+int PanelsShown(const OptionsDialog& f) {
+    return static_cast<int>(std::ranges::count_if(f.animationPanels, &DescriptionPanel::visible));
 }
 
 TEST_F(OptionsLoad, DefaultsFillEveryControl) {
     Load();
-    EXPECT_EQ(std::tuple(form.Caption, form.lblAppName.caption, form.lblVersion.caption),
+    EXPECT_EQ(std::tuple(dialog.caption, dialog.appNameLabel.caption, dialog.versionLabel.caption),
               std::tuple("Ostrel Screen Saver Setup", "Ostrel Screen Saver",
                          "version 1.4.6  (5 December 2006)"));
-    EXPECT_EQ(Checked(form), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 10}));
-    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour),
+    EXPECT_EQ(Checked(dialog), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 10}));
+    EXPECT_EQ(std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour),
               std::tuple(false, 0x8000000Fu));
-    EXPECT_EQ(form.cboMovement.items,
+    EXPECT_EQ(dialog.animationList.items,
               (std::vector<std::string>{"Random Jumping", "Random Sliding", "Bounce Off Sides",
                                         "Random Path", "Stationary in Centre"}));
-    EXPECT_TRUE(form.cboMovement.listIndex == 2 && form.picMoveOptions[2].visible &&
-                PanelsShown(form) == 1);
-    EXPECT_EQ(std::tuple(form.sliMoveEBRandom.value, form.sliMoveEBRandom.toolTipText),
-              std::tuple(2, "2"));
-    EXPECT_FALSE(form.chkConstrain.value || form.chk24HrTime.value || form.chkSetAsDefault.value);
-    EXPECT_EQ(std::tuple(form.bWasDefaultSS, form.szCurrentDefaultSS), std::tuple(0, ""));
-    const SampleLabel& sample = form.lblFontSample;
+    EXPECT_TRUE(dialog.animationList.listIndex == 2 && dialog.animationPanels[2].visible &&
+                PanelsShown(dialog) == 1);
+    EXPECT_EQ(
+        std::tuple(dialog.bounceRandomnessSlider.value, dialog.bounceRandomnessSlider.toolTipText),
+        std::tuple(2, "2"));
+    EXPECT_FALSE(dialog.constrainToPrimaryBox.value || dialog.twentyFourHourBox.value ||
+                 dialog.setAsDefaultBox.value);
+    EXPECT_EQ(std::tuple(dialog.wasDefaultSaver, dialog.previousDefaultSaver), std::tuple(0, ""));
+    const SampleLabel& sample = dialog.fontSample;
     EXPECT_EQ(std::tuple(sample.caption, sample.foreColour, sample.backColour),
               std::tuple("Verdana regular 10 point", 0xFFFFFFu, 0u));
     // Loading shows nothing and changes nothing in the registry.
@@ -58,20 +60,22 @@ TEST_F(OptionsLoad, DisplayItemBitsAndFlagBits) {
     fake().SetRegDword(kSettingsKey, "Options", 2);  // only bit 0 counts
     fake().SetRegDword(kSettingsKey, "TimeFormat", 3);
     Load();
-    EXPECT_EQ(Checked(form), (std::vector<int>{0, 2, 6, 7}));
-    EXPECT_EQ(std::tuple(form.txtDescr.enabled, form.txtDescr.backColour, form.txtDescr.text),
+    EXPECT_EQ(Checked(dialog), (std::vector<int>{0, 2, 6, 7}));
+    EXPECT_EQ(std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour,
+                         dialog.descriptionBox.text),
               std::tuple(true, 0x80000005u, "my box"));
-    EXPECT_EQ(std::tuple(form.chkConstrain.value, form.chk24HrTime.value), std::tuple(false, true));
+    EXPECT_EQ(std::tuple(dialog.constrainToPrimaryBox.value, dialog.twentyFourHourBox.value),
+              std::tuple(false, true));
 }
 
 TEST_F(OptionsLoad, EmptyFontNameShowsAndBecomesTahoma) {
     fake().SetRegBytes(kSettingsKey, "FontName", platform::kRegSz, {0});
     fake().SetRegDword(kSettingsKey, "FontSettings", 3);
     Load();
-    EXPECT_EQ(form.lblFontSample.font.name, "Tahoma");
-    EXPECT_EQ(form.lblFontSample.caption, "Tahoma bold italic 10 point");
-    form.btnOK_Click();
-    EXPECT_EQ(G().settings.FontName, "Tahoma");
+    EXPECT_EQ(dialog.fontSample.font.name, "Tahoma");
+    EXPECT_EQ(dialog.fontSample.caption, "Tahoma bold italic 10 point");
+    dialog.OnOk();
+    EXPECT_EQ(settings.fontName, "Tahoma");
 }
 
 TEST_F(OptionsLoad, DialogIsCentredOverDisplayPropertiesWhichStayDisabledUntilItCloses) {
@@ -80,11 +84,11 @@ TEST_F(OptionsLoad, DialogIsCentredOverDisplayPropertiesWhichStayDisabledUntilIt
     fake().optionsWidthTwips = 7200;
     fake().optionsHeightTwips = 5400;
     Load("/c:1234");
-    EXPECT_EQ(form.hwndDisplayProps, 0x3030);
+    EXPECT_EQ(dialog.displayPropertiesWindow, 0x3030);
     EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}}));
     EXPECT_EQ(fake().optionsMoves, (Moves{{900, 2175}}));
-    form.btnCancel_Click();
-    form.Form_Close();
+    dialog.OnCancel();
+    dialog.OnCloseBox();
     EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}, {0x3030, true}}));
     EXPECT_EQ(fake().optionsWindowClosed, 1);
 
@@ -95,12 +99,12 @@ TEST_F(OptionsLoad, DialogIsCentredOverDisplayPropertiesWhichStayDisabledUntilIt
         fake().optionsWidthTwips = 5400;
         fake().optionsHeightTwips = 5881;
         Load(line);
-        EXPECT_TRUE(form.hwndDisplayProps == 0 && fake().enableCalls.empty()) << line;
+        EXPECT_TRUE(dialog.displayPropertiesWindow == 0 && fake().enableCalls.empty()) << line;
         EXPECT_EQ(fake().optionsMoves, (Moves{{4980, 2819.5}}));
     }
 }
 
-TEST_F(OptionsLoad, InvalidMoveOptionIsCriticalAndUnloadsButNoneShowsNoPanel) {
+TEST_F(OptionsLoad, InvalidAnimationIsCriticalAndClosesButNoneShowsNoPanel) {
     for (int option : {7, 5, -2, -1}) {
         SetUp();
         fake().windowsByTitle["Display Properties"] = 0x3030;
@@ -108,9 +112,9 @@ TEST_F(OptionsLoad, InvalidMoveOptionIsCriticalAndUnloadsButNoneShowsNoPanel) {
         fake().SetRegDword(kSettingsKey, "MoveEBRandom", 40);  // the slider keeps to its range
         Load();
         if (option == -1) {
-            EXPECT_TRUE(fake().messages.empty() && !form.Unloaded);
-            EXPECT_EQ(std::tuple(form.cboMovement.listIndex, PanelsShown(form),
-                                 form.sliMoveEBRandom.value),
+            EXPECT_TRUE(fake().messages.empty() && !dialog.closed);
+            EXPECT_EQ(std::tuple(dialog.animationList.listIndex, PanelsShown(dialog),
+                                 dialog.bounceRandomnessSlider.value),
                       std::tuple(-1, 0, 10));
             continue;
         }
@@ -120,23 +124,23 @@ TEST_F(OptionsLoad, InvalidMoveOptionIsCriticalAndUnloadsButNoneShowsNoPanel) {
                   std::tuple("Critical Error encountered while loading Options form: \rInvalid "
                              "property value [380]",
                              "Ostrel Screen Saver", 16u));
-        EXPECT_TRUE(form.Unloaded && fake().programEnded);
+        EXPECT_TRUE(dialog.closed && fake().programEnded);
         EXPECT_EQ(fake().optionsWindowClosed, 1);
         EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}, {0x3030, true}}));
     }
 }
 
-TEST_F(OptionsLoad, ShowOptionsFormLoadsWithTheProgramArgumentsAndShows) {
+TEST_F(OptionsLoad, ShowOptionsDialogLoadsWithTheProgramArgumentsAndShows) {
     fake().programArguments = "/c:99";
     fake().windowsByTitle["Display Properties"] = 0x3030;
-    ShowOptionsForm();
-    EXPECT_EQ(std::tuple(OptionsForm().CommandLine, OptionsForm().hwndDisplayProps,
+    ShowOptionsDialog(settings);
+    EXPECT_EQ(std::tuple(TheOptionsDialog().commandLine, TheOptionsDialog().displayPropertiesWindow,
                          fake().optionsWindowShown),
               std::tuple("/c:99", 0x3030, 1));
 
     SetUp();
     fake().refuseOptionsWindow = true;
-    ShowOptionsForm();
+    ShowOptionsDialog(settings);
     ASSERT_EQ(fake().messages.size(), 1u);
     EXPECT_TRUE(fake().messages[0].text.starts_with(
         "Critical Error encountered while loading Options form: \r"));

@@ -14,16 +14,16 @@ using RandomPathTest = MoveTest;
 TEST_F(RandomPathTest, FirstCallDrawsATurnAndStepsAtSixtyPlusTheTurn) {
     // R 0.5: index 8, turn +6: headings 66, 72, 78, 84, 90 from (6180, 5160).
     Script({0.5f});
-    Tick(RandomPath);
+    Tick(AnimationType::RandomPath);
     EXPECT_EQ(LastMove(), std::make_pair(6186.0f, 5172.0f));
-    EXPECT_EQ(G().IgnoreMouseMoves, 4);
-    Tick(RandomPath, 4);
+    EXPECT_EQ(ignored.count(), 4);
+    Tick(AnimationType::RandomPath, 4);
     EXPECT_EQ(LastMove(), std::make_pair(6198.0f, 5220.0f));
     // The next rate is drawn on the 21st call, and only then.
-    Tick(RandomPath, 15);
+    Tick(AnimationType::RandomPath, 15);
     EXPECT_EQ(DrawsLeft(), 0u);
     Script({0.0f});
-    Tick(RandomPath);
+    Tick(AnimationType::RandomPath);
     EXPECT_EQ(DrawsLeft(), 0u);
 }
 
@@ -36,7 +36,7 @@ TEST_F(RandomPathTest, TurnIndexRoundsHalfToEven) {
     for (const auto& [draw, dx, dy] : cases) {
         SetUp();
         Script({draw});
-        Tick(RandomPath);
+        Tick(AnimationType::RandomPath);
         EXPECT_EQ(LastMove(), std::make_pair(6180 + dx, 5160 + dy)) << draw;
     }
 }
@@ -49,11 +49,11 @@ TEST_F(RandomPathTest, LaterSideTestsOverrideEarlierOnesInACorner) {
     // (R 0), top (R 0.5 -> 90) wins; tick 5 goes down to (48, 26).
     block = {.widthTwips = 15300, .heightTwips = 11480};
     Script({0.0f, 0.0f, 0.5f, 0.0f, 0.5f});
-    Tick(RandomPath, 2);
+    Tick(AnimationType::RandomPath, 2);
     EXPECT_EQ(LastMove(), std::make_pair(48.0f, 38.0f));
-    Tick(RandomPath, 2);
+    Tick(AnimationType::RandomPath, 2);
     EXPECT_EQ(LastMove(), std::make_pair(48.0f, 14.0f));
-    Tick(RandomPath);
+    Tick(AnimationType::RandomPath);
     EXPECT_EQ(LastMove(), std::make_pair(48.0f, 26.0f));
     EXPECT_EQ(DrawsLeft(), 0u);
 }
@@ -64,14 +64,14 @@ TEST_F(RandomPathTest, AWiderBlockSwingsAboutTheLeftLine) {
     // the block heads right from (-302, 5178).
     block.widthTwips = 16000;
     Script({0.0f, 0.9f, 0.5f});
-    Tick(RandomPath, 3);
+    Tick(AnimationType::RandomPath, 3);
     EXPECT_EQ(LastMove(), std::make_pair(-284.0f, 5178.0f));
 
     // Later it stays within two steps either side of Left = 20.
     SetRandomSource({});
     SeedRandom(5.0);
     for (int i = 0; i < 3000; ++i) {
-        Tick(RandomPath);
+        Tick(AnimationType::RandomPath);
         if (i > 100) {
             ASSERT_GE(block.leftTwips, 20 - 36) << i;
             ASSERT_LE(block.leftTwips, 20 + 36) << i;
@@ -85,10 +85,10 @@ TEST_F(RandomPathTest, SeededRunsOvershootTheSidesOnlySlightly) {
     // later side's heading can carry it on past the earlier side for two more
     // ticks, by up to 2 x 9 across or 2 x 6 up or down.
     for (const double seed : {11.0, 12.5, 13.0}) {
-        RunSeeded(RandomPath, seed, 50000, 16 + 18, 4 + 12);
+        RunSeeded(AnimationType::RandomPath, seed, 50000, 16 + 18, 4 + 12);
     }
     Preview();
-    RunSeeded(RandomPath, 17.0, 50000, 16 + 18, 4 + 12);
+    RunSeeded(AnimationType::RandomPath, 17.0, 50000, 16 + 18, 4 + 12);
 }
 
 }  // namespace

@@ -13,20 +13,20 @@ TEST_F(RandomSlidingTest, FirstTickCentresChoosesATargetAndSteps) {
     // DX 5820 > DY 160, so horizontal dominates: step x +1, step y -160 / 5820,
     // i.e. 25 twips right and 0.6873 up per tick.
     Script({0.9709f, 0.4845f});
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_EQ(MoveCount(), 2u);
     EXPECT_EQ(LastMove().first, 6205.0f);
     EXPECT_NEAR(LastMove().second, 5159.3127, 1e-3);
-    EXPECT_EQ(G().IgnoreMouseMoves, 4);  // +2, then +2 by the centring
+    EXPECT_EQ(ignored.count(), 4);  // +2, then +2 by the centring
 
     // After 87 steps the vertical distance is 160 - 87 x 0.6873 = 100.2; after
     // 88 it is 99.5, so the 89th tick chooses a new target.
-    Tick(RandomSliding, 87);
+    Tick(AnimationType::RandomSliding, 87);
     EXPECT_EQ(DrawsLeft(), 0u);
     EXPECT_EQ(LastMove().first, 6180.0f + 88 * 25);
     EXPECT_NEAR(LastMove().second, 5160 - 88 * 25 * 160 / 5820.0, 0.02);
     Script({0.5f, 0.5f});
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_EQ(DrawsLeft(), 0u);
 }
 
@@ -35,7 +35,7 @@ TEST_F(RandomSlidingTest, TheLargerVerticalDistanceTakesTheFullStep) {
     // step y -1, step x 772 / 3870 = 0.19948. (Equal distances go this way
     // too, but give steps of +-1 on both axes whichever axis leads.)
     Script({0.5625f, 0.125f});
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_NEAR(LastMove().first, 6180 + 25 * 772 / 3870.0, 1e-3);
     EXPECT_EQ(LastMove().second, 5135.0f);
 }
@@ -48,11 +48,11 @@ TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
     // (floor(12360 x 0.25) = 3090, floor(10320 x 0.75) = 7740) from (6205,
     // 5160): DX 3115 > DY 2580, step x -1, step y 2580 / 3115 = 0.82825.
     Script({0.5f, 0.5f, 0.9375f, 0.5f, 0.25f, 0.75f});
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_EQ(LastMove(), std::make_pair(6180.0f, 5160.0f));
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_EQ(LastMove(), std::make_pair(6205.0f, 5160.0f));
-    Tick(RandomSliding);
+    Tick(AnimationType::RandomSliding);
     EXPECT_EQ(LastMove().first, 6180.0f);
     EXPECT_NEAR(LastMove().second, 5160 + 25 * 2580 / 3115.0, 1e-3);
 }
@@ -60,9 +60,9 @@ TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
 TEST_F(RandomSlidingTest, SeededRunsStayWithinOneStepOfTheArea) {
     // A target closer than one step on the dominant axis is overshot by less
     // than a step; otherwise the block runs between points of the area.
-    RunSeeded(RandomSliding, 2.0, 20000, 25, 25);
+    RunSeeded(AnimationType::RandomSliding, 2.0, 20000, 25, 25);
     Preview();
-    RunSeeded(RandomSliding, 99.25, 20000, 25, 25);
+    RunSeeded(AnimationType::RandomSliding, 99.25, 20000, 25, 25);
 }
 
 }  // namespace

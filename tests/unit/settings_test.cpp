@@ -13,9 +13,9 @@ namespace {
 const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
 
 auto Fields(const Settings& s) {
-    return std::tuple(s.FontName, s.FontSize, s.FontColour, s.BgColour, s.FontBold, s.FontItalic,
-                      s.FontStrikethru, s.FontUnderline, s.DisplayItems, s.Options, s.Descr,
-                      s.MoveOption, s.MoveEBRandom, s.TimeFormat);
+    return std::tuple(s.fontName, s.fontSizePoints, s.fontColour, s.backgroundColour, s.fontBold,
+                      s.fontItalic, s.fontStrikethrough, s.fontUnderline, s.displayItems, s.options,
+                      s.description, s.animationType, s.bounceRandomness, s.timeFormat);
 }
 
 class SettingsRecord : public PlatformTest {
@@ -62,8 +62,8 @@ TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
     fake().SetRegText(kKey, "FontSize", "12");              // text read as a number: default
     fake().SetRegDword(kKey, "FontName", 5);                // a number read as text still loads
     LoadSettings(s);
-    EXPECT_EQ(std::tuple(s.FontSize, s.FontName,
-                         s.FontBold && s.FontItalic && s.FontStrikethru && s.FontUnderline),
+    EXPECT_EQ(std::tuple(s.fontSizePoints, s.fontName,
+                         s.fontBold && s.fontItalic && s.fontStrikethrough && s.fontUnderline),
               std::tuple(10, "5", true));
     SaveSettings(s);
     EXPECT_EQ(StoredBytes("FontSettings"), (std::vector<std::uint8_t>{15, 0, 0, 0}));
@@ -73,8 +73,8 @@ TEST_F(SettingsRecord, DescriptionIsGatedByItsDisplayBit) {
     fake().SetRegDword(kKey, "DisplayItems", 1151);
     fake().SetRegText(kKey, "Descr", "hidden");
     LoadSettings(s);
-    EXPECT_EQ(s.Descr, "");
-    s.Descr = "typed but hidden";
+    EXPECT_EQ(s.description, "");
+    s.description = "typed but hidden";
     SaveSettings(s);
     EXPECT_EQ(StoredBytes("Descr"), std::vector<std::uint8_t>{0});
 }
@@ -83,7 +83,7 @@ TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
     fake().SetRegText(kKey, "FontName", "Arial");
     fake().SetRegDword(kKey, "DisplayItems", 40000);
     EXPECT_THROW(LoadSettings(s), Failure);
-    EXPECT_EQ(std::tuple(s.FontName, s.FontSize, s.DisplayItems), std::tuple("Arial", 10, 0));
+    EXPECT_EQ(std::tuple(s.fontName, s.fontSizePoints, s.displayItems), std::tuple("Arial", 10, 0));
     EXPECT_EQ(fake().openKeys, 0);
 
     fake::ResetFake();

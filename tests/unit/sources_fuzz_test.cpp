@@ -9,8 +9,8 @@
 
 #include "common/failure.h"
 #include "fakes/source_data.h"
-#include "sources/ip_helper.h"
-#include "sources/perf_data.h"
+#include "sources/network_activity.h"
+#include "sources/performance_data.h"
 
 namespace ostrel {
 namespace {

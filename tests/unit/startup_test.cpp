@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "fixture.h"
-#include "sources/pc_user_name.h"
-#include "startup/frm_main.h"
+#include "sources/computer_name.h"
+#include "startup/saver_window.h"
 
 namespace ostrel {
 namespace {
@@ -20,7 +20,7 @@ class StartUp : public PlatformTest {
     // Also called again by tests that start several times in a row.
     void SetUp() override {
         PlatformTest::SetUp();
-        form = FrmMain{};
+        saver = SaverWindow{};
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
     }
     bool Closed() const { return fake::Fake().saverDestroyed; }
@@ -35,20 +35,20 @@ class StartUp : public PlatformTest {
         const auto p = fake().placements.empty() ? fake::Placement{} : fake().placements[0];
         return std::tuple(p.window, p.insertAfter, p.x, p.y, p.cx, p.cy, p.flags);
     }
-    static auto Bounds() {
-        const MoveBounds& b = G().bounds;
-        return std::tuple(b.BoundLeft, b.BoundRight, b.BoundTop, b.BoundBottom);
+    auto Bounds() const {
+        const MovementArea& b = saver.movementArea;
+        return std::tuple(b.leftTwips, b.rightTwips, b.topTwips, b.bottomTwips);
     }
-    FrmMain form;
+    SaverWindow saver;
 };
 
 TEST_F(StartUp, FullScreenSpansEveryMonitorAndTheOptionNarrowsOnlyTheBounds) {
     for (const char* line : {"/s", "/S", "  /S  ", "/Sx"}) {
         SetUp();
-        form.Form_Load(line);
+        saver.Load(line);
         EXPECT_EQ(fake().saverCaption, "OstrelSS") << line;
-        EXPECT_FALSE(Closed() || form.PreviewMode || form.lblInfo.visible ||
-                     form.lblNetwork.visible)
+        EXPECT_FALSE(Closed() || saver.previewMode || saver.infoLabel.visible ||
+                     saver.networkLabel.visible)
             << line;
         EXPECT_EQ(Placed(), std::tuple(kSaver, -1, 0, 0, 1024, 768, 0x40u)) << line;
         EXPECT_EQ(Bounds(), std::tuple(0, 15360, 0, 11520)) << line;
@@ -59,7 +59,7 @@ TEST_F(StartUp, FullScreenSpansEveryMonitorAndTheOptionNarrowsOnlyTheBounds) {
         SetUp();
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {-1280, 0, 0, 1024});
         fake().SetRegDword(kKey, "Options", constrain);
-        form.Form_Load("/s");
+        saver.Load("/s");
         EXPECT_EQ(Placed(), std::tuple(kSaver, -1, -1280, 0, 2304, 1024, 0x40u));
         EXPECT_EQ(Bounds(),
                   constrain ? std::tuple(0, 15360, 0, 11520) : std::tuple(-19200, 15360, 0, 15360));
@@ -85,22 +85,22 @@ TEST_F(StartUp, OtherSelectorsDoTheirOneJobAfterTheSharedPreparationsAndClose) {
         fake().SetRegDword(kKey, "FontColour", 0x00FF00);
         fake().SetRegDword(kKey, "FontSettings", 3);
         fake().SetRegText(kKey, "FontName", "Tahoma");
-        form.Form_Load(c.line);
+        saver.Load(c.line);
         EXPECT_TRUE(Closed() && !fake().programEnded && fake().placements.empty() &&
                     fake().messages.empty() && fake().saverCaption.empty() &&
-                    G().cpuLoad == nullptr)
+                    saver.cpuSampler == nullptr)
             << c.line;
         EXPECT_EQ(fake().optionsWindowShown, c.options) << c.line;
         EXPECT_EQ(fake().passwordChanges,
                   (c.password < 0 ? PasswordChanges{} : PasswordChanges{{"SCRSAVE", c.password}}))
             << c.line;
-        EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true}) << c.line;  // shown at unload
-        EXPECT_EQ(std::tuple(form.ComputerName, fake().saverBackground, form.pbStuff.backColour),
+        EXPECT_EQ(fake().cursorCalls, std::vector<bool>{true}) << c.line;  // shown again on closing
+        EXPECT_EQ(std::tuple(saver.computerName, fake().saverBackground, saver.backColour),
                   std::tuple("TESTBOX", 255u, 255u));
-        for (const Label* l : {&form.lblInfo, &form.lblNetwork}) {
+        for (const Label* l : {&saver.infoLabel, &saver.networkLabel}) {
             const TextFont& f = l->font;
             EXPECT_EQ(
-                std::tuple(f.name, f.sizePoints, f.bold, f.italic, f.strikethru, l->foreColour),
+                std::tuple(f.name, f.sizePoints, f.bold, f.italic, f.strikethrough, l->foreColour),
                 std::tuple("Tahoma", 10.0f, true, true, false, 0x00FF00u));
         }
     }
@@ -108,7 +108,7 @@ TEST_F(StartUp, OtherSelectorsDoTheirOneJobAfterTheSharedPreparationsAndClose) {
 
 TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryMode) {
     const auto expectCritical = [&](const char* line, const std::string& error) {
-        form.Form_Load(line);
+        saver.Load(line);
         EXPECT_EQ(OnlyMessage(), Message(kCritical + error, "Ostrel Screen Saver", 16u));
         EXPECT_TRUE(Closed() && fake().programEnded && fake().optionsWindowShown == 0) << error;
         SetUp();
@@ -126,25 +126,25 @@ TEST_F(StartUp, UnknownFontKeepsTheDesignTimeFaceButTakesTheRest) {
     fake().SetRegText(kKey, "FontName", "No Such Face");
     fake().SetRegDword(kKey, "FontSize", 20);
     fake().SetRegDword(kKey, "FontSettings", 8);
-    form.Form_Load("/s");
-    const TextFont& f = form.lblInfo.font;
+    saver.Load("/s");
+    const TextFont& f = saver.infoLabel.font;
     EXPECT_EQ(std::tuple(f.name, f.sizePoints, f.underline), std::tuple("Verdana", 20.0f, true));
 
     SetUp();
     fake().SetRegDword(kKey, "FontSize", 5000);  // no font is that large
-    form.Form_Load("/s");
-    EXPECT_TRUE(form.lblNetwork.font.sizePoints == 9.75f && fake().messages.empty());
+    saver.Load("/s");
+    EXPECT_TRUE(saver.networkLabel.font.sizePoints == 9.75f && fake().messages.empty());
 }
 
-TEST_F(StartUp, UnloadRunsOnceHoweverTheWindowEnds) {
+TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
     for (bool fromOutside : {false, true}) {
         SetUp();
-        form.Form_Load("/s");
-        ASSERT_NE(G().cpuLoad, nullptr);
-        fromOutside ? form.OnDestroyed() : form.Form_KeyDown();
-        fromOutside ? form.Close() : form.OnDestroyed();
+        saver.Load("/s");
+        ASSERT_NE(saver.cpuSampler, nullptr);
+        fromOutside ? saver.OnDestroyed() : saver.OnKeyDown();
+        fromOutside ? saver.Close() : saver.OnDestroyed();
         EXPECT_EQ(fake().cursorCalls, (std::vector<bool>{false, true})) << fromOutside;
-        EXPECT_EQ(G().cpuLoad, nullptr);
+        EXPECT_EQ(saver.cpuSampler, nullptr);
     }
 }
 
@@ -162,12 +162,12 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
             fake().clientRects[1234] = {0, 0, 152, 112};
         }
         fake().windowWords[{kSaver, platform::kGwlStyle}] = 0x06000000;
-        form.Form_Load("/p 1234");
-        EXPECT_EQ(std::tuple(form.lblInfo.font.sizePoints, form.lblNetwork.font.sizePoints),
+        saver.Load("/p 1234");
+        EXPECT_EQ(std::tuple(saver.infoLabel.font.sizePoints, saver.networkLabel.font.sizePoints),
                   std::tuple(c.points, c.points))
             << c.size;
-        EXPECT_TRUE(form.PreviewMode && fake().messages.empty() && fake().cursorCalls.empty());
-        EXPECT_EQ(std::tuple(form.PreviewParent, fake().saverCaption), std::tuple(1234, ""));
+        EXPECT_TRUE(saver.previewMode && fake().messages.empty() && fake().cursorCalls.empty());
+        EXPECT_EQ(std::tuple(saver.previewHost, fake().saverCaption), std::tuple(1234, ""));
         EXPECT_EQ(std::tuple(fake().windowWords[{kSaver, platform::kGwlStyle}],
                              fake().windowWords[{kSaver, platform::kGwlHwndParent}]),
                   std::tuple(0x46000000, 1234));
@@ -177,23 +177,23 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
         EXPECT_EQ(Placed(),
                   std::tuple(kSaver, -1, 0, 0, c.host ? 152 : 0, c.host ? 112 : 0, 0x54u));
         EXPECT_EQ(Bounds(), std::tuple(0, c.host ? 2280 : 0, 0, c.host ? 1680 : 0));
-        form.Form_KeyDown();
-        form.Form_MouseDown();
+        saver.OnKeyDown();
+        saver.OnMouseDown();
         EXPECT_FALSE(Closed());
     }
 }
 
 TEST_F(StartUp, PreviewHandleOverflowIsReportedAndStopsTheSetUp) {
-    form.Form_Load("/p 99999999999");
+    saver.Load("/p 99999999999");
     EXPECT_EQ(OnlyMessage(),
               Message("Failed to setup preview mode:\r\n[6] Overflow", "Ostrel Screen Saver", 0u));
-    EXPECT_TRUE(form.PreviewMode && !Closed());
+    EXPECT_TRUE(saver.previewMode && !Closed());
     EXPECT_TRUE(fake().placements.empty() && fake().parentChanges.empty());
 }
 
-using ComputerName = PlatformTest;
+using computerName = PlatformTest;
 
-TEST_F(ComputerName, ComesBackWholeWithoutTheTerminator) {
+TEST_F(computerName, ComesBackWholeWithoutTheTerminator) {
     fake().computerName = "ABCDEFGHIJKLMNO";
     EXPECT_EQ(QueryComputerName(), "ABCDEFGHIJKLMNO");
     fake().reportedNameSize = 16;  // a length that counts the zero

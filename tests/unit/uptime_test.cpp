@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "fixture.h"
+#include "settings/settings.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -24,22 +25,22 @@ class Uptime : public PlatformTest {
 TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
     fake().highResolutionFrequency = 3;
     fake().highResolutionCount = 1;
-    EXPECT_EQ(GetUptime(), 3333);
+    EXPECT_EQ(UptimeFixedPoint(), 3333);
     fake().highResolutionCount = 2;
-    EXPECT_EQ(GetUptime(), 6667);
+    EXPECT_EQ(UptimeFixedPoint(), 6667);
     fake().highResolutionFrequency = 0;
-    EXPECT_EQ(GetUptime(), kUptimeFailed);
+    EXPECT_EQ(UptimeFixedPoint(), kUptimeFailed);
 
     // The tick count serves when the counter answers other than 1.
     fake().highResolutionAnswer = 2;
     fake().tickCount = 123999;
-    EXPECT_EQ(GetUptime(), 1230000);  // whole seconds, truncated
+    EXPECT_EQ(UptimeFixedPoint(), 1230000);  // whole seconds, truncated
     NoCounter(0x7FFFFFFF);
-    EXPECT_EQ(GetUptime(), 2147483 * 10000LL);
+    EXPECT_EQ(UptimeFixedPoint(), 2147483 * 10000LL);
     for (std::uint32_t wrapped : {0x80000000u, 0xFFFFFFFFu}) {
         NoCounter(wrapped);
-        EXPECT_EQ(GetUptime(), kUptimeFailed) << wrapped;
-        EXPECT_EQ(UptimeString(), "uptime query failed");
+        EXPECT_EQ(UptimeFixedPoint(), kUptimeFailed) << wrapped;
+        EXPECT_EQ(UptimeText(), "uptime query failed");
     }
 }
 
@@ -50,10 +51,10 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
         {610, "0 days, 0:10:10"},  {2147483647, "24855 days, 3:14:07"}};
     for (const auto& [seconds, text] : cases) {
         SetUptime(seconds);
-        EXPECT_EQ(UptimeString(), text) << seconds;
+        EXPECT_EQ(UptimeText(), text) << seconds;
     }
     SetUptime(2147483648.0);
-    EXPECT_EQ(UptimeString(), "failed to calculate uptime: Overflow");
+    EXPECT_EQ(UptimeText(), "failed to calculate uptime: Overflow");
 }
 
 TEST_F(Uptime, ClockPatternsAtMidnightNoonAndAfternoon) {
@@ -80,31 +81,29 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
         {dec5, 3e9, 0, "unknown time"},  // too many seconds to count back from
     };
     for (const auto& [now, uptime, format, text] : cases) {
-        ResetGlobals();
+        StartTime startTime;
         fake().localTime = now;
         SetUptime(uptime);
-        G().settings.TimeFormat = format;
-        EXPECT_EQ(StartTimeString(), text);
+        EXPECT_EQ(startTime.Text(format), text);
     }
     // The locale's month names, or English where the locale has none.
     SetUp();
     fake().monthNames = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
                          "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
-    EXPECT_EQ(StartTimeString(), "05-Dez-06 3:06:10 pm");
-    ResetGlobals();
+    EXPECT_EQ(StartTime{}.Text(0), "05-Dez-06 3:06:10 pm");
     fake().monthNames.clear();
-    EXPECT_EQ(StartTimeString(), "05-Dec-06 3:06:10 pm");
+    StartTime kept;
+    EXPECT_EQ(kept.Text(0), "05-Dec-06 3:06:10 pm");
 
     // Formatted once and kept, even when unknown.
     fake().localTime.second = 40;
     SetUptime(12);
-    G().settings.TimeFormat = kTime24Hour;
-    EXPECT_EQ(StartTimeString(), "05-Dec-06 3:06:10 pm");
-    ResetGlobals();
+    EXPECT_EQ(kept.Text(kTime24Hour), "05-Dec-06 3:06:10 pm");
+    StartTime unknown;
     NoCounter(0x90000000u);
-    EXPECT_EQ(StartTimeString(), "unknown time");
+    EXPECT_EQ(unknown.Text(0), "unknown time");
     fake().highResolutionAnswer = 1;
-    EXPECT_EQ(StartTimeString(), "unknown time");
+    EXPECT_EQ(unknown.Text(0), "unknown time");
 }
 
 }  // namespace

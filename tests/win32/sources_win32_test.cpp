@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "common/global.h"
+#include "settings/settings.h"
 #include "platform/network.h"
 #include "platform/sysinfo.h"
-#include "sources/cpu_load.h"
-#include "sources/ip_helper.h"
-#include "sources/mem_stats.h"
-#include "sources/perf_data.h"
+#include "sources/cpu_load_sampler.h"
+#include "sources/network_activity.h"
+#include "sources/memory_text.h"
+#include "sources/performance_data.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -43,26 +43,22 @@ bool Matches(const std::string& text, const char* pattern) {
     return std::regex_match(text, std::regex(pattern));
 }
 
-class Sources : public ::testing::Test {
-  protected:
-    void SetUp() override { ResetGlobals(); }
-    void TearDown() override { ResetGlobals(); }
-};
+using Sources = ::testing::Test;
 
 TEST_F(Sources, UptimeIsPositiveAndCloseToTheSystems) {
     std::int64_t count = 0;
     EXPECT_EQ(platform::ReadHighResolutionCounter(count), 1);
     EXPECT_GT(platform::HighResolutionFrequency(), 0);
-    const double uptime = GetUptime() / 10000.0;
+    const double uptime = UptimeFixedPoint() / 10000.0;
     const double system = GetTickCount64() / 1000.0;
     EXPECT_GT(uptime, 0.0);
     EXPECT_NEAR(uptime, system, 5.0);
-    const std::string text = UptimeString();
+    const std::string text = UptimeText();
     EXPECT_TRUE(Matches(text, "[0-9]+ days?, [0-9]+:[0-5][0-9]:[0-5][0-9]")) << text;
 }
 
 TEST_F(Sources, StartTimeReadsAsDateAndClock) {
-    const std::string text = StartTimeString();
+    const std::string text = StartTime{}.Text(0);
     EXPECT_TRUE(
         Matches(text, "[0-3][0-9]-[^ -]+-[0-9]{2} (1[0-2]|[1-9]):[0-5][0-9]:[0-5][0-9] (am|pm)"))
         << text;
@@ -83,9 +79,10 @@ TEST_F(Sources, MemoryFiguresAreNonZeroAndConsistent) {
     EXPECT_GT(m.totalVirtual, 0u);
     EXPECT_LE(m.availVirtual, m.totalVirtual);
 
-    G().settings.DisplayItems =
+    Settings settings;
+    settings.displayItems =
         kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory | kShowPercentages;
-    const std::string text = MemoryString();
+    const std::string text = MemoryText(settings);
     EXPECT_TRUE(Matches(text,
                         "Page file usage: [0-9,.]*K \\([0-9]*%\\)\r"
                         "Physical memory: [0-9,.]*K \\([0-9]*%\\)\r"
@@ -129,8 +126,8 @@ TEST_F(Sources, PerformanceDataComesAsAPerfBlock) {
 
     // Wine's block holds no objects, so there the CPU line reads the
     // failure; a system with the processor object gives figures.
-    CPULoad sampler;
-    const std::string text = sampler.CPUString();
+    CpuLoadSampler sampler;
+    const std::string text = sampler.UsageText();
     if (block->NumObjectTypes == 0) {
         EXPECT_EQ(text, "CPU query failed");
     } else {
@@ -150,8 +147,8 @@ TEST_F(Sources, InterfaceTableAnswersWith860ByteRows) {
     EXPECT_GT(entries, 0u);  // the loopback interface at least
     EXPECT_GE(size, platform::kIfTableHeaderBytes + entries * platform::kIfRowBytes);
 
-    CIpHelper monitor;
-    const std::string line = monitor.Status();
+    NetworkActivity monitor;
+    const std::string line = monitor.StatusText();
     EXPECT_TRUE(Matches(line, "Network activity: rx: [/\\\\|]  tx: [/\\\\|]")) << line;
 }
 

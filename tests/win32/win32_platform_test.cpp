@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "movement/multi_monitor.h"
+#include "movement/screen_extremes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/windowing.h"
-#include "settings/reg_stuff.h"
-#include "sources/pc_user_name.h"
+#include "settings/registry_store.h"
+#include "sources/computer_name.h"
 
 namespace ostrel {
 namespace {
@@ -92,20 +92,20 @@ TEST_F(RealRegistry, StoreRoundTripsTextAndNumbers) {
     const std::uint32_t hklm = platform::kHkeyLocalMachine;
     std::string text = "kept";
     std::int32_t number = 5;
-    EXPECT_FALSE(ReadRegString(hklm, key, "Name", text));
+    EXPECT_FALSE(ReadRegistryText(hklm, key, "Name", text));
     EXPECT_EQ(text, "");
-    EXPECT_FALSE(ReadRegDword(hklm, key, "Number", number));
+    EXPECT_FALSE(ReadRegistryNumber(hklm, key, "Number", number));
     EXPECT_EQ(number, 5);
 
-    ASSERT_TRUE(WriteRegString(hklm, key, "Name", "Verdana"));
-    ASSERT_TRUE(ReadRegString(hklm, key, "Name", text));
+    ASSERT_TRUE(WriteRegistryText(hklm, key, "Name", "Verdana"));
+    ASSERT_TRUE(ReadRegistryText(hklm, key, "Name", text));
     EXPECT_EQ(text, "Verdana");
-    ASSERT_TRUE(WriteRegDword(hklm, key, "Number", -1));
-    ASSERT_TRUE(ReadRegDword(hklm, key, "Number", number));
+    ASSERT_TRUE(WriteRegistryNumber(hklm, key, "Number", -1));
+    ASSERT_TRUE(ReadRegistryNumber(hklm, key, "Number", number));
     EXPECT_EQ(number, -1);
-    EXPECT_FALSE(ReadRegDword(hklm, key, "Name", number));
+    EXPECT_FALSE(ReadRegistryNumber(hklm, key, "Name", number));
 
-    ASSERT_TRUE(WriteRegString(hklm, key, "Empty", ""));
+    ASSERT_TRUE(WriteRegistryText(hklm, key, "Empty", ""));
     HKEY h = nullptr;
     ASSERT_EQ(RegOpenKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &h), ERROR_SUCCESS);
     BYTE raw[8] = {9, 9};
@@ -115,11 +115,11 @@ TEST_F(RealRegistry, StoreRoundTripsTextAndNumbers) {
     EXPECT_EQ(size, 1u);
     EXPECT_EQ(raw[0], 0);
     RegCloseKey(h);
-    ASSERT_TRUE(ReadRegString(hklm, key, "Empty", text));
+    ASSERT_TRUE(ReadRegistryText(hklm, key, "Empty", text));
     EXPECT_EQ(text, "");
 
-    ASSERT_TRUE(WriteRegString(hklm, key, "Long", std::string(1100, 'x')));
-    EXPECT_FALSE(ReadRegString(hklm, key, "Long", text));
+    ASSERT_TRUE(WriteRegistryText(hklm, key, "Long", std::string(1100, 'x')));
+    EXPECT_FALSE(ReadRegistryText(hklm, key, "Long", text));
     EXPECT_EQ(text, "");
 }
 
@@ -132,16 +132,15 @@ TEST(SystemIdentity, ComputerNameMatchesTheSystem) {
 }
 
 TEST(Monitors, ExtremesCoverTheDesktop) {
-    ScreenEdges extremes, primary;
-    GetScreenExtremes(extremes, primary);
+    const ScreenExtremes found = FindScreenExtremes();
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ(primary.Right, desktop.right);
-    EXPECT_EQ(primary.Bottom, desktop.bottom);
-    EXPECT_LE(extremes.Left, 0);
-    EXPECT_LE(extremes.Top, 0);
-    EXPECT_GE(extremes.Right, desktop.right);
-    EXPECT_GE(extremes.Bottom, desktop.bottom);
+    EXPECT_EQ(found.primary.right, desktop.right);
+    EXPECT_EQ(found.primary.bottom, desktop.bottom);
+    EXPECT_LE(found.allMonitors.left, 0);
+    EXPECT_LE(found.allMonitors.top, 0);
+    EXPECT_GE(found.allMonitors.right, desktop.right);
+    EXPECT_GE(found.allMonitors.bottom, desktop.bottom);
     EXPECT_NEAR(platform::TwipsPerPixelX(), 15.0, 5.0);
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/dialogs.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/options_win32.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_app.h"
@@ -18,10 +19,6 @@ namespace {
 
 HWND Hwnd(WindowHandle w) {
     return reinterpret_cast<HWND>(static_cast<INT_PTR>(w));
-}
-
-COLORREF Colour(std::uint32_t c) {
-    return static_cast<COLORREF>(c & 0x00FFFFFFu);
 }
 
 // The choosers have no title of their own to set; their hooks set it when
@@ -63,12 +60,10 @@ bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
 }
 
 double TextWidthTwips(const std::string& text, bool bold) {
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, win32::DialogFont(bold));
+    const win32::ScreenDc screen;
+    const win32::Selection fontSelected(screen.get(), win32::DialogFont(bold));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
+    GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx * TwipsPerPixelX();
 }
 
@@ -81,17 +76,8 @@ std::string DecimalSeparator() {
 }
 
 bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(font.sizePoints * dpi / 72.0));
-    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = font.italic;
-    lf.lfUnderline = font.underline;
-    lf.lfStrikeOut = font.strikethru;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    LOGFONTA lf = win32::LogFontFor(TextFont{font.name, font.sizePoints, font.bold, font.italic,
+                                             font.strikethrough, font.underline});
 
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof(cf);
@@ -99,7 +85,7 @@ bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& fo
     cf.lpLogFont = &lf;
     // Starting on the working font needs the structure's font as given.
     cf.Flags = flags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
-    cf.rgbColors = Colour(font.colour);
+    cf.rgbColors = win32::ColourRef(font.colour);
     cf.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     cf.lpfnHook = FontTitleHook;
     using ChooseFontFn = BOOL(WINAPI*)(CHOOSEFONTA*);
@@ -112,7 +98,7 @@ bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& fo
     font.bold = lf.lfWeight >= FW_SEMIBOLD;
     font.italic = lf.lfItalic != 0;
     font.underline = lf.lfUnderline != 0;
-    font.strikethru = lf.lfStrikeOut != 0;
+    font.strikethrough = lf.lfStrikeOut != 0;
     font.colour = cf.rgbColors;
     return true;
 }
@@ -122,7 +108,7 @@ bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof(cc);
     cc.hwndOwner = win32::OptionsHwnd();
-    cc.rgbResult = Colour(colour);
+    cc.rgbResult = win32::ColourRef(colour);
     cc.lpCustColors = custom;
     cc.Flags = flags | CC_ENABLEHOOK;
     cc.lCustData = reinterpret_cast<LPARAM>(title.c_str());

@@ -1,5 +1,5 @@
 // The options window's controls: built from the layout table, and kept
-// showing the form's state.
+// showing the dialog's state.
 
 #include <windows.h>
 #include <commctrl.h>
@@ -7,9 +7,11 @@
 #include <cmath>
 #include <string>
 
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "options/options_layout.h"
+#include "platform/win32/gdi.h"
 #include "platform/win32/options_win32.h"
+#include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_app.h"
 #include "platform/windowing.h"
 
@@ -17,12 +19,12 @@ namespace ostrel::win32 {
 
 namespace {
 
-HFONT gFont = nullptr;
-HFONT gBoldFont = nullptr;
-HFONT gLinkFont = nullptr;
-HFONT gSampleFont = nullptr;
+FontObject gFont;
+FontObject gBoldFont;
+FontObject gLinkFont;
+FontObject gSampleFont;
 LabelFont gSampleFontShown;
-HBRUSH gSampleBrush = nullptr;
+BrushObject gSampleBrush;
 std::uint32_t gSampleBrushColour = 0;
 HWND gToolTips = nullptr;
 std::string gSliderTipShown;
@@ -33,44 +35,15 @@ constexpr int kIdTabPane = kIdTabs + 1;
 // The drop-down list's window height includes its open list.
 constexpr int kListRowsPixels = 100;
 
-// Points to the negative pixel height a font is asked for in.
-LONG FontHeight(float points) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return -static_cast<LONG>(std::lround(points * dpi / 72.0));
-}
-
-HFONT MakeFont(const LabelFont& f) {
-    LOGFONTA lf{};
-    lf.lfHeight = FontHeight(f.sizePoints);
-    lf.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = f.italic;
-    lf.lfUnderline = f.underline;
-    lf.lfStrikeOut = f.strikethru;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lstrcpynA(lf.lfFaceName, f.name.c_str(), LF_FACESIZE);
-    return CreateFontIndirectA(&lf);
-}
-
-bool SameFont(const LabelFont& a, const LabelFont& b) {
-    return a.name == b.name && a.sizePoints == b.sizePoints && a.bold == b.bold &&
-           a.italic == b.italic && a.strikethru == b.strikethru && a.underline == b.underline;
-}
-
-COLORREF Colour(std::uint32_t c) {
-    return static_cast<COLORREF>(c & 0x00FFFFFFu);
-}
-
 // Where a control goes in the client area, in twips: panel controls are
-// placed from their panel, which the form places in its frame.
-void ClientTwips(const ControlSpec& c, const FrmOptions* form, std::int32_t& left,
+// placed from their panel, which the dialog places in its frame.
+void ClientTwips(const ControlSpec& c, const OptionsDialog* dialog, std::int32_t& left,
                  std::int32_t& top) {
     left = c.left;
     top = c.top;
     if (c.panel != kNoPanel) {
-        const DescriptionPanel panel = form ? form->picMoveOptions[c.panel] : DescriptionPanel{};
+        const DescriptionPanel panel =
+            dialog ? dialog->animationPanels[c.panel] : DescriptionPanel{};
         left += kAnimationFrameLeft + panel.left;
         top += kAnimationFrameTop + panel.top;
     }
@@ -140,11 +113,11 @@ HWND CreateControl(HWND dlg, const ControlSpec& c) {
     if (h == nullptr) {
         return nullptr;
     }
-    HFONT font = c.kind == ControlKind::Link ? gLinkFont : DialogFont(c.bold);
+    HFONT font = c.kind == ControlKind::Link ? gLinkFont.get() : DialogFont(c.bold);
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (c.kind == ControlKind::Icon) {
         HICON icon =
-            static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(1), IMAGE_ICON,
+            static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
                                           PixelsX(c.width), PixelsY(c.height), LR_DEFAULTCOLOR));
         SendMessageA(h, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
@@ -207,36 +180,36 @@ void Place(HWND h, std::int32_t left, std::int32_t top, std::int32_t width, std:
     }
 }
 
-const TextLabel* LabelOf(const FrmOptions& f, int id) {
+const TextLabel* LabelOf(const OptionsDialog& f, int id) {
     switch (id) {
         case kIdAppName:
-            return &f.lblAppName;
+            return &f.appNameLabel;
         case kIdVersion:
-            return &f.lblVersion;
+            return &f.versionLabel;
         case kIdCopyright:
-            return &f.lblCopyright;
+            return &f.copyrightLabel;
         case kIdEmail:
-            return &f.lblEmail;
+            return &f.emailLink;
         case kIdVisit:
-            return &f.lblVisit;
+            return &f.visitLabel;
         case kIdWebsite:
-            return &f.lblWebsite;
-        case kIdEEgg:
-            return &f.lblEEgg;
+            return &f.websiteLink;
+        case kIdCommandLine:
+            return &f.commandLineLabel;
         default:
             return nullptr;
     }
 }
 
-void ShowControls(HWND dlg, const FrmOptions& f) {
+void ShowControls(HWND dlg, const OptionsDialog& f) {
     bool changed = false;
     for (const ControlSpec& c : OptionsLayout()) {
         HWND h = GetDlgItem(dlg, c.id);
         if (h == nullptr) {
             continue;
         }
-        const bool onTab = c.tab == kAllTabs || c.tab == f.SSTab1;
-        const bool inPanel = c.panel == kNoPanel || f.picMoveOptions[c.panel].visible;
+        const bool onTab = c.tab == kAllTabs || c.tab == f.currentTab;
+        const bool inPanel = c.panel == kNoPanel || f.animationPanels[c.panel].visible;
         if (c.panel != kNoPanel && inPanel) {
             std::int32_t left = 0, top = 0;
             ClientTwips(c, &f, left, top);
@@ -262,13 +235,10 @@ void ShowControls(HWND dlg, const FrmOptions& f) {
 
 void ShowSample(HWND dlg, const SampleLabel& s) {
     HWND h = GetDlgItem(dlg, kIdFontSample);
-    if (gSampleFont == nullptr || !SameFont(gSampleFontShown, s.font)) {
-        HFONT made = MakeFont(s.font);
-        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(made), FALSE);
-        if (gSampleFont != nullptr) {
-            DeleteObject(gSampleFont);
-        }
-        gSampleFont = made;
+    if (!gSampleFont || gSampleFontShown != s.font) {
+        FontObject made = MakeFont(s.font);
+        SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), FALSE);
+        gSampleFont = std::move(made);
         gSampleFontShown = s.font;
     }
     SetText(h, s.caption);
@@ -285,12 +255,12 @@ int PixelsY(double twips) {
 }
 
 HFONT DialogFont(bool bold) {
-    if (gFont == nullptr) {
+    if (!gFont) {
         gFont = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, false});
         gBoldFont = MakeFont(LabelFont{"Tahoma", 8.25f, true, false, false, false});
         gLinkFont = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, true});
     }
-    return bold ? gBoldFont : gFont;
+    return bold ? gBoldFont.get() : gFont.get();
 }
 
 void BuildOptionsControls(HWND dlg) {
@@ -339,100 +309,99 @@ void BuildOptionsControls(HWND dlg) {
             AddToolTip(dlg, GetDlgItem(dlg, c.id), c.toolTip);
         }
     }
-    AddToolTip(dlg, GetDlgItem(dlg, kIdSliMoveEBRandom), "");
+    AddToolTip(dlg, GetDlgItem(dlg, kIdBounceRandomness), "");
     gSliderTipShown.clear();
 }
 
-void ShowFormState(HWND dlg, const FrmOptions& f) {
+void ShowDialogState(HWND dlg, const OptionsDialog& f) {
     gShowing = true;
-    SetText(dlg, f.Caption);
-    SendDlgItemMessageA(dlg, kIdTabs, TCM_SETCURSEL, f.SSTab1, 0);
+    SetText(dlg, f.caption);
+    SendDlgItemMessageA(dlg, kIdTabs, TCM_SETCURSEL, f.currentTab, 0);
     for (int i = 0; i < kDisplayItemCount; ++i) {
-        SetCheck(dlg, kIdChkDisplay0 + i, f.chkDisplay[i].value);
+        SetCheck(dlg, kIdDisplayItem0 + i, f.displayItemBoxes[i].value);
     }
-    SetCheck(dlg, kIdChk24HrTime, f.chk24HrTime.value);
-    SetCheck(dlg, kIdChkConstrain, f.chkConstrain.value);
-    SetCheck(dlg, kIdChkSetAsDefault, f.chkSetAsDefault.value);
+    SetCheck(dlg, kIdTwentyFourHour, f.twentyFourHourBox.value);
+    SetCheck(dlg, kIdConstrainToPrimary, f.constrainToPrimaryBox.value);
+    SetCheck(dlg, kIdSetAsDefault, f.setAsDefaultBox.value);
 
-    HWND descr = GetDlgItem(dlg, kIdTxtDescr);
-    SendMessageA(descr, EM_SETLIMITTEXT, f.txtDescr.maxLength, 0);
-    SetText(descr, f.txtDescr.text);
-    EnableWindow(descr, f.txtDescr.enabled);
+    HWND descr = GetDlgItem(dlg, kIdDescription);
+    SendMessageA(descr, EM_SETLIMITTEXT, f.descriptionBox.maxLength, 0);
+    SetText(descr, f.descriptionBox.text);
+    EnableWindow(descr, f.descriptionBox.enabled);
     InvalidateRect(descr, nullptr, TRUE);
 
-    HWND list = GetDlgItem(dlg, kIdCboMovement);
-    if (SendMessageA(list, CB_GETCOUNT, 0, 0) != static_cast<LRESULT>(f.cboMovement.items.size())) {
+    HWND list = GetDlgItem(dlg, kIdAnimationList);
+    if (SendMessageA(list, CB_GETCOUNT, 0, 0) !=
+        static_cast<LRESULT>(f.animationList.items.size())) {
         SendMessageA(list, CB_RESETCONTENT, 0, 0);
-        for (const std::string& item : f.cboMovement.items) {
+        for (const std::string& item : f.animationList.items) {
             SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
         }
     }
-    SendMessageA(list, CB_SETCURSEL, f.cboMovement.listIndex, 0);
+    SendMessageA(list, CB_SETCURSEL, f.animationList.listIndex, 0);
 
-    HWND slider = GetDlgItem(dlg, kIdSliMoveEBRandom);
+    HWND slider = GetDlgItem(dlg, kIdBounceRandomness);
     SendMessageA(slider, TBM_SETRANGE, TRUE,
-                 MAKELPARAM(f.sliMoveEBRandom.min, f.sliMoveEBRandom.max));
-    SendMessageA(slider, TBM_SETPOS, TRUE, f.sliMoveEBRandom.value);
-    if (f.sliMoveEBRandom.toolTipText != gSliderTipShown) {
-        gSliderTipShown = f.sliMoveEBRandom.toolTipText;
+                 MAKELPARAM(f.bounceRandomnessSlider.min, f.bounceRandomnessSlider.max));
+    SendMessageA(slider, TBM_SETPOS, TRUE, f.bounceRandomnessSlider.value);
+    if (f.bounceRandomnessSlider.toolTipText != gSliderTipShown) {
+        gSliderTipShown = f.bounceRandomnessSlider.toolTipText;
         SetToolTip(dlg, slider, gSliderTipShown);
     }
 
-    ShowSample(dlg, f.lblFontSample);
+    ShowSample(dlg, f.fontSample);
     ShowControls(dlg, f);
     gShowing = false;
 }
 
-bool ShowingFormState() {
+bool ShowingDialogState() {
     return gShowing;
 }
 
-void ReadControl(HWND dlg, int id, FrmOptions& f) {
+void ReadControl(HWND dlg, int id, OptionsDialog& f) {
     const auto checked = [&] { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; };
-    if (id >= kIdChkDisplay0 && id < kIdChkDisplay0 + kDisplayItemCount) {
-        f.chkDisplay[id - kIdChkDisplay0].value = checked();
-    } else if (id == kIdChk24HrTime) {
-        f.chk24HrTime.value = checked();
-    } else if (id == kIdChkConstrain) {
-        f.chkConstrain.value = checked();
-    } else if (id == kIdChkSetAsDefault) {
-        f.chkSetAsDefault.value = checked();
-    } else if (id == kIdTxtDescr) {
+    if (id >= kIdDisplayItem0 && id < kIdDisplayItem0 + kDisplayItemCount) {
+        f.displayItemBoxes[id - kIdDisplayItem0].value = checked();
+    } else if (id == kIdTwentyFourHour) {
+        f.twentyFourHourBox.value = checked();
+    } else if (id == kIdConstrainToPrimary) {
+        f.constrainToPrimaryBox.value = checked();
+    } else if (id == kIdSetAsDefault) {
+        f.setAsDefaultBox.value = checked();
+    } else if (id == kIdDescription) {
         HWND h = GetDlgItem(dlg, id);
         const int length = GetWindowTextLengthA(h);
         std::string text(static_cast<std::size_t>(length) + 1, '\0');
         text.resize(static_cast<std::size_t>(GetWindowTextA(h, text.data(), length + 1)));
-        f.txtDescr.text = text;
-    } else if (id == kIdCboMovement) {
-        f.cboMovement.listIndex =
+        f.descriptionBox.text = text;
+    } else if (id == kIdAnimationList) {
+        f.animationList.listIndex =
             static_cast<int>(SendDlgItemMessageA(dlg, id, CB_GETCURSEL, 0, 0));
-    } else if (id == kIdSliMoveEBRandom) {
-        f.sliMoveEBRandom.value = static_cast<int>(SendDlgItemMessageA(dlg, id, TBM_GETPOS, 0, 0));
+    } else if (id == kIdBounceRandomness) {
+        f.bounceRandomnessSlider.value =
+            static_cast<int>(SendDlgItemMessageA(dlg, id, TBM_GETPOS, 0, 0));
     } else if (id == kIdTabs) {
-        f.SSTab1 = static_cast<int>(SendDlgItemMessageA(dlg, id, TCM_GETCURSEL, 0, 0));
+        f.currentTab = static_cast<int>(SendDlgItemMessageA(dlg, id, TCM_GETCURSEL, 0, 0));
     }
 }
 
-HBRUSH ControlColour(HWND ctl, HDC dc, const FrmOptions& f) {
+HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& f) {
     const int id = GetDlgCtrlID(ctl);
-    if (id == kIdTxtDescr) {
-        const int index = static_cast<int>(f.txtDescr.backColour & 0xFF);
+    if (id == kIdDescription) {
+        const int index = static_cast<int>(f.descriptionBox.backColour & 0xFF);
         SetBkColor(dc, GetSysColor(index));
-        SetTextColor(dc, GetSysColor(f.txtDescr.enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+        SetTextColor(dc, GetSysColor(f.descriptionBox.enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
         return GetSysColorBrush(index);
     }
     if (id == kIdFontSample) {
-        const std::uint32_t back = f.lblFontSample.backColour;
-        if (gSampleBrush == nullptr || gSampleBrushColour != back) {
-            if (gSampleBrush != nullptr) {
-                DeleteObject(gSampleBrush);
-            }
-            gSampleBrush = CreateSolidBrush(Colour(back));
+        const std::uint32_t back = f.fontSample.backColour;
+        if (!gSampleBrush || gSampleBrushColour != back) {
+            gSampleBrush.reset(CreateSolidBrush(ColourRef(back)));
             gSampleBrushColour = back;
         }
-        SetTextColor(dc, Colour(f.lblFontSample.foreColour));
-        SetBkColor(dc, Colour(back));
-        return gSampleBrush;
+        SetTextColor(dc, ColourRef(f.fontSample.foreColour));
+        SetBkColor(dc, ColourRef(back));
+        return gSampleBrush.get();
     }
     if (id == kIdTabPane) {
         return GetSysColorBrush(COLOR_BTNFACE);
@@ -446,15 +415,11 @@ HBRUSH ControlColour(HWND ctl, HDC dc, const FrmOptions& f) {
 }
 
 void ReleaseOptionsResources() {
-    for (HGDIOBJ* o :
-         {reinterpret_cast<HGDIOBJ*>(&gFont), reinterpret_cast<HGDIOBJ*>(&gBoldFont),
-          reinterpret_cast<HGDIOBJ*>(&gLinkFont), reinterpret_cast<HGDIOBJ*>(&gSampleFont),
-          reinterpret_cast<HGDIOBJ*>(&gSampleBrush)}) {
-        if (*o != nullptr) {
-            DeleteObject(*o);
-            *o = nullptr;
-        }
-    }
+    gFont.reset();
+    gBoldFont.reset();
+    gLinkFont.reset();
+    gSampleFont.reset();
+    gSampleBrush.reset();
     gToolTips = nullptr;  // a child of the dialog's owner chain, destroyed with it
 }
 

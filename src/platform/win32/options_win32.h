@@ -1,12 +1,12 @@
 #pragma once
 // What the options window's Win32 files share: its fonts and brushes, the
-// building of its controls from the layout table, and showing the form's
+// building of its controls from the layout table, and showing the dialog's
 // state in them.
 
 #include <windows.h>
 
 namespace ostrel {
-struct FrmOptions;
+struct OptionsDialog;
 }
 
 namespace ostrel::win32 {
@@ -22,21 +22,21 @@ HFONT DialogFont(bool bold);
 // the dialog's client area.
 void BuildOptionsControls(HWND dlg);
 
-// Shows the form's state in the window's controls.
-void ShowFormState(HWND dlg, const FrmOptions& form);
+// Shows the dialog's state in the window's controls.
+void ShowDialogState(HWND dlg, const OptionsDialog& dialog);
 
-// Reads a control that the user changed back into the form; true when the
-// control belongs to the form's state.
-void ReadControl(HWND dlg, int id, FrmOptions& form);
+// Reads a control that the user changed back into the dialog; true when the
+// control belongs to the dialog's state.
+void ReadControl(HWND dlg, int id, OptionsDialog& dialog);
 
 // Colours of the text box, the font sample and the links.
-HBRUSH ControlColour(HWND ctl, HDC dc, const FrmOptions& form);
+HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& dialog);
 
 // Frees the fonts, brushes and tool tips of the window.
 void ReleaseOptionsResources();
 
-// True while ShowFormState writes to the controls, so that their change
+// True while ShowDialogState writes to the controls, so that their change
 // notifications are not taken for the user's.
-bool ShowingFormState();
+bool ShowingDialogState();
 
 }  // namespace ostrel::win32

@@ -1,15 +1,17 @@
-// The options window: a dialog whose events go to the form's handlers, and
-// which shows the form's state again after each of them.
+// The options window: a dialog whose events go to the dialog's handlers, and
+// which shows the dialog's state again after each of them.
 
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cmath>
 
-#include "options/frm_options.h"
+#include "options/options_dialog.h"
 #include "options/options_layout.h"
 #include "platform/dialogs.h"
+#include "platform/win32/message_boundary.h"
 #include "platform/win32/options_win32.h"
+#include "platform/win32/resource_ids.h"
 #include "platform/win32/system_library.h"
 #include "platform/win32/win32_app.h"
 #include "platform/windowing.h"
@@ -20,61 +22,60 @@ namespace {
 
 HWND gOptions = nullptr;
 bool gBusy = false;
-constexpr int kOptionsDialogId = 100;
 
 void Refresh() {
     // A handler may have closed the window.
     if (gOptions != nullptr) {
-        ShowFormState(gOptions, OptionsForm());
+        ShowDialogState(gOptions, TheOptionsDialog());
     }
 }
 
 void OnCommand(HWND dlg, int id, int code) {
-    FrmOptions& form = OptionsForm();
+    OptionsDialog& dialog = TheOptionsDialog();
     switch (id) {
         case kIdOK:
-            form.btnOK_Click();
+            dialog.OnOk();
             break;
         case kIdCancel:
-            form.btnCancel_Click();
+            dialog.OnCancel();
             break;
-        case kIdBtnSetFont:
-            form.btnSetFont_Click();
+        case kIdSetFont:
+            dialog.OnSetFont();
             break;
-        case kIdBtnSetBgColour:
-            form.btnSetBgColour_Click();
+        case kIdSetBackground:
+            dialog.OnSetBackground();
             break;
         case kIdEmail:
             if (code == STN_CLICKED) {
-                form.lblEmail_Click();
+                dialog.OnEmailLink();
             }
             break;
         case kIdWebsite:
             if (code == STN_CLICKED) {
-                form.lblWebsite_Click();
+                dialog.OnWebsiteLink();
             }
             break;
-        case kIdTxtDescr:
-            if (code != EN_CHANGE || ShowingFormState()) {
+        case kIdDescription:
+            if (code != EN_CHANGE || ShowingDialogState()) {
                 return;
             }
-            ReadControl(dlg, id, form);
-            form.txtDescr_Change();
+            ReadControl(dlg, id, dialog);
+            dialog.OnDescriptionChanged();
             break;
-        case kIdCboMovement:
+        case kIdAnimationList:
             if (code != CBN_SELCHANGE) {
                 return;
             }
-            ReadControl(dlg, id, form);
-            form.cboMovement_Click();
+            ReadControl(dlg, id, dialog);
+            dialog.OnAnimationChosen();
             break;
         default:
             if (code != BN_CLICKED) {
                 return;
             }
-            ReadControl(dlg, id, form);
-            if (id >= kIdChkDisplay0 && id < kIdChkDisplay0 + kDisplayItemCount) {
-                form.chkDisplay_Click(id - kIdChkDisplay0);
+            ReadControl(dlg, id, dialog);
+            if (id >= kIdDisplayItem0 && id < kIdDisplayItem0 + kDisplayItemCount) {
+                dialog.OnDisplayItemClicked(id - kIdDisplayItem0);
             }
             break;
     }
@@ -87,7 +88,7 @@ bool SelectTabFor(HWND dlg, char letter) {
     if (tab < 0) {
         return false;
     }
-    OptionsForm().SSTab1 = tab;
+    TheOptionsDialog().currentTab = tab;
     Refresh();
     SetFocus(GetDlgItem(dlg, kIdTabs));
     return true;
@@ -103,16 +104,16 @@ bool OnSetCursor(HWND dlg, HWND over) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         return true;
     }
-    FrmOptions& form = OptionsForm();
+    OptionsDialog& dialog = TheOptionsDialog();
     const int id = over == dlg ? 0 : GetDlgCtrlID(over);
     if (id == kIdEmail || id == kIdWebsite) {
-        form.Link_MouseMove();
+        dialog.OnPointerOverLink();
     } else if (over == dlg || id == kIdTabs) {
-        form.Form_MouseMove();
+        dialog.OnPointerOverBackground();
     } else {
         return false;
     }
-    if (form.Pointer == MousePointer::Hand) {
+    if (dialog.pointer == MousePointer::Hand) {
         SetCursor(LoadCursor(nullptr, IDC_HAND));
         return true;
     }
@@ -124,8 +125,8 @@ INT_PTR Answer(HWND dlg, LRESULT result) {
     return TRUE;
 }
 
-INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    FrmOptions& form = OptionsForm();
+INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    OptionsDialog& dialog = TheOptionsDialog();
     switch (msg) {
         case WM_INITDIALOG:
             BuildOptionsControls(dlg);
@@ -136,22 +137,22 @@ INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         case WM_NOTIFY: {
             const NMHDR* n = reinterpret_cast<const NMHDR*>(lp);
             if (n->idFrom == kIdTabs && n->code == TCN_SELCHANGE) {
-                ReadControl(dlg, kIdTabs, form);
+                ReadControl(dlg, kIdTabs, dialog);
                 Refresh();
             }
             return TRUE;
         }
         case WM_HSCROLL:
-            if (reinterpret_cast<HWND>(lp) == GetDlgItem(dlg, kIdSliMoveEBRandom)) {
-                ReadControl(dlg, kIdSliMoveEBRandom, form);
-                form.sliMoveEBRandom_Change();
+            if (reinterpret_cast<HWND>(lp) == GetDlgItem(dlg, kIdBounceRandomness)) {
+                ReadControl(dlg, kIdBounceRandomness, dialog);
+                dialog.OnBounceRandomnessChanged();
                 Refresh();
             }
             return TRUE;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT: {
             HBRUSH brush =
-                ControlColour(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), form);
+                ControlColour(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), dialog);
             return brush != nullptr ? reinterpret_cast<INT_PTR>(brush) : FALSE;
         }
         case WM_SETCURSOR:
@@ -165,14 +166,14 @@ INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             HWND child = ChildWindowFromPointEx(dlg, p, CWP_SKIPINVISIBLE);
             if (child != nullptr && GetDlgCtrlID(child) == kIdImage) {
                 const int button = event == WM_LBUTTONDOWN ? 1 : event == WM_RBUTTONDOWN ? 2 : 4;
-                form.Image_MouseDown(button, ShiftState());
+                dialog.OnIconMouseDown(button, ShiftState());
                 Refresh();
             }
             return FALSE;
         }
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) {
-                form.Form_Activate();
+                dialog.OnActivate();
                 Refresh();
             }
             return FALSE;
@@ -188,7 +189,7 @@ INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             }
             return FALSE;
         case WM_CLOSE:
-            form.Form_Close();
+            dialog.OnCloseBox();
             return TRUE;
         case WM_DESTROY:
             ReleaseOptionsResources();
@@ -198,6 +199,10 @@ INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
         default:
             return FALSE;
     }
+}
+
+INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    return AtMessageBoundary(FALSE, [&] { return HandleOptionsMessage(dlg, msg, wp, lp); });
 }
 
 }  // namespace
@@ -212,8 +217,8 @@ namespace ostrel::platform {
 
 bool CreateOptionsWindow() {
     win32::LoadCommonControls();
-    HWND dlg = CreateDialogParamA(win32::Instance(), MAKEINTRESOURCEA(win32::kOptionsDialogId),
-                                  nullptr, win32::OptionsProc, 0);
+    HWND dlg = CreateDialogParamA(win32::Instance(), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr,
+                                  win32::OptionsProc, 0);
     if (dlg == nullptr) {
         return false;
     }

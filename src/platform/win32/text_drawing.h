@@ -5,15 +5,15 @@
 
 #include <initializer_list>
 
-#include "startup/controls.h"
+#include "display/label.h"
 
 namespace ostrel::win32 {
 
 void FillColour(HDC dc, const RECT& area, std::uint32_t colour);
 
-// Paints the panel's background and its visible labels, off screen first so
-// that nothing flickers. True when some text was drawn.
-bool PaintPanel(HDC dc, const RECT& client, std::uint32_t backColour,
-                std::initializer_list<const Label*> labels);
+// Paints the text block's background and its visible labels, off screen
+// first so that nothing flickers. True when some text was drawn.
+bool PaintTextBlock(HDC dc, const RECT& client, std::uint32_t backColour,
+                    std::initializer_list<const Label*> labels);
 
 }  // namespace ostrel::win32

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/gdi.h"
 #include "platform/win32/win32_app.h"
 #include "platform/windowing.h"
 
@@ -16,11 +17,13 @@ WindowHandle Handle(HWND h) {
     return static_cast<WindowHandle>(reinterpret_cast<INT_PTR>(h));
 }
 
+constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPixelAt96Dpi = 15;
+
 double TwipsPerPixel(int capability) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, capability);
-    ReleaseDC(nullptr, screen);
-    return dpi > 0 ? 1440.0 / dpi : 15.0;
+    const win32::ScreenDc screen;
+    const int dpi = GetDeviceCaps(screen.get(), capability);
+    return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerPixelAt96Dpi;
 }
 
 int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
@@ -45,7 +48,7 @@ void SetSaverCaption(const std::string& caption) {
 }
 
 void SetSaverBackground(std::uint32_t) {
-    // The window procedures paint with the form's colours; ask for a repaint.
+    // The window procedures paint with the saver window's colours; ask for a repaint.
     InvalidateRect(win32::SaverHwnd(), nullptr, TRUE);
 }
 
@@ -158,9 +161,8 @@ bool FontExists(const std::string& faceName) {
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, faceName.c_str(), LF_FACESIZE);
     bool found = false;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &lf, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
-    ReleaseDC(nullptr, screen);
+    const win32::ScreenDc screen;
+    EnumFontFamiliesExA(screen.get(), &lf, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
     return found;
 }
 

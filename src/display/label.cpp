@@ -1,0 +1,33 @@
+#include "display/label.h"
+
+#include "common/failure.h"
+#include "common/numeric.h"
+
+namespace ostrel {
+
+namespace {
+constexpr float kLargestFontPoints = 2160.0f;
+}  // namespace
+
+void SetFontName(Label& label, const std::string& name) {
+    if (name.empty() || !platform::FontExists(name)) {
+        ThrowInvalidProperty();
+    }
+    label.font.name = name;
+}
+
+void SetFontSize(Label& label, float points) {
+    if (!(points >= 0.0f && points <= kLargestFontPoints)) {
+        ThrowInvalidProperty();
+    }
+    label.font.sizePoints = points;
+}
+
+void SetLabelCaption(Label& label, const std::string& text) {
+    label.caption = text;
+    const platform::TextSize size = platform::MeasureText(label.font, text);
+    label.widthTwips = RoundToInt32(size.widthPixels * platform::TwipsPerPixelX());
+    label.heightTwips = RoundToInt32(size.heightPixels * platform::TwipsPerPixelY());
+}
+
+}  // namespace ostrel

@@ -1,0 +1,55 @@
+#include "movement/block_motion.h"
+
+#include <cmath>
+#include <string>
+
+#include "common/app.h"
+#include "common/failure.h"
+#include "platform/windowing.h"
+
+namespace ostrel {
+
+void IgnoredMouseMoves::Raise(std::int16_t amount) {
+    const int raised = count_ + amount;
+    count_ = static_cast<std::int16_t>(raised > kCap ? kCap : raised);
+}
+
+void IgnoredMouseMoves::RaiseForCentring() {
+    const int raised = count_ + 2;
+    if (raised > INT16_MAX) {
+        ThrowOverflow();
+    }
+    count_ = static_cast<std::int16_t>(raised);
+}
+
+bool IgnoredMouseMoves::TakeOne() {
+    if (count_ < 1) {
+        return false;
+    }
+    --count_;
+    return true;
+}
+
+void MoveBlock(TextBlock& block, float left, double top) {
+    block.leftTwips = left;
+    block.topTwips = static_cast<float>(top);
+    platform::MoveTextBlock(block.leftTwips, block.topTwips);
+}
+
+void MoveToCentre(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored) {
+    try {
+        ignored.RaiseForCentring();
+        const double left =
+            std::floor((static_cast<double>(area.rightTwips) - block.widthTwips) / 2) -
+            area.leftTwips / 2.0;
+        const double top =
+            std::floor((static_cast<double>(area.bottomTwips) - block.heightTwips) / 2) -
+            area.topTwips / 2.0;
+        MoveBlock(block, static_cast<float>(left), top);
+    } catch (const Failure& f) {
+        platform::ShowMessage(StepFailureText("Failed to calculate centre position:", f), kAppTitle,
+                              platform::kMbOk);
+    }
+}
+
+}  // namespace ostrel

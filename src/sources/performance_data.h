@@ -1,0 +1,56 @@
+#pragma once
+// Reading the system's performance data block: the processor object, its
+// processor-time counter and the idle time of every processor, with the
+// block's time stamp. The block comes from outside the program, so every
+// offset and length in it is checked against the bytes actually returned; a
+// block that does not hold together is a failure, never a read outside it.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace ostrel {
+
+// Title indexes: the processor object and its processor-time counter, whose
+// raw value is the processor's idle time in 100-nanosecond units.
+inline constexpr std::uint32_t kProcessorObjectIndex = 238;
+inline constexpr std::uint32_t kProcessorTimeCounterIndex = 6;
+
+// Sizes of the published records, the least each may take in a block.
+inline constexpr std::uint32_t kPerfDataBlockBytes = 88;
+inline constexpr std::uint32_t kPerfObjectTypeBytes = 64;
+inline constexpr std::uint32_t kPerfCounterDefinitionBytes = 40;
+inline constexpr std::uint32_t kPerfInstanceDefinitionBytes = 24;
+inline constexpr std::uint32_t kPerfCounterBlockBytes = 4;
+
+// What one block says about the processors.
+struct ProcessorReading {
+    std::vector<std::int64_t> idle;  // by processor number
+    std::vector<std::uint8_t> seen;  // 1 where the block had that processor
+    std::int64_t time = 0;           // 100-nanosecond units since 1 January 1601
+};
+
+// The failure of a block that is not performance data or does not hold
+// together (error 8006).
+[[noreturn]] void ThrowUnreadablePerformanceData();
+
+// Where the processor object starts. Raises error 8006 when the block is not
+// performance data or does not hold together, 8004 when it has no processor
+// object.
+std::size_t FindProcessorObject(std::span<const std::uint8_t> block);
+
+// Reads the idle time of every processor instance (instances named by a
+// number; "_Total" and other names are passed over) and the block's time.
+// Raises 8005 when the object has no processor-time counter, 8006 when the
+// object does not hold together or names one processor twice, and the
+// subscript failure for a processor number outside 0..processorCount-1.
+void ReadProcessorData(std::span<const std::uint8_t> block, std::size_t objectAt,
+                       std::int32_t processorCount, ProcessorReading& reading);
+
+// 100-nanosecond units since 1 January 1601 of a calendar time; false for a
+// time that is not a real one or lies outside 1601..30827.
+bool FileTimeFromSystemTime(int year, int month, int day, int hour, int minute, int second,
+                            int milliseconds, std::int64_t& fileTime);
+
+}  // namespace ostrel
