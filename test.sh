@@ -14,12 +14,19 @@ fi
 passed=0
 failed=0
 
+# A check that is one test: it passes or fails as a whole.
+check() {
+    if "$@" >&2; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+    fi
+}
+
 # Includes run downward through the layers only.
-if scripts/check_layers.sh >&2; then
-    passed=$((passed + 1))
-else
-    failed=$((failed + 1))
-fi
+check scripts/check_layers.sh
+# Two builds of the same tree give the same ostrel.scr.
+check scripts/check_reproducible.sh
 
 # Adds the counts of one GoogleTest run; a run that crashed counts as one failure.
 gtest_run() {

@@ -10,6 +10,13 @@ set_target_properties(ostrel PROPERTIES OUTPUT_NAME ostrel SUFFIX ".scr")
 target_compile_definitions(ostrel PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(ostrel PRIVATE ostrel_core user32 gdi32 advapi32 iphlpapi)
 target_link_options(ostrel PRIVATE -static -static-libgcc -static-libstdc++)
+# Two builds of one commit give the same bytes: no link time stamp, and no
+# path of the machine that built it.
+target_link_options(ostrel PRIVATE -Wl,--no-insert-timestamp)
+target_compile_options(ostrel PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                                      -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
+target_compile_options(ostrel_core PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
+                                           -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 
 # The performance measurement (tests/perf/measure.sh) builds its own copy
 # that counts what is painted; the shipped program never does.

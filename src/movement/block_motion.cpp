@@ -40,11 +40,11 @@ void MoveToCentre(TextBlock& block, const MovementArea& area, IgnoredMouseMoves&
     try {
         ignored.RaiseForCentring();
         const double left =
-            std::floor((static_cast<double>(area.rightTwips) - block.widthTwips) / 2) -
-            area.leftTwips / 2.0;
+            area.leftTwips +
+            std::floor((static_cast<double>(area.WidthTwips()) - block.widthTwips) / 2);
         const double top =
-            std::floor((static_cast<double>(area.bottomTwips) - block.heightTwips) / 2) -
-            area.topTwips / 2.0;
+            area.topTwips +
+            std::floor((static_cast<double>(area.HeightTwips()) - block.heightTwips) / 2);
         MoveBlock(block, static_cast<float>(left), top);
     } catch (const Failure& f) {
         platform::ShowMessage(StepFailureText("Failed to calculate centre position:", f), kAppTitle,

@@ -16,14 +16,16 @@ struct TextBlock {
     std::int32_t heightTwips = 1455;
 };
 
-// Where the block may go, written once when the saver window is set up. The
-// animations move the block from 0 to rightTwips and from 0 to bottomTwips;
-// the centring also takes leftTwips and topTwips into account.
+// Where the block may go, in the saver window's coordinates, written once
+// when the window is set up: all monitors, or the primary one only.
 struct MovementArea {
     std::int32_t leftTwips = 0;
     std::int32_t topTwips = 0;
     std::int32_t rightTwips = 0;
     std::int32_t bottomTwips = 0;
+
+    std::int32_t WidthTwips() const { return rightTwips - leftTwips; }
+    std::int32_t HeightTwips() const { return bottomTwips - topTwips; }
 };
 
 // The interval of the saver window's tick, in milliseconds. Random jumping

@@ -43,10 +43,10 @@ double VaryBounceSpeed(double speed, double randomness, double maxSpeed, double 
 
 void BounceOffSides::Initialise(const MovementArea& area) {
     // The vertical sides use the same margin, derived from the width.
-    marginTwips_ = static_cast<std::int32_t>(std::nearbyint(area.rightTwips * kMarginFraction));
+    marginTwips_ = static_cast<std::int32_t>(std::nearbyint(area.WidthTwips() * kMarginFraction));
     stepTwips_ = 2 * marginTwips_;
-    velocityX_ = InitialSpeed(RandomDraw(), area.rightTwips);
-    velocityY_ = InitialSpeed(RandomDraw(), area.bottomTwips);
+    velocityX_ = InitialSpeed(RandomDraw(), area.WidthTwips());
+    velocityY_ = InitialSpeed(RandomDraw(), area.HeightTwips());
 }
 
 // Called after a side has turned one component back.
@@ -70,12 +70,12 @@ void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMou
     const double margin = marginTwips_;
 
     const double left = block.leftTwips;
-    if (left < margin || width + left + margin > area.rightTwips) {
+    if (left < area.leftTwips + margin || width + left + margin > area.rightTwips) {
         velocityX_ = -velocityX_;
         VaryBoth();
     }
     const double top = block.topTwips;
-    if (top < margin || height + top + margin > area.bottomTwips) {
+    if (top < area.topTwips + margin || height + top + margin > area.bottomTwips) {
         velocityY_ = -velocityY_;
         VaryBoth();
     }
@@ -83,11 +83,11 @@ void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMou
     // Back inside the area before the step; only the model is corrected, the
     // one move below shows the result. A block wider than the area ends up
     // against the right side, sticking out on the left.
-    if (block.leftTwips < 0) {
-        block.leftTwips = 0;
+    if (block.leftTwips < area.leftTwips) {
+        block.leftTwips = static_cast<float>(area.leftTwips);
     }
-    if (block.topTwips < 0) {
-        block.topTwips = 0;
+    if (block.topTwips < area.topTwips) {
+        block.topTwips = static_cast<float>(area.topTwips);
     }
     if (width + block.leftTwips > area.rightTwips) {
         block.leftTwips = static_cast<float>(area.rightTwips - width);

@@ -30,8 +30,8 @@ void RandomJumping::Step(TextBlock& block, const MovementArea& area, IgnoredMous
     const double r1 = RandomDraw();
     const double height = block.heightTwips;
     const double r2 = RandomDraw();
-    const double left = std::floor((area.rightTwips - width) * r1);
-    const double top = std::floor((area.bottomTwips - height) * r2);
+    const double left = area.leftTwips + std::floor((area.WidthTwips() - width) * r1);
+    const double top = area.topTwips + std::floor((area.HeightTwips() - height) * r2);
     MoveBlock(block, static_cast<float>(left), top);
     ticksSinceJump_ = 0;
 }

@@ -48,17 +48,18 @@ void RandomPath::TurnAtSides(const TextBlock& block, const MovementArea& area) {
         static_cast<float>(static_cast<double>(area.rightTwips) - block.widthTwips - kEdgeTwips);
     const auto bottom =
         static_cast<float>(static_cast<double>(area.bottomTwips) - block.heightTwips - kEdgeTwips);
-    const auto edge = static_cast<float>(kEdgeTwips);
+    const auto leftEdge = static_cast<float>(area.leftTwips + kEdgeTwips);
+    const auto topEdge = static_cast<float>(area.topTwips + kEdgeTwips);
     if (block.leftTwips >= right) {
         headingDegrees_ = EdgeHeading(kFromRight);
     }
     if (block.topTwips >= bottom) {
         headingDegrees_ = EdgeHeading(kFromBottom);
     }
-    if (block.topTwips <= edge) {
+    if (block.topTwips <= topEdge) {
         headingDegrees_ = EdgeHeading(kFromTop);
     }
-    if (block.leftTwips <= edge) {
+    if (block.leftTwips <= leftEdge) {
         headingDegrees_ = EdgeHeading(kFromLeft);
     }
 }

@@ -15,10 +15,11 @@ constexpr double kArrivalTwips = 100;
 
 void RandomSliding::ChooseTarget(const TextBlock& block, const MovementArea& area) {
     const double width = block.widthTwips;
-    targetXTwips_ = static_cast<std::int32_t>(std::floor((area.rightTwips - width) * RandomDraw()));
+    targetXTwips_ = area.leftTwips + static_cast<std::int32_t>(
+                                         std::floor((area.WidthTwips() - width) * RandomDraw()));
     const double height = block.heightTwips;
-    targetYTwips_ =
-        static_cast<std::int32_t>(std::floor((area.bottomTwips - height) * RandomDraw()));
+    targetYTwips_ = area.topTwips + static_cast<std::int32_t>(
+                                        std::floor((area.HeightTwips() - height) * RandomDraw()));
 
     const double left = block.leftTwips;
     const double top = block.topTwips;

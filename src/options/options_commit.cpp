@@ -12,6 +12,13 @@
 namespace ostrel {
 
 void OptionsDialog::OnOk() {
+    // A message box shown while saving is owned by the dialog, so OK cannot
+    // be pressed again under it; should it come again all the same, the
+    // first commit finishes alone.
+    if (committing_) {
+        return;
+    }
+    committing_ = true;
     Settings& s = *settings;
     const SampleLabel& sample = fontSample;
     RunSkippingFailures(
@@ -42,6 +49,7 @@ void OptionsDialog::OnOk() {
         [&] { s.bounceRandomness = static_cast<std::int16_t>(bounceRandomnessSlider.value); },
         [&] { s.timeFormat = twentyFourHourBox.value ? kTime24Hour : 0; },
         [&] { UpdateDefaultScreenSaver(); }, [&] { SaveSettings(s); }, [&] { Close(); });
+    committing_ = false;
 }
 
 void OptionsDialog::UpdateDefaultScreenSaver() {

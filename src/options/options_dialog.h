@@ -94,6 +94,8 @@ struct OptionsDialog {
 
   private:
     void UpdateDefaultScreenSaver();
+
+    bool committing_ = false;
 };
 
 // The one options dialog of the process.

@@ -29,6 +29,7 @@ inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
 inline constexpr int kGwlStyle = -16;
 inline constexpr int kGwlHwndParent = -8;
 inline constexpr std::int32_t kWsChild = 0x40000000;
+inline constexpr std::int32_t kWsPopup = static_cast<std::int32_t>(0x80000000u);
 
 inline constexpr std::uint32_t kDisplayDeviceAttachedToDesktop = 1;
 inline constexpr std::uint32_t kDisplayDeviceMirroringDriver = 8;
@@ -66,7 +67,8 @@ void RedrawPart(SaverPart part, bool now);
 // Resizes the text panel to a size in twips.
 void ResizeTextBlock(std::int32_t widthTwips, std::int32_t heightTwips);
 
-// Shows a modal message box; answers the button pressed.
+// Shows a modal message box, owned by the options window while that is open
+// and by the saver window otherwise; answers the button pressed.
 int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style);
 
 // The saver window, created hidden before its load handler runs.
@@ -79,7 +81,12 @@ void DestroySaverWindow();
 // Ends the whole program at once.
 void EndProgram();
 
+// Starts the saver window's periodic tick: the first one at once, then one
+// every interval.
+void StartTicking(std::int32_t intervalMs);
+
 WindowHandle FindWindowTitled(const std::string& title);
+bool WindowExists(WindowHandle window);
 bool PlaceWindow(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
                  std::int32_t cx, std::int32_t cy, std::uint32_t flags);
 // Answers the new display count.

@@ -52,6 +52,11 @@ void SaverWindow::Load(const std::string& arguments) {
         Close();
         pf::EndProgram();
     }
+    // Ticks start only now: a message box shown during start-up must not let
+    // them run on a window that is not set up yet.
+    if (!closed) {
+        pf::StartTicking(tickIntervalMs);
+    }
 }
 
 void SaverWindow::StyleLabels() {
@@ -108,19 +113,22 @@ void SaverWindow::SetUpFullScreen() {
                     pf::kSwpShowWindow);
     pf::ChangeCursorVisibility(false);
     // The window always spans every monitor; the option narrows only where
-    // the text may go.
+    // the text may go. The area is in the window's own coordinates, which
+    // start at the top-left corner of all monitors: a monitor left of or
+    // above the primary moves the primary's rectangle into the window.
     const bool constrain = (settings.options & kConstrainToPrimary) != 0;
-    const pf::PixelRect& source = constrain ? screens.primary : e;
+    const pf::PixelRect& chosen = constrain ? screens.primary : e;
     const double tx = pf::TwipsPerPixelX();
     const double ty = pf::TwipsPerPixelY();
     MovementArea& area = movementArea;
-    area.leftTwips = RoundToInt32(tx * source.left);
-    area.rightTwips = RoundToInt32(tx * source.right);
-    area.topTwips = RoundToInt32(ty * source.top);
-    area.bottomTwips = RoundToInt32(ty * source.bottom);
+    area.leftTwips = RoundToInt32(tx * CheckedDifference(chosen.left, e.left));
+    area.rightTwips = RoundToInt32(tx * CheckedDifference(chosen.right, e.left));
+    area.topTwips = RoundToInt32(ty * CheckedDifference(chosen.top, e.top));
+    area.bottomTwips = RoundToInt32(ty * CheckedDifference(chosen.bottom, e.top));
 }
 
 void SaverWindow::SetUpPreview() {
+    bool setUp = false;
     try {
         previewMode = true;
         previewHost = PreviewHostHandle(commandLine);
@@ -129,7 +137,10 @@ void SaverWindow::SetUpPreview() {
         SetFontSize(infoLabel, points);
         SetFontSize(networkLabel, points);
         const pf::WindowHandle self = pf::SaverWindow();
-        windowStyle = pf::ReadWindowWord(self, pf::kGwlStyle) | pf::kWsChild;
+        // A plain child of the picture: a pop-up inside another program's
+        // dialog could take its activation, and its parent would read as
+        // an owner.
+        windowStyle = (pf::ReadWindowWord(self, pf::kGwlStyle) & ~pf::kWsPopup) | pf::kWsChild;
         pf::WriteWindowWord(self, pf::kGwlStyle, windowStyle);
         pf::ChangeParent(self, previewHost);
         pf::WriteWindowWord(self, pf::kGwlHwndParent, previewHost);
@@ -138,8 +149,14 @@ void SaverWindow::SetUpPreview() {
         HideLabels();
         movementArea = MovementArea{0, 0, RoundToInt32(pf::TwipsPerPixelX() * previewRect.right),
                                     RoundToInt32(pf::TwipsPerPixelY() * previewRect.bottom)};
+        setUp = true;
     } catch (const Failure& f) {
         pf::ShowMessage(StepFailureText("Failed to setup preview mode:", f), kAppTitle, pf::kMbOk);
+    }
+    // Only the host's going away ends a preview; without a host, or outside
+    // it, nothing ever would.
+    if (!setUp || !pf::WindowExists(previewHost)) {
+        Close();
     }
 }
 

@@ -89,17 +89,28 @@ stop_saver() {
     SAVER_LAUNCH_PID=""
 }
 
+# True when the saver started by start_saver has ended: its launcher, which
+# returns only once the program it started has ended, is gone, and so is
+# every saver program. Neither a launcher's own command line nor a program
+# that has not started yet can pass for an ended saver.
+saver_ended() {
+    { [ -z "${SAVER_LAUNCH_PID:-}" ] || ! kill -0 "$SAVER_LAUNCH_PID" 2>/dev/null; } &&
+        [ "$(program_count)" = 0 ]
+}
+
 # True when the saver program has ended within the given seconds.
 saver_ends_within() {
     local deadline=$((SECONDS + $1))
     while [ $SECONDS -lt $deadline ]; do
-        [ "$(program_count)" = 0 ] && return 0
+        saver_ended && return 0
         sleep 0.2
     done
     return 1
 }
 
-# True when the saver program has ended within the given milliseconds.
+# True when a saver program that was seen running (its window was found)
+# has ended within the given milliseconds. Only the program is timed: its
+# launcher may take longer to tear the virtual desktop down.
 saver_ends_within_ms() {
     local deadline=$(($(date +%s%3N) + $1))
     while [ "$(date +%s%3N)" -lt "$deadline" ]; do

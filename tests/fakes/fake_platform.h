@@ -3,6 +3,7 @@
 // one FakePlatform that each test fixture resets.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -29,6 +30,8 @@ struct MessageShown {
     std::string text;
     std::string caption;
     std::uint32_t style = 0;
+    bool ticking = false;         // the saver's tick ran while it was shown
+    bool ownedByOptions = false;  // the options window was open to own it
 };
 
 struct Placement {
@@ -59,6 +62,8 @@ struct FakePlatform {
     // Windows.
     static constexpr platform::WindowHandle kSaverWindow = 0x1000;
     std::vector<MessageShown> messages;
+    std::function<void()> whileMessageShown;     // runs as if the user acted under the box
+    std::optional<std::int32_t> tickIntervalMs;  // set once the tick has started
     std::string saverCaption;
     std::uint32_t saverBackground = 0;
     bool saverDestroyed = false;

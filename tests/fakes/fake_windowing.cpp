@@ -8,8 +8,22 @@ namespace ostrel::platform {
 using fake::Fake;
 
 int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    Fake().messages.push_back({text, caption, style});
+    const bool optionsOpen = Fake().optionsWindowCreated && Fake().optionsWindowClosed == 0;
+    Fake().messages.push_back(
+        {text, caption, style, Fake().tickIntervalMs.has_value(), optionsOpen});
+    if (Fake().whileMessageShown) {
+        Fake().whileMessageShown();
+    }
     return 1;
+}
+
+void StartTicking(std::int32_t intervalMs) {
+    Fake().tickIntervalMs = intervalMs;
+}
+
+bool WindowExists(WindowHandle window) {
+    return window == fake::FakePlatform::kSaverWindow ? !Fake().saverDestroyed
+                                                      : Fake().clientRects.count(window) != 0;
 }
 
 WindowHandle SaverWindow() {

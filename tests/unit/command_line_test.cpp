@@ -6,7 +6,7 @@
 namespace ostrel {
 namespace {
 
-TEST(commandLine, ArgumentTextFollowsTheProgramPath) {
+TEST(CommandLine, ArgumentTextFollowsTheProgramPath) {
     EXPECT_EQ(ArgumentText("ostrel.scr /a 1234"), "/a 1234");
     EXPECT_EQ(ArgumentText("\"C:\\Windows\\OSTREL~1.SCR\" /p 4242"), "/p 4242");
     EXPECT_EQ(ArgumentText("\"C:\\Program Files\\ostrel.scr\"/S"), "/S");
@@ -16,7 +16,7 @@ TEST(commandLine, ArgumentTextFollowsTheProgramPath) {
     EXPECT_EQ(ArgumentText(""), "");
 }
 
-TEST(commandLine, PreviewHandleIsTheLongestNumericTail) {
+TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
     const struct {
         const char* line;
         std::int32_t handle;

@@ -71,6 +71,7 @@ TEST_F(Dismissal, AClickEndsButAPreviewIgnoresEverything) {
 
     SetUp();
     saver = SaverWindow{};
+    fake().clientRects[77] = {0, 0, 152, 112};
     saver.Load("/p 77");
     saver.ignoredMouseMoves.set(3);
     Move({{1000, 20, 0}});

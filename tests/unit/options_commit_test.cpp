@@ -151,5 +151,27 @@ TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
     }
 }
 
+TEST_F(OptionsCommit, TheSaveFailureIsModalToTheDialogAndOkUnderItDoesNothing) {
+    fake().optionsWindowCreated = true;
+    fake().refuseWrites = true;
+    Load();
+    int pressedAgain = 0;
+    fake().whileMessageShown = [&] {
+        if (pressedAgain++ == 0) {
+            dialog.OnOk();
+        }
+    };
+    dialog.OnOk();
+    ASSERT_EQ(fake().messages.size(), 1u);
+    EXPECT_EQ(std::tuple(fake().messages[0].text, fake().messages[0].ownedByOptions, pressedAgain,
+                         fake().optionsWindowClosed),
+              std::tuple("failed to save configuration to registry", true, 1, 1));
+    // Once the first commit is over, OK works again.
+    fake().whileMessageShown = nullptr;
+    dialog.closed = false;
+    dialog.OnOk();
+    EXPECT_EQ(fake().messages.size(), 2u);
+}
+
 }  // namespace
 }  // namespace ostrel

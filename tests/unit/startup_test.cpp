@@ -54,15 +54,39 @@ TEST_F(StartUp, FullScreenSpansEveryMonitorAndTheOptionNarrowsOnlyTheBounds) {
         EXPECT_EQ(Bounds(), std::tuple(0, 15360, 0, 11520)) << line;
         EXPECT_EQ(fake().cursorCalls, std::vector<bool>{false});
     }
-    // A 1280 x 1024 monitor left of the 1024 x 768 primary.
-    for (std::uint32_t constrain : {0u, 1u}) {
+}
+
+TEST_F(StartUp, TheAreaLiesInTheWindowOverAllMonitorsOrThePrimaryOne) {
+    // Beside the 1024 x 768 primary at (0, 0): a 1280 x 1024 monitor on its
+    // left, or an 800 x 600 one above it. Twips per pixel 15 across, 12 down.
+    // The window starts at the top-left of all monitors; the area is in the
+    // window's coordinates (left, right, top, bottom).
+    const struct {
+        platform::PixelRect other;
+        std::uint32_t constrain;
+        std::tuple<int, int, int, int> window;  // x, y, cx, cy
+        std::tuple<int, int, int, int> area;
+    } cases[] = {
+        // all monitors: 2304 x 1024 pixels
+        {{-1280, 0, 0, 1024}, 0, {-1280, 0, 2304, 1024}, {0, 34560, 0, 12288}},
+        // the primary: 1280 pixels into the window
+        {{-1280, 0, 0, 1024}, 1, {-1280, 0, 2304, 1024}, {19200, 34560, 0, 9216}},
+        // all monitors: 1024 x 1368 pixels
+        {{0, -600, 800, 0}, 0, {0, -600, 1024, 1368}, {0, 15360, 0, 16416}},
+        // the primary: 600 pixels down the window
+        {{0, -600, 800, 0}, 1, {0, -600, 1024, 1368}, {0, 15360, 7200, 16416}},
+        // only right of the primary: the area is what it always was
+        {{1024, 0, 2048, 900}, 1, {0, 0, 2048, 900}, {0, 15360, 0, 9216}},
+    };
+    for (const auto& c : cases) {
         SetUp();
-        fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {-1280, 0, 0, 1024});
-        fake().SetRegDword(kKey, "Options", constrain);
+        fake().twipsPerPixelY = 12;
+        fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, c.other);
+        fake().SetRegDword(kKey, "Options", c.constrain);
         saver.Load("/s");
-        EXPECT_EQ(Placed(), std::tuple(kSaver, -1, -1280, 0, 2304, 1024, 0x40u));
-        EXPECT_EQ(Bounds(),
-                  constrain ? std::tuple(0, 15360, 0, 11520) : std::tuple(-19200, 15360, 0, 15360));
+        const auto [x, y, cx, cy] = c.window;
+        EXPECT_EQ(Placed(), std::tuple(kSaver, -1, x, y, cx, cy, 0x40u));
+        EXPECT_EQ(Bounds(), c.area) << c.other.left << " " << c.constrain;
     }
 }
 
@@ -149,7 +173,8 @@ TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
 }
 
 TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
-    // The font size rounds half to even; a missing host leaves the window empty.
+    // The font size rounds half to even. A handle that names no window ends
+    // the preview after its set-up: nothing else ever would.
     const struct {
         std::uint32_t size;
         float points;
@@ -161,12 +186,13 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
         if (c.host) {
             fake().clientRects[1234] = {0, 0, 152, 112};
         }
-        fake().windowWords[{kSaver, platform::kGwlStyle}] = 0x06000000;
+        // A pop-up that clips its children and siblings becomes a plain child.
+        fake().windowWords[{kSaver, platform::kGwlStyle}] = static_cast<std::int32_t>(0x86000000u);
         saver.Load("/p 1234");
         EXPECT_EQ(std::tuple(saver.infoLabel.font.sizePoints, saver.networkLabel.font.sizePoints),
                   std::tuple(c.points, c.points))
             << c.size;
-        EXPECT_TRUE(saver.previewMode && fake().messages.empty() && fake().cursorCalls.empty());
+        EXPECT_TRUE(saver.previewMode && fake().messages.empty());
         EXPECT_EQ(std::tuple(saver.previewHost, fake().saverCaption), std::tuple(1234, ""));
         EXPECT_EQ(std::tuple(fake().windowWords[{kSaver, platform::kGwlStyle}],
                              fake().windowWords[{kSaver, platform::kGwlHwndParent}]),
@@ -177,23 +203,56 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
         EXPECT_EQ(Placed(),
                   std::tuple(kSaver, -1, 0, 0, c.host ? 152 : 0, c.host ? 112 : 0, 0x54u));
         EXPECT_EQ(Bounds(), std::tuple(0, c.host ? 2280 : 0, 0, c.host ? 1680 : 0));
+        EXPECT_EQ(std::tuple(Closed(), fake().tickIntervalMs.has_value()),
+                  std::tuple(!c.host, c.host));
         saver.OnKeyDown();
         saver.OnMouseDown();
-        EXPECT_FALSE(Closed());
+        EXPECT_EQ(Closed(), !c.host);
     }
 }
 
-TEST_F(StartUp, PreviewHandleOverflowIsReportedAndStopsTheSetUp) {
-    saver.Load("/p 99999999999");
-    EXPECT_EQ(OnlyMessage(),
-              Message("Failed to setup preview mode:\r\n[6] Overflow", "Ostrel Screen Saver", 0u));
-    EXPECT_TRUE(saver.previewMode && !Closed());
-    EXPECT_TRUE(fake().placements.empty() && fake().parentChanges.empty());
+TEST_F(StartUp, AFailedPreviewSetUpIsReportedAndEndsEvenWithAHost) {
+    // An overflowing handle, and a font a quarter of which no label takes.
+    const std::pair<const char*, std::uint32_t> cases[] = {{"/p 99999999999", 10},
+                                                           {"/p 1234", 10000}};
+    const char* const texts[] = {"Failed to setup preview mode:\r\n[6] Overflow",
+                                 "Failed to setup preview mode:\r\n[380] Invalid property value"};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SetUp();
+        fake().clientRects[1234] = {0, 0, 152, 112};
+        fake().SetRegDword(kKey, "FontSize", cases[i].second);
+        saver.Load(cases[i].first);
+        EXPECT_EQ(OnlyMessage(), Message(texts[i], "Ostrel Screen Saver", 0u));
+        EXPECT_TRUE(saver.previewMode && Closed() && !fake().tickIntervalMs);
+        EXPECT_TRUE(fake().placements.empty() && fake().parentChanges.empty());
+    }
 }
 
-using computerName = PlatformTest;
+TEST_F(StartUp, TicksStartOnlyAfterStartUpAndNeverUnderItsMessages) {
+    // The screen extremes fail in the middle of a full-screen start: the box
+    // comes up before any tick, and the ticks start once the load is done.
+    fake().failAtDevice = 0;
+    saver.Load("/s");
+    ASSERT_EQ(fake().messages.size(), 1u);
+    EXPECT_FALSE(fake().messages[0].ticking);
+    EXPECT_EQ(fake().tickIntervalMs, 100);
+    // A critical failure, the options dialog and the password change never tick.
+    for (const char* line : {"/s", "/c", "/a", "/x"}) {
+        SetUp();
+        if (line == std::string("/s")) {
+            fake().SetRegDword(kKey, "DisplayItems", 40000);
+        }
+        saver.Load(line);
+        EXPECT_FALSE(fake().tickIntervalMs.has_value()) << line;
+        for (const auto& m : fake().messages) {
+            EXPECT_FALSE(m.ticking) << line;
+        }
+    }
+}
 
-TEST_F(computerName, ComesBackWholeWithoutTheTerminator) {
+using ComputerName = PlatformTest;
+
+TEST_F(ComputerName, ComesBackWholeWithoutTheTerminator) {
     fake().computerName = "ABCDEFGHIJKLMNO";
     EXPECT_EQ(QueryComputerName(), "ABCDEFGHIJKLMNO");
     fake().reportedNameSize = 16;  // a length that counts the zero

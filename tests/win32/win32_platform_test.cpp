@@ -10,6 +10,7 @@
 #include "movement/screen_extremes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
+#include "platform/win32/resource_ids.h"
 #include "platform/windowing.h"
 #include "settings/registry_store.h"
 #include "sources/computer_name.h"
@@ -46,14 +47,16 @@ class Identity : public ::testing::Test {
     HMODULE module = nullptr;
 };
 
-TEST_F(Identity, StringOneNamesTheSaver) {
+TEST_F(Identity, StringOneNamesTheSaverAndTheDescriptionFollows) {
     char text[128] = {};
-    ASSERT_GT(LoadStringA(module, 1, text, sizeof text), 0);
+    ASSERT_GT(LoadStringA(module, IDS_SCREEN_SAVER_NAME, text, sizeof text), 0);
     EXPECT_STREQ(text, "Ostrel Screen Saver");
+    ASSERT_GT(LoadStringA(module, IDS_MODULE_DESCRIPTION, text, sizeof text), 0);
+    EXPECT_STREQ(text, "SCRNSAVE:Ostrel Screen Saver");
 }
 
 TEST_F(Identity, CarriesIconAndManifest) {
-    EXPECT_FALSE(Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(1)).empty());
+    EXPECT_FALSE(Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_APP_ICON)).empty());
     const std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
     EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);

@@ -152,9 +152,6 @@ bool CreateSaverWindow(HINSTANCE instance) {
         CreateWindowExA(0, kTextBlockClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                         Pixels(b.leftTwips, tx), Pixels(b.topTwips, ty), Pixels(b.widthTwips, tx),
                         Pixels(b.heightTwips, ty), gSaverHwnd, nullptr, gInstance, nullptr);
-    // The timer runs from the window's creation; its first tick comes once
-    // the load handler has returned and the message loop runs.
-    SetTimer(gSaverHwnd, kTimerId, static_cast<UINT>(gSaver.tickIntervalMs), nullptr);
     return gTextBlockHwnd != nullptr;
 }
 
@@ -188,12 +185,6 @@ int RunProgram(HINSTANCE instance) {
         return 1;
     }
     gSaver.Load(ArgumentText(GetCommandLineA()));
-    if (gSaverHwnd != nullptr) {
-        // The first tick comes as soon as the window is set up, not a whole
-        // period after its creation; the period then runs from here.
-        SetTimer(gSaverHwnd, kTimerId, static_cast<UINT>(gSaver.tickIntervalMs), nullptr);
-        PostMessageA(gSaverHwnd, WM_TIMER, kTimerId, 0);
-    }
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         HWND options = OptionsHwnd();
@@ -209,6 +200,16 @@ int RunProgram(HINSTANCE instance) {
 }  // namespace ostrel::win32
 
 namespace ostrel::platform {
+
+void StartTicking(std::int32_t intervalMs) {
+    if (win32::gSaverHwnd == nullptr) {
+        return;
+    }
+    // The first tick comes as soon as the window is set up, not a whole
+    // period later; the period then runs from here.
+    SetTimer(win32::gSaverHwnd, win32::kTimerId, static_cast<UINT>(intervalMs), nullptr);
+    PostMessageA(win32::gSaverHwnd, WM_TIMER, win32::kTimerId, 0);
+}
 
 void MoveTextBlock(float leftTwips, float topTwips) {
     SetWindowPos(win32::gTextBlockHwnd, nullptr, win32::Pixels(leftTwips, TwipsPerPixelX()),

@@ -34,9 +34,15 @@ int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM fo
 }  // namespace
 
 int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    // The full-screen window is topmost: the box must come up above it.
-    return MessageBoxA(win32::SaverHwnd(), text.c_str(), caption.c_str(),
-                       style | MB_SETFOREGROUND | MB_TOPMOST);
+    // While the options window is open the box is modal to it, so that its
+    // buttons wait for the answer. The full-screen window is topmost: the
+    // box must come up above it.
+    HWND owner = win32::OptionsHwnd() != nullptr ? win32::OptionsHwnd() : win32::SaverHwnd();
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), style | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+bool WindowExists(WindowHandle window) {
+    return IsWindow(Hwnd(window)) != FALSE;
 }
 
 WindowHandle SaverWindow() {
