@@ -16,7 +16,7 @@ add_executable(unit_tests ${OSTREL_UNIT_SOURCES})
 target_link_libraries(unit_tests PRIVATE ostrel_core ostrel_fakes ostrel_core GTest::gtest GTest::gtest_main)
 
 find_package(benchmark QUIET)
-file(GLOB OSTREL_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/*.cpp)
+file(GLOB OSTREL_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 if(benchmark_FOUND AND OSTREL_BENCH_SOURCES AND NOT OSTREL_SANITIZE)
     add_executable(benchmarks ${OSTREL_BENCH_SOURCES})
     target_link_libraries(benchmarks PRIVATE ostrel_core ostrel_fakes ostrel_core benchmark::benchmark benchmark::benchmark_main)

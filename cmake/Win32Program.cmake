@@ -18,7 +18,7 @@ target_compile_options(ostrel PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
 target_compile_options(ostrel_core PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.
                                            -ffile-prefix-map=${CMAKE_BINARY_DIR}=.)
 
-# The performance measurement (tests/perf/measure.sh) builds its own copy
+# The performance measurement (bench/perf/measure.sh) builds its own copy
 # that counts what is painted; the shipped program never does.
 option(OSTREL_MEASURE_PAINTING "Count painted pixels and write them to OSTREL_PAINT_LOG" OFF)
 if(OSTREL_MEASURE_PAINTING)
@@ -45,8 +45,8 @@ add_executable(preview_host ${CMAKE_SOURCE_DIR}/tests/e2e/preview_host.cpp)
 target_link_options(preview_host PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(preview_host PRIVATE user32 gdi32)
 
-# The yardstick program of the performance measurement (tests/perf/measure.sh).
-add_executable(minimal_saver WIN32 ${CMAKE_SOURCE_DIR}/tests/perf/minimal_saver.cpp)
+# The yardstick program of the performance measurement (bench/perf/measure.sh).
+add_executable(minimal_saver WIN32 ${CMAKE_SOURCE_DIR}/bench/perf/minimal_saver.cpp)
 target_link_options(minimal_saver PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(minimal_saver PRIVATE user32 gdi32 iphlpapi)
 

@@ -2,24 +2,22 @@
 // Network interfaces.
 
 #include <cstdint>
+#include <vector>
 
 namespace ostrel::platform {
 
-inline constexpr long kIfTableSuccess = 0;
-inline constexpr long kIfTableNotSupported = 50;
+// The byte counters of one interface, as 32-bit counters that wrap.
+struct InterfaceOctets {
+    std::uint32_t received = 0;
+    std::uint32_t sent = 0;
+};
 
-// The size of the table's entry count and of one interface row, and where a
-// row keeps its received and sent byte counters (32-bit, little-endian).
-inline constexpr std::uint32_t kIfTableHeaderBytes = 4;
-inline constexpr std::uint32_t kIfRowBytes = 860;
-inline constexpr std::uint32_t kIfRowInOctets = 552;
-inline constexpr std::uint32_t kIfRowOutOctets = 576;
+enum class InterfaceQuery {
+    Read,          // `interfaces` holds every interface
+    NotSupported,  // the platform keeps no such counters
+    Failed,        // they could not be read this time; `interfaces` is empty
+};
 
-// Copies the interface table, unsorted, into `buffer`, which holds `size`
-// bytes: a 32-bit entry count followed by that many rows. With no buffer and
-// a size of 0 it only reports the size needed in `size`. Answers the
-// system's status: 0 for success, kIfTableNotSupported where there is no
-// such table, other codes for other failures.
-long QueryInterfaceTable(std::uint8_t* buffer, std::uint32_t& size);
+InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces);
 
 }  // namespace ostrel::platform

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace ostrel::platform {
 
@@ -56,16 +57,24 @@ MemoryStatus ReadMemoryStatus();
 // The number of processors the system reports.
 std::int32_t ProcessorCount();
 
-inline constexpr long kPerfDataSuccess = 0;
-inline constexpr long kPerfDataMoreData = 234;
+// One reading of how long each processor has been idle.
+struct ProcessorTimes {
+    std::vector<std::int64_t> idle;  // 100-nanosecond units, by processor number
+    std::vector<std::uint8_t> seen;  // 1 where the reading has that processor
+    std::int64_t time = 0;           // when it was taken, in 100-nanosecond units
+};
 
-// Copies the performance data block for the objects named by their title
-// indexes ("238") into `buffer`, which holds `size` bytes. On success `size`
-// becomes the number of bytes written; kPerfDataMoreData means the buffer is
-// too small (the system does not say how large it would have to be). Other
-// answers are the system's error codes.
-long QueryPerformanceData(const std::string& objectIndexes, std::uint8_t* buffer,
-                          std::uint32_t& size);
+// Codes of the failures a reading raises, added to the object-error base:
+// no processor object, none of its processor-time counter, and figures that
+// cannot be read at all.
+inline constexpr std::int32_t kErrNoProcessorObject = 8004;
+inline constexpr std::int32_t kErrNoProcessorTimeCounter = 8005;
+inline constexpr std::int32_t kErrUnreadableProcessorData = 8006;
+
+// Reads the idle times of processors 0 .. processorCount - 1. A reading is
+// whole or raises a Failure: the processor figures unreadable or missing,
+// or a processor number outside that range (the subscript failure).
+void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times);
 
 // The user's locale.
 

@@ -14,11 +14,6 @@ namespace ostrel {
 namespace {
 
 constexpr std::int32_t kCollectionsSkippedWithoutProcessors = 59;
-constexpr std::int32_t kBufferStep = 4096;
-// The processor object of even a few thousand processors fits well inside
-// this; a system that keeps asking for more is not giving usable data, and
-// growing without end would stall the saver.
-constexpr std::int32_t kLargestBuffer = 1 << 20;
 
 std::int64_t CheckedDifference(std::int64_t a, std::int64_t b) {
     std::int64_t d = 0;
@@ -36,7 +31,6 @@ CpuLoadSampler::CpuLoadSampler() {
                       "CpuLoadSampler.Initialize"};
     }
     processorCount_ = -1;
-    bufferBytes_ = kBufferStep;
 }
 
 std::string CpuLoadSampler::UsageText() {
@@ -63,7 +57,9 @@ std::string CpuLoadSampler::UsageText() {
         }
         return s;
     } catch (const Failure& f) {
-        if (f.number == ObjectError(8004) || f.number == ObjectError(8005)) {
+        // Figures the system does not publish at all will not come next time.
+        if (f.number == ObjectError(platform::kErrNoProcessorObject) ||
+            f.number == ObjectError(platform::kErrNoProcessorTimeCounter)) {
             collectionsToSkip_ = kCollectionsSkippedWithoutProcessors;
         }
         return "CPU query failed";
@@ -73,34 +69,16 @@ std::string CpuLoadSampler::UsageText() {
 }
 
 void CpuLoadSampler::Collect() {
-    // The system cannot say how large the data will be, so the buffer grows
-    // until it fits and keeps that size for the collections after.
-    buffer_.assign(static_cast<std::size_t>(bufferBytes_), 0);
-    std::uint32_t size = static_cast<std::uint32_t>(bufferBytes_);
-    long answer = platform::QueryPerformanceData("238", buffer_.data(), size);
-    while (answer == platform::kPerfDataMoreData) {
-        if (bufferBytes_ > kLargestBuffer - kBufferStep) {
-            ThrowUnreadablePerformanceData();
-        }
-        bufferBytes_ += kBufferStep;
-        buffer_.assign(static_cast<std::size_t>(bufferBytes_), 0);
-        size = static_cast<std::uint32_t>(bufferBytes_);
-        answer = platform::QueryPerformanceData("238", buffer_.data(), size);
-    }
-    if (answer != platform::kPerfDataSuccess) {
-        ThrowUnreadablePerformanceData();
-    }
-    // Only the bytes the system says it wrote are data.
-    const std::span<const std::uint8_t> block(buffer_.data(),
-                                              std::min<std::size_t>(size, buffer_.size()));
-
-    const std::size_t object = FindProcessorObject(block);
     if (processorCount_ < 1) {
         ProcessorCount();
     }
-    // The whole block is read before any sample changes, so a block that
+    // The whole reading is taken before any sample changes, so one that
     // fails half-way leaves the samples of the last good collection.
-    ReadProcessorData(block, object, processorCount_, reading_);
+    platform::ReadProcessorTimes(processorCount_, reading_);
+    if (reading_.idle.size() != currentIdle_.size() ||
+        reading_.seen.size() != currentIdle_.size()) {
+        ThrowSubscriptOutOfRange();
+    }
     for (std::size_t k = 0; k < currentIdle_.size(); ++k) {
         if (reading_.seen[k] != 0) {
             previousIdle_[k] = currentIdle_[k];

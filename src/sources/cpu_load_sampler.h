@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "sources/performance_data.h"
+#include "platform/sysinfo.h"
 
 namespace ostrel {
 
@@ -18,9 +18,9 @@ class CpuLoadSampler {
     // The percentages of all processors ("07% 42%"), or "CPU query failed".
     std::string UsageText();
 
-    // Takes one sample of every processor. Raises 8004, 8005 or 8006 (see
-    // performance_data.h), or the subscript failure for a processor number the
-    // system did not report.
+    // Takes one sample of every processor. Raises what the platform's
+    // reading raises: the figures unreadable or missing, or the subscript
+    // failure for a processor number beyond the count.
     void Collect();
 
     // The number of processors, fixed at the first call.
@@ -33,11 +33,9 @@ class CpuLoadSampler {
     std::int32_t UsagePercent(std::int32_t processorNumber);
 
     std::int32_t KnownProcessorCount() const { return processorCount_; }
-    std::int32_t BufferBytes() const { return bufferBytes_; }
 
   private:
     std::int32_t processorCount_ = -1;
-    std::int32_t bufferBytes_ = 4096;
     std::vector<std::int64_t> currentIdle_;
     std::vector<std::int64_t> previousIdle_;
     // Collections in a row, up to 2, that sampled each processor: a figure
@@ -45,9 +43,8 @@ class CpuLoadSampler {
     std::vector<std::uint8_t> samplesInARow_;
     std::int64_t sampleTime_ = 0;
     std::int64_t previousSampleTime_ = 0;
-    std::vector<std::uint8_t> buffer_;
-    ProcessorReading reading_;
-    // Collections still to skip after data without a processor object.
+    platform::ProcessorTimes reading_;
+    // Collections still to skip after data without processor figures.
     std::int32_t collectionsToSkip_ = 0;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/failure.h"
+#include "platform/network.h"
 #include "platform/sysinfo.h"
 #include "platform/windowing.h"
 #include "platform/dialogs.h"
@@ -101,17 +102,14 @@ struct FakePlatform {
     std::uint32_t tickCount = 0;
     platform::MemoryStatus memory;
     std::int32_t processorCount = 2;
-    std::vector<std::uint8_t> perfData;                 // the block the system would return
-    std::optional<long> perfDataFailure;                // answered instead of the data
-    std::vector<std::uint32_t> perfDataQueries;         // buffer size of every query
-    std::optional<std::uint32_t> perfDataReportedSize;  // overrides the size written
+    platform::ProcessorTimes processorTimes;       // the answer to every reading
+    std::optional<Failure> processorTimesFailure;  // raised instead
+    int processorReadings = 0;                     // readings asked for
     std::vector<std::string> monthNames{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     std::string thousandsSeparator = ",";
-    long ifTableSizeAnswer = 122;  // answer to the size query; 50: no table
-    long ifTableAnswer = 0;        // answer to the query with a buffer
-    std::vector<std::uint8_t> ifTable;
-    std::optional<std::uint32_t> ifTableReportedSize;  // overrides the size reported
+    platform::InterfaceQuery interfaceAnswer = platform::InterfaceQuery::Read;
+    std::vector<platform::InterfaceOctets> interfaces;
 
     // Shell and dialogs.
     std::vector<std::pair<std::string, std::int64_t>> passwordChanges;

@@ -1,8 +1,6 @@
 // Clocks, memory, performance data, the locale and the interface table as
 // scripted answers.
 
-#include <cstring>
-
 #include "fakes/fake_platform.h"
 #include "platform/network.h"
 #include "platform/sysinfo.h"
@@ -34,24 +32,12 @@ std::int32_t ProcessorCount() {
     return Fake().processorCount;
 }
 
-long QueryPerformanceData(const std::string& objectIndexes, std::uint8_t* buffer,
-                          std::uint32_t& size) {
-    Fake().perfDataQueries.push_back(size);
-    if (objectIndexes != "238") {
-        return 2;  // not found
+void ReadProcessorTimes(std::int32_t, ProcessorTimes& times) {
+    ++Fake().processorReadings;
+    if (Fake().processorTimesFailure) {
+        throw *Fake().processorTimesFailure;
     }
-    if (Fake().perfDataFailure) {
-        return *Fake().perfDataFailure;
-    }
-    const std::vector<std::uint8_t>& data = Fake().perfData;
-    if (data.size() > size) {
-        return kPerfDataMoreData;
-    }
-    if (!data.empty()) {
-        std::memcpy(buffer, data.data(), data.size());
-    }
-    size = Fake().perfDataReportedSize.value_or(static_cast<std::uint32_t>(data.size()));
-    return kPerfDataSuccess;
+    times = Fake().processorTimes;
 }
 
 std::string MonthAbbreviation(int month) {
@@ -66,22 +52,12 @@ std::string ThousandsSeparator() {
     return Fake().thousandsSeparator;
 }
 
-long QueryInterfaceTable(std::uint8_t* buffer, std::uint32_t& size) {
-    const std::vector<std::uint8_t>& table = Fake().ifTable;
-    if (buffer == nullptr && size == 0) {
-        size = static_cast<std::uint32_t>(table.size());
-        return Fake().ifTableSizeAnswer;
+InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces) {
+    interfaces.clear();
+    if (Fake().interfaceAnswer == InterfaceQuery::Read) {
+        interfaces = Fake().interfaces;
     }
-    if (Fake().ifTableAnswer != kIfTableSuccess) {
-        return Fake().ifTableAnswer;
-    }
-    if (table.size() > size) {
-        size = static_cast<std::uint32_t>(table.size());
-        return 122;  // insufficient buffer
-    }
-    std::memcpy(buffer, table.data(), table.size());
-    size = Fake().ifTableReportedSize.value_or(static_cast<std::uint32_t>(table.size()));
-    return kIfTableSuccess;
+    return Fake().interfaceAnswer;
 }
 
 }  // namespace ostrel::platform

@@ -2,17 +2,14 @@
 
 #include <functional>
 
-#include "fakes/source_data.h"
 #include "fixture.h"
 #include "sources/cpu_load_sampler.h"
-#include "sources/performance_data.h"
 
 namespace ostrel {
 namespace {
 
 constexpr std::int64_t kSecond = 10000000;  // 100-ns units
-constexpr const char* kUnreadable =         // error 8006
-    "-2147213498 CpuLoadSampler.Collect(): Unable to read performance data";
+constexpr std::int64_t kStart = 128098047700000000;
 
 // "number source: description" of the failure `f` raises.
 std::string FailureOf(const std::function<void()>& f) {
@@ -24,23 +21,25 @@ std::string FailureOf(const std::function<void()>& f) {
     return "no failure";
 }
 
-std::string ReadFailure(const std::vector<std::uint8_t>& bytes, std::int32_t processors) {
-    ProcessorReading r;
-    return FailureOf([&] { ReadProcessorData(bytes, FindProcessorObject(bytes), processors, r); });
-}
-
 class CpuLoad : public PlatformTest {
   protected:
-    // The figures after a block stamped `seconds` after 15:06:10.
-    std::string After(const std::vector<std::int64_t>& idle, int seconds, std::size_t padding = 0) {
-        fake().perfData = fake::ProcessorBlock(idle, {.second = 10 + seconds}, padding).bytes;
+    // The figures after a reading `seconds` after the start; `seen` marks the
+    // processors the reading has (all when empty).
+    std::string After(const std::vector<std::int64_t>& idle, std::int64_t seconds,
+                      std::vector<std::uint8_t> seen = {}) {
+        Reading(idle, seconds, std::move(seen));
         return sampler.UsageText();
     }
-    std::string AfterInstances(std::vector<fake::PerfInstance> instances, int seconds) {
-        fake::PerfObject processor;
-        processor.instances = std::move(instances);
-        fake().perfData = fake::BuildPerfBlock({processor}, {.second = 10 + seconds}).bytes;
-        return sampler.UsageText();
+    void Reading(const std::vector<std::int64_t>& idle, std::int64_t seconds,
+                 std::vector<std::uint8_t> seen = {}) {
+        if (seen.empty()) {
+            seen.assign(idle.size(), 1);
+        }
+        fake().processorTimes = {idle, seen, kStart + seconds * kSecond};
+        fake().processorTimesFailure.reset();
+    }
+    void Fails(std::int32_t code) {
+        fake().processorTimesFailure = Failure{ObjectError(code), "lost", "test"};
     }
     CpuLoadSampler sampler;
 };
@@ -48,100 +47,90 @@ class CpuLoad : public PlatformTest {
 TEST_F(CpuLoad, FiguresStartAtTheSecondCollection) {
     // Asking for a figure before any collection collects first; with nothing
     // earlier to compare with, the figure is 0.
-    fake().perfData = fake::ProcessorBlock({1000 * kSecond, 2000 * kSecond}).bytes;
+    Reading({1000 * kSecond, 2000 * kSecond}, 0);
     EXPECT_EQ(sampler.UsagePercent(2), 0);
-    EXPECT_EQ(sampler.KnownProcessorCount(), 2);
-    EXPECT_EQ(fake().perfDataQueries.size(), 1u);
+    EXPECT_EQ(std::tuple(sampler.KnownProcessorCount(), fake().processorReadings),
+              std::tuple(2, 1));
+    // Busy = 1 - idle / time: 0.93 s idle in a second is 7 %, 0.58 s is 42 %.
     EXPECT_EQ(After({1000 * kSecond + 9300000, 2000 * kSecond + 5800000}, 1), "07% 42%");
-    EXPECT_EQ(After({1000 * kSecond + 9300000, 2000 * kSecond + 5800000}, 2), "100% 100%");
+    // Over two seconds, unchanged idle times are all busy.
+    EXPECT_EQ(After({1000 * kSecond + 9300000, 2000 * kSecond + 5800000}, 3), "100% 100%");
+}
+
+TEST_F(CpuLoad, TwelveProcessorsEachWithItsOwnFigureInOrder) {
+    fake().processorCount = 12;
+    std::vector<std::int64_t> idle(12, 0);
+    After(idle, 0);
+    // Processor k idles k tenths of the second: 100, 90, ..., 0 and below.
+    for (std::size_t k = 0; k < idle.size(); ++k) {
+        idle[k] = static_cast<std::int64_t>(k) * kSecond / 10;
+    }
+    EXPECT_EQ(After(idle, 1), "100% 90% 80% 70% 60% 50% 40% 30% 20% 10% 00% -10%");
 }
 
 TEST_F(CpuLoad, PercentagesRoundHalvesToEvenAndAreNotClamped) {
     After({0, 0}, 0);
-    // 12.5% busy; the second's idle time ran ahead of the clock.
+    // 12.5 % busy rounds to 12; the second's idle time ran ahead of the clock.
     EXPECT_EQ(After({8750000, 10500000}, 1), "12% -05%");
-    EXPECT_EQ(After({8750000 + 6250000, 10500000}, 2), "38% 100%");  // 37.5%
+    EXPECT_EQ(After({8750000 + 6250000, 10500000}, 2), "38% 100%");  // 37.5 % rounds to 38
     EXPECT_EQ(After({0, 3 * kSecond}, 2), "00% 00%");                // the same time stamp again
 }
 
-TEST_F(CpuLoad, OneProcessorHasABlankBeforeThePercentSignAndNoMoreInstances) {
+TEST_F(CpuLoad, OneProcessorHasABlankBeforeThePercentSign) {
     fake().processorCount = 1;
-    EXPECT_EQ(After({0, 0}, 0), "CPU query failed");
-    EXPECT_EQ(AfterInstances({{"0", 1}, {"0", 2}}, 0), "CPU query failed");  // named twice
     EXPECT_EQ(After({5 * kSecond}, 0), "00 %");
     EXPECT_EQ(After({5 * kSecond + 9300000}, 1), "07 %");
 }
 
-TEST_F(CpuLoad, OnlyNumericInstancesInGoodCollectionsCount) {
-    EXPECT_EQ(AfterInstances({{"_Total", 7}, {"x1", 8}, {"", 9}, {"1", 0}, {"0", 0}}, 0),
-              "00% 00%");
-    EXPECT_EQ(AfterInstances({{"_Total", 7}, {"0", kSecond / 2}}, 1), "50% 00%");
-    // The missing processor starts again at zero.
+TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
+    After({0, 0}, 0);
+    EXPECT_EQ(After({kSecond / 2, 9 * kSecond}, 1, {1, 0}), "50% 00%");
+    // The second processor has one sample again: no figure yet.
     EXPECT_EQ(After({kSecond, kSecond}, 2), "50% 00%");
     EXPECT_EQ(After({kSecond, kSecond + kSecond / 4}, 3), "100% 75%");
-    // A block that fails half-way changes no sample.
-    auto block = fake::ProcessorBlock({2 * kSecond, 2 * kSecond}, {.second = 14});
-    fake::Poke32(block.bytes, block.instancesAt[1] + 20, 3);  // odd name length
-    fake().perfData = block.bytes;
-    EXPECT_EQ(sampler.UsageText(), "CPU query failed");
-    EXPECT_EQ(After({kSecond + kSecond / 2, kSecond + 3 * kSecond / 4}, 5), "75% 75%");
 }
 
-TEST_F(CpuLoad, BufferGrowsByPagesKeepsItsSizeAndOnlyTheBytesReturnedAreRead) {
-    EXPECT_EQ(After({0, 0}, 0, 9000), "00% 00%");
-    EXPECT_EQ(fake().perfDataQueries, (std::vector<std::uint32_t>{4096, 8192, 12288}));
-    fake().perfDataQueries.clear();
-    fake().perfDataReportedSize = 1u << 30;  // more than the buffer holds
-    EXPECT_EQ(After({kSecond / 4, 0}, 1), "75% 100%");
-    EXPECT_EQ(fake().perfDataQueries, std::vector<std::uint32_t>{12288});
-    fake().perfDataReportedSize = static_cast<std::uint32_t>(fake().perfData.size() - 1);
+TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
+    After({0, 0}, 0);
+    Fails(platform::kErrUnreadableProcessorData);
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
-
-    fake().perfDataReportedSize.reset();
-    fake().perfData.assign(2 << 20, 0);  // a query that always wants more
+    // Still measured against the reading before the failure.
+    EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 75%");
+    // A reading of the wrong length is no reading either.
+    fake().processorTimes.idle.pop_back();
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
-    EXPECT_EQ(sampler.BufferBytes(), 1 << 20);
+    fake().processorTimes = {{kSecond, kSecond}, {1}, kStart + 3 * kSecond};
+    EXPECT_EQ(sampler.UsageText(), "CPU query failed");
 }
 
-TEST_F(CpuLoad, DataWithoutProcessorsIsAskedForAgainOnlyOnceAMinute) {
-    fake().perfData = fake::BuildPerfBlock({}).bytes;
-    for (int i = 0; i < 60; ++i) {
-        EXPECT_EQ(sampler.UsageText(), "CPU query failed");
+TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
+    for (std::int32_t code :
+         {platform::kErrNoProcessorObject, platform::kErrNoProcessorTimeCounter}) {
+        SetUp();
+        sampler = CpuLoadSampler{};
+        Fails(code);
+        // The failed reading, then 59 calls that do not ask.
+        for (int i = 0; i < 60; ++i) {
+            EXPECT_EQ(sampler.UsageText(), "CPU query failed");
+        }
+        EXPECT_EQ(fake().processorReadings, 1) << code;
+        // Processors that appear later are shown from the next asking on.
+        Reading({0, 0}, 1);
+        EXPECT_EQ(sampler.UsageText(), "00% 00%");
+        EXPECT_EQ(fake().processorReadings, 2) << code;
     }
-    EXPECT_EQ(fake().perfDataQueries.size(), 1u);
-    // Processors that appear later are shown from the next asking on.
-    EXPECT_EQ(After({0, 0}, 1), "00% 00%");
-    EXPECT_EQ(fake().perfDataQueries.size(), 2u);
-    // A block that cannot be read at all is asked for again at once.
-    fake().perfDataFailure = 2;
+    // Figures that could not be read this time are asked for again at once.
+    Fails(platform::kErrUnreadableProcessorData);
     sampler.UsageText();
     sampler.UsageText();
-    EXPECT_EQ(fake().perfDataQueries.size(), 4u);
+    EXPECT_EQ(fake().processorReadings, 4);
 }
 
-TEST_F(CpuLoad, ErrorsCarryTheirNumbersSourcesAndDescriptions) {
-    const auto collect = [&] { sampler.Collect(); };
-    fake().perfDataFailure = 2;
-    EXPECT_EQ(FailureOf(collect), kUnreadable);
-    EXPECT_EQ(sampler.UsageText(), "CPU query failed");
-    EXPECT_EQ(sampler.KnownProcessorCount(), -1);
-
-    fake().perfDataFailure.reset();
-    fake::PerfObject processor{.titleIndex = 2, .instances = {}};
-    fake().perfData = fake::BuildPerfBlock({processor}).bytes;
-    EXPECT_EQ(
-        FailureOf(collect),
-        "-2147213500 CpuLoadSampler.CollectData: Unable to locate the 'Processor' performance "
-        "object");
-    EXPECT_EQ(sampler.KnownProcessorCount(), -1);
-
-    processor = {.counters = {142, 144}, .instances = {{"0", 1}}};
-    fake().perfData = fake::BuildPerfBlock({processor}).bytes;
-    EXPECT_EQ(FailureOf(collect),
-              "-2147213499 CpuLoadSampler.CollectData: Unable to locate the '% of CPU usage' "
-              "performance counter");
-    EXPECT_EQ(sampler.KnownProcessorCount(),
-              2);  // the processors were counted before the counter walk
+TEST_F(CpuLoad, FailuresCarryTheirNumbersSourcesAndDescriptions) {
+    fake().versionAvailable = false;
+    EXPECT_EQ(FailureOf([] { CpuLoadSampler{}; }),
+              "-2147213503 CpuLoadSampler.Initialize: Can't get the Windows version");
+    fake().versionAvailable = true;
 
     After({0, 0}, 0);
     for (std::int32_t index : {0, 3, -1}) {
@@ -149,57 +138,12 @@ TEST_F(CpuLoad, ErrorsCarryTheirNumbersSourcesAndDescriptions) {
                   "-2147213501 CpuLoadSampler.UsagePercent(): CPU index out of bounds")
             << index;
     }
-}
+    EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(2); }), "no failure");
 
-TEST(PerfData, MalformedBlocksFailWithoutReadingOutside) {
-    const fake::PerfBlock good = fake::ProcessorBlock({1, 2});
-    const std::size_t o = good.objectsAt[0], p = good.processorAt;
-    const auto &c = good.countersAt, &i = good.instancesAt, &v = good.counterBlocksAt;
-    // One 32-bit value written over a good block's, in order: the signature; header
-    // length outside; object length 0, outside; counter definitions outside;
-    // counter length 0; counter offset outside its block; instances outside,
-    // more than fit; instance length short, outside; name offset outside; name
-    // length 0, odd, longer than its record; counter block short, outside;
-    // month 13; December (0x0C) 1600 (0x640).
-    using Poke = std::pair<std::size_t, std::uint32_t>;
-    const Poke damages[] = {{6, 'X'},        {24, 0xFFFFFFF0u},    {o, 0},
-                            {o, 0x7FFFFFFF}, {p + 8, 0xFFFFFFC0u}, {c[0], 0},
-                            {c[1] + 36, 28}, {p + 4, 0x80000000u}, {p + 40, 1000},
-                            {i[0], 8},       {i[2], 0xFFFFFFFFu},  {i[0] + 16, 0x7FFFFFF0},
-                            {i[0] + 20, 0},  {i[0] + 20, 3},       {i[0] + 20, 0xFFFFFFFEu},
-                            {v[1], 0},       {v[2], 0xFFFFFFF8u},  {38, 13},
-                            {36, 0x000C0640}};
-    for (const auto& [at, value] : damages) {
-        std::vector<std::uint8_t> bytes = good.bytes;
-        fake::Poke32(bytes, at, value);
-        EXPECT_EQ(ReadFailure(bytes, 2), kUnreadable) << at << ": " << value;
-    }
-    // Endless objects without a processor, and endless counters without the
-    // processor-time one.
-    fake::PerfBlock system = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}});
-    fake::Poke32(system.bytes, 28, 0xFFFFFFFFu);
-    EXPECT_EQ(ReadFailure(system.bytes, 2), kUnreadable);
-    fake::PerfBlock odd = fake::BuildPerfBlock({{.counters = {142, 144}, .instances = {{"0", 1}}}});
-    fake::Poke32(odd.bytes, odd.processorAt + 32, 0xFFFFFFFFu);
-    EXPECT_EQ(ReadFailure(odd.bytes, 2), kUnreadable);
-}
-
-TEST(PerfData, EveryTruncationFails) {
-    const std::vector<std::uint8_t> whole = fake::ProcessorBlock({1, 2, 3, 4}).bytes;
-    for (std::size_t n = 0; n < whole.size(); ++n) {
-        EXPECT_EQ(ReadFailure({whole.begin(), whole.begin() + n}, 4), kUnreadable) << n;
-    }
-}
-
-TEST(PerfData, TimeStampsMatchTheSystemsCalendar) {
-    std::int64_t t = -1;
-    EXPECT_TRUE(FileTimeFromSystemTime(1601, 1, 1, 0, 0, 0, 0, t) && t == 0);
-    EXPECT_TRUE(FileTimeFromSystemTime(2006, 12, 5, 15, 6, 10, 250, t) && t == 128098047702500000);
-    EXPECT_TRUE(FileTimeFromSystemTime(2004, 2, 29, 0, 0, 0, 0, t));
-    EXPECT_FALSE(FileTimeFromSystemTime(2006, 2, 29, 0, 0, 0, 0, t));
-    EXPECT_FALSE(FileTimeFromSystemTime(2006, 12, 5, 24, 0, 0, 0, t));
-    EXPECT_FALSE(FileTimeFromSystemTime(2006, 12, 5, 0, 0, 0, 1000, t));
-    EXPECT_FALSE(FileTimeFromSystemTime(30828, 1, 1, 0, 0, 0, 0, t));
+    fake().processorCount = 0;
+    CpuLoadSampler none;
+    EXPECT_EQ(FailureOf([&] { none.Collect(); }), "9 : Subscript out of range");
+    EXPECT_EQ(none.UsageText(), "CPU query failed");
 }
 
 }  // namespace

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings.h"
 #include "platform/network.h"
 #include "platform/sysinfo.h"
+#include "platform/windows_data/performance_data.h"
+#include "settings/settings.h"
 #include "sources/cpu_load_sampler.h"
-#include "sources/network_activity.h"
 #include "sources/memory_text.h"
-#include "sources/performance_data.h"
+#include "sources/network_activity.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -98,18 +98,17 @@ TEST_F(Sources, ProcessorCountIsTheSystemsOwn) {
 }
 
 TEST_F(Sources, PerformanceDataComesAsAPerfBlock) {
-    std::vector<std::uint8_t> buffer(4096);
-    std::uint32_t size = static_cast<std::uint32_t>(buffer.size());
-    long answer = platform::QueryPerformanceData("238", buffer.data(), size);
-    while (answer == platform::kPerfDataMoreData && buffer.size() < (1u << 20)) {
-        buffer.resize(buffer.size() + 4096);
-        size = static_cast<std::uint32_t>(buffer.size());
-        answer = platform::QueryPerformanceData("238", buffer.data(), size);
-    }
-    ASSERT_EQ(answer, 0);
+    PerformanceDataBuffer buffer;
+    const auto bytes = buffer.Fetch([](std::uint8_t* data, std::uint32_t& size) -> long {
+        DWORD n = size;
+        const LONG answer =
+            RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, nullptr, data, &n);
+        size = n;
+        return answer;
+    });
+    const std::uint32_t size = static_cast<std::uint32_t>(bytes.size());
     ASSERT_GE(size, kPerfDataBlockBytes);
-    ASSERT_LE(size, buffer.size());
-    const auto* block = reinterpret_cast<const PERF_DATA_BLOCK*>(buffer.data());
+    const auto* block = reinterpret_cast<const PERF_DATA_BLOCK*>(bytes.data());
     EXPECT_EQ(std::wstring(block->Signature, 4), L"PERF");
     EXPECT_LE(block->HeaderLength, size);
 
@@ -135,17 +134,10 @@ TEST_F(Sources, PerformanceDataComesAsAPerfBlock) {
     }
 }
 
-TEST_F(Sources, InterfaceTableAnswersWith860ByteRows) {
-    std::uint32_t size = 0;
-    EXPECT_NE(platform::QueryInterfaceTable(nullptr, size), platform::kIfTableNotSupported);
-    ASSERT_GE(size, platform::kIfTableHeaderBytes);
-    std::vector<std::uint8_t> table(size);
-    std::uint32_t returned = size;
-    ASSERT_EQ(platform::QueryInterfaceTable(table.data(), returned), 0);
-    std::uint32_t entries = 0;
-    std::memcpy(&entries, table.data(), sizeof entries);
-    EXPECT_GT(entries, 0u);  // the loopback interface at least
-    EXPECT_GE(size, platform::kIfTableHeaderBytes + entries * platform::kIfRowBytes);
+TEST_F(Sources, InterfaceCountersComeFromTheTable) {
+    std::vector<platform::InterfaceOctets> interfaces;
+    ASSERT_EQ(platform::ReadInterfaceOctets(interfaces), platform::InterfaceQuery::Read);
+    EXPECT_GT(interfaces.size(), 0u);  // the loopback interface at least
 
     NetworkActivity monitor;
     const std::string line = monitor.StatusText();

@@ -4,7 +4,12 @@
 
 #include <iphlpapi.h>
 
+#include <algorithm>
+#include <new>
+
+#include "common/failure.h"
 #include "platform/network.h"
+#include "platform/windows_data/interface_table.h"
 
 namespace ostrel::platform {
 
@@ -13,11 +18,26 @@ static_assert(offsetof(MIB_IFTABLE, table) == kIfTableHeaderBytes);
 static_assert(offsetof(MIB_IFROW, dwInOctets) == kIfRowInOctets);
 static_assert(offsetof(MIB_IFROW, dwOutOctets) == kIfRowOutOctets);
 
-long QueryInterfaceTable(std::uint8_t* buffer, std::uint32_t& size) {
-    ULONG n = size;
-    const DWORD answer = GetIfTable(reinterpret_cast<MIB_IFTABLE*>(buffer), &n, FALSE);
-    size = n;
-    return static_cast<long>(answer);
+InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces) {
+    interfaces.clear();
+    ULONG size = 0;
+    if (GetIfTable(nullptr, &size, FALSE) == ERROR_NOT_SUPPORTED) {
+        return InterfaceQuery::NotSupported;
+    }
+    try {
+        std::vector<std::uint8_t> table(size);
+        ULONG returned = size;
+        if (GetIfTable(reinterpret_cast<MIB_IFTABLE*>(table.data()), &returned, FALSE) !=
+            NO_ERROR) {
+            return InterfaceQuery::Failed;
+        }
+        interfaces = ReadInterfaceTable(table.data(), std::min<std::size_t>(returned, size));
+        return InterfaceQuery::Read;
+    } catch (const Failure&) {
+        return InterfaceQuery::Failed;
+    } catch (const std::bad_alloc&) {
+        return InterfaceQuery::Failed;
+    }
 }
 
 }  // namespace ostrel::platform

@@ -1,9 +1,10 @@
-// System information over kernel32, and the performance data over the
-// registry of advapi32.
+// System information over kernel32, and the processor times from the
+// performance data in the registry of advapi32.
 
 #include <windows.h>
 
 #include "platform/sysinfo.h"
+#include "platform/windows_data/performance_data.h"
 
 namespace ostrel::platform {
 
@@ -73,17 +74,22 @@ std::int32_t ProcessorCount() {
     return static_cast<std::int32_t>(info.dwNumberOfProcessors);
 }
 
-long QueryPerformanceData(const std::string& objectIndexes, std::uint8_t* buffer,
-                          std::uint32_t& size) {
-    // The predefined key stays open between queries: closing it would unload
-    // the counter providers, and the next query would load them again.
-    DWORD n = size;
-    const LONG answer = RegQueryValueExA(HKEY_PERFORMANCE_DATA, objectIndexes.c_str(), nullptr,
-                                         nullptr, buffer, &n);
-    if (answer == ERROR_SUCCESS) {
-        size = n;
-    }
-    return answer;
+void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times) {
+    // The buffer keeps the size that fitted for the next reading.
+    static PerformanceDataBuffer buffer;
+    const auto block = buffer.Fetch([](std::uint8_t* data, std::uint32_t& size) -> long {
+        // The predefined key stays open between queries: closing it would
+        // unload the counter providers, and the next query would load them
+        // again.
+        DWORD n = size;
+        const LONG answer =
+            RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, nullptr, data, &n);
+        if (answer == ERROR_SUCCESS) {
+            size = n;
+        }
+        return answer;
+    });
+    ReadProcessorTimesFromBlock(block, processorCount, times);
 }
 
 namespace {

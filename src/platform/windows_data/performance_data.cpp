@@ -1,4 +1,6 @@
-#include "sources/performance_data.h"
+#include "platform/windows_data/performance_data.h"
+
+#include <algorithm>
 
 #include "common/calendar.h"
 #include "common/failure.h"
@@ -94,14 +96,16 @@ std::uint32_t CounterOffsetOfProcessorTime(const Bytes& bytes, std::uint64_t obj
         }
         at += length;
     }
-    throw Failure{ObjectError(8005), "Unable to locate the '% of CPU usage' performance counter",
+    throw Failure{ObjectError(platform::kErrNoProcessorTimeCounter),
+                  "Unable to locate the '% of CPU usage' performance counter",
                   "CpuLoadSampler.CollectData"};
 }
 
 }  // namespace
 
 void ThrowUnreadablePerformanceData() {
-    throw Failure{ObjectError(8006), "Unable to read performance data", "CpuLoadSampler.Collect()"};
+    throw Failure{ObjectError(platform::kErrUnreadableProcessorData),
+                  "Unable to read performance data", "CpuLoadSampler.Collect()"};
 }
 
 std::size_t FindProcessorObject(std::span<const std::uint8_t> block) {
@@ -127,12 +131,13 @@ std::size_t FindProcessorObject(std::span<const std::uint8_t> block) {
         }
         at += length;
     }
-    throw Failure{ObjectError(8004), "Unable to locate the 'Processor' performance object",
+    throw Failure{ObjectError(platform::kErrNoProcessorObject),
+                  "Unable to locate the 'Processor' performance object",
                   "CpuLoadSampler.CollectData"};
 }
 
 void ReadProcessorData(std::span<const std::uint8_t> block, std::size_t objectAt,
-                       std::int32_t processorCount, ProcessorReading& reading) {
+                       std::int32_t processorCount, platform::ProcessorTimes& reading) {
     const Bytes bytes(block);
     bytes.Require(objectAt, kPerfObjectTypeBytes);
     const std::uint64_t counterOffset = CounterOffsetOfProcessorTime(bytes, objectAt);
@@ -198,6 +203,39 @@ bool FileTimeFromSystemTime(int year, int month, int day, int hour, int minute, 
     const std::int64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
     fileTime = seconds * 10000000 + static_cast<std::int64_t>(milliseconds) * 10000;
     return true;
+}
+
+namespace {
+constexpr std::int32_t kBufferStep = 4096;
+// The processor object of even a few thousand processors fits well inside
+// this; a system that keeps asking for more is not giving usable data, and
+// growing without end would stall the saver.
+constexpr std::int32_t kLargestBuffer = 1 << 20;
+}  // namespace
+
+std::span<const std::uint8_t> PerformanceDataBuffer::Fetch(const Query& query) {
+    bytes_.assign(static_cast<std::size_t>(sizeBytes_), 0);
+    std::uint32_t size = static_cast<std::uint32_t>(sizeBytes_);
+    long answer = query(bytes_.data(), size);
+    while (answer == kPerfDataMoreData) {
+        if (sizeBytes_ > kLargestBuffer - kBufferStep) {
+            ThrowUnreadablePerformanceData();
+        }
+        sizeBytes_ += kBufferStep;
+        bytes_.assign(static_cast<std::size_t>(sizeBytes_), 0);
+        size = static_cast<std::uint32_t>(sizeBytes_);
+        answer = query(bytes_.data(), size);
+    }
+    if (answer != kPerfDataSuccess) {
+        ThrowUnreadablePerformanceData();
+    }
+    return {bytes_.data(), std::min<std::size_t>(size, bytes_.size())};
+}
+
+void ReadProcessorTimesFromBlock(std::span<const std::uint8_t> block, std::int32_t processorCount,
+                                 platform::ProcessorTimes& times) {
+    const std::size_t object = FindProcessorObject(block);
+    ReadProcessorData(block, object, processorCount, times);
 }
 
 }  // namespace ostrel

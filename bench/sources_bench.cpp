@@ -1,15 +1,16 @@
 // What the sources cost: one refresh of the information text's source
-// lines over the fakes, and reading a large performance data block.
+// lines over the fakes, reading a large performance data block, and one
+// collection of 64 processors.
 
 #include <benchmark/benchmark.h>
 
-#include "settings/settings.h"
 #include "fakes/fake_platform.h"
 #include "fakes/source_data.h"
+#include "platform/windows_data/performance_data.h"
+#include "settings/settings.h"
 #include "sources/cpu_load_sampler.h"
-#include "sources/network_activity.h"
 #include "sources/memory_text.h"
-#include "sources/performance_data.h"
+#include "sources/network_activity.h"
 #include "sources/uptime.h"
 
 namespace ostrel {
@@ -29,18 +30,18 @@ void SourcesOfOneUpdate(benchmark::State& state) {
     f.highResolutionCount = 93784LL * 10000000;
     f.memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     f.processorCount = 2;
-    f.ifTable = fake::InterfaceTable({{1000, 2000}, {30, 40}});
+    f.interfaces = {{1000, 2000}, {30, 40}};
     Settings settings;
     settings.displayItems = 1151;  // the default choice of lines
     StartTime startTime;
-    const std::vector<std::uint8_t> blocks[2] = {
-        fake::ProcessorBlock(IdleTimes(2, 0), {2006, 12, 5, 15, 6, 10}).bytes,
-        fake::ProcessorBlock(IdleTimes(2, 5000000), {2006, 12, 5, 15, 6, 11}).bytes};
+    const platform::ProcessorTimes readings[2] = {
+        {IdleTimes(2, 0), {1, 1}, 128098047700000000},
+        {IdleTimes(2, 5000000), {1, 1}, 128098047710000000}};
     CpuLoadSampler sampler;
     NetworkActivity monitor;
     int tick = 0;
     for (auto _ : state) {
-        f.perfData = blocks[tick++ % 2];
+        f.processorTimes = readings[tick++ % 2];
         benchmark::DoNotOptimize(UptimeText());
         benchmark::DoNotOptimize(startTime.Text(settings.timeFormat));
         benchmark::DoNotOptimize(MemoryText(settings));
@@ -52,9 +53,9 @@ BENCHMARK(SourcesOfOneUpdate);
 
 void ReadSixtyFourProcessorBlock(benchmark::State& state) {
     const std::vector<std::uint8_t> bytes = fake::ProcessorBlock(IdleTimes(64, 777)).bytes;
-    ProcessorReading reading;
+    platform::ProcessorTimes reading;
     for (auto _ : state) {
-        ReadProcessorData(bytes, FindProcessorObject(bytes), 64, reading);
+        ReadProcessorTimesFromBlock(bytes, 64, reading);
         benchmark::DoNotOptimize(reading.time);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
@@ -64,7 +65,7 @@ BENCHMARK(ReadSixtyFourProcessorBlock);
 void CollectSixtyFourProcessors(benchmark::State& state) {
     fake::ResetFake();
     fake::Fake().processorCount = 64;
-    fake::Fake().perfData = fake::ProcessorBlock(IdleTimes(64, 777)).bytes;
+    fake::Fake().processorTimes = {IdleTimes(64, 777), std::vector<std::uint8_t>(64, 1), 1};
     CpuLoadSampler sampler;
     for (auto _ : state) {
         sampler.Collect();

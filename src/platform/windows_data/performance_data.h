@@ -1,14 +1,19 @@
 #pragma once
-// Reading the system's performance data block: the processor object, its
+// Reading Windows' performance data block: the processor object, its
 // processor-time counter and the idle time of every processor, with the
 // block's time stamp. The block comes from outside the program, so every
 // offset and length in it is checked against the bytes actually returned; a
 // block that does not hold together is a failure, never a read outside it.
+// Portable, so that it is tested and fuzzed natively; the Windows platform
+// layer uses it to answer the processor-times query of the seam.
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <vector>
+
+#include "platform/sysinfo.h"
 
 namespace ostrel {
 
@@ -23,13 +28,6 @@ inline constexpr std::uint32_t kPerfObjectTypeBytes = 64;
 inline constexpr std::uint32_t kPerfCounterDefinitionBytes = 40;
 inline constexpr std::uint32_t kPerfInstanceDefinitionBytes = 24;
 inline constexpr std::uint32_t kPerfCounterBlockBytes = 4;
-
-// What one block says about the processors.
-struct ProcessorReading {
-    std::vector<std::int64_t> idle;  // by processor number
-    std::vector<std::uint8_t> seen;  // 1 where the block had that processor
-    std::int64_t time = 0;           // 100-nanosecond units since 1 January 1601
-};
 
 // The failure of a block that is not performance data or does not hold
 // together (error 8006).
@@ -46,7 +44,34 @@ std::size_t FindProcessorObject(std::span<const std::uint8_t> block);
 // object does not hold together or names one processor twice, and the
 // subscript failure for a processor number outside 0..processorCount-1.
 void ReadProcessorData(std::span<const std::uint8_t> block, std::size_t objectAt,
-                       std::int32_t processorCount, ProcessorReading& reading);
+                       std::int32_t processorCount, platform::ProcessorTimes& reading);
+
+// The answers of the system's query for the block.
+inline constexpr long kPerfDataSuccess = 0;
+inline constexpr long kPerfDataMoreData = 234;
+
+// The system cannot say how large the block will be, so the buffer grows by
+// pages until it fits and keeps that size for the queries after; past 1 MiB
+// the data counts as unreadable (8006), as does any other failed answer.
+class PerformanceDataBuffer {
+  public:
+    // Fills `buffer`, which holds `size` bytes; on success `size` becomes the
+    // number of bytes written.
+    using Query = std::function<long(std::uint8_t* buffer, std::uint32_t& size)>;
+
+    // The bytes of one block: only those the system says it wrote.
+    std::span<const std::uint8_t> Fetch(const Query& query);
+
+    std::int32_t SizeBytes() const { return sizeBytes_; }
+
+  private:
+    std::int32_t sizeBytes_ = 4096;
+    std::vector<std::uint8_t> bytes_;
+};
+
+// One block read whole: the processor object's idle times and the time.
+void ReadProcessorTimesFromBlock(std::span<const std::uint8_t> block, std::int32_t processorCount,
+                                 platform::ProcessorTimes& times);
 
 // 100-nanosecond units since 1 January 1601 of a calendar time; false for a
 // time that is not a real one or lies outside 1601..30827.

@@ -2,7 +2,7 @@
 # Measures the running saver under Wine beside a minimal program of its kind:
 # CPU time per second of wall time over a run, the time from process start to
 # the first painted text, and the pixels painted per tick.
-# Usage: tests/perf/measure.sh [seconds]   (default 30)
+# Usage: bench/perf/measure.sh [seconds]   (default 30)
 set -u
 OSTREL_ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 export OSTREL_ROOT
