@@ -58,6 +58,7 @@ struct FakePlatform {
     std::map<std::pair<std::uint32_t, std::string>, RegKeyData> keys;
     int openKeys = 0;
     bool refuseWrites = false;
+    std::set<std::string> refusedValues;  // writes of these value names fail
     bool refuseCreate = false;
 
     // Windows.

@@ -84,7 +84,7 @@ long SetRegistryValue(RegistryKey key, const std::string& name, std::uint32_t ty
     if (k == nullptr) {
         return 6;
     }
-    if (Fake().refuseWrites) {
+    if (Fake().refuseWrites || Fake().refusedValues.count(name) != 0) {
         return 5;
     }
     k->values[fake::Lower(name)] =

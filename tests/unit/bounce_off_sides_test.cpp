@@ -54,6 +54,23 @@ TEST_F(BounceOffSidesTest, MarginIsAThousandthOfTheWidthRoundedToEven) {
     }
 }
 
+TEST_F(BounceOffSidesTest, ABlockExactlyAtTheMarginDoesNotBounce) {
+    // Margin 15: at left 15 and top 15, or 15 short of the right and bottom
+    // sides (15360 - 3000 - 15, 11520 - 1200 - 15), nothing turns and no
+    // draw is taken; the steps are floor(30 x 0.48125) = 14 and
+    // floor(30 x 0.3875) = 11 from there.
+    const std::pair<float, float> corners[] = {{15, 15}, {12345, 10305}};
+    for (const auto& [left, top] : corners) {
+        SetUp();
+        Script({0.5f, 0.25f});
+        Tick(AnimationType::BounceOffSides);
+        block.leftTwips = left;
+        block.topTwips = top;
+        Tick(AnimationType::BounceOffSides);
+        EXPECT_EQ(LastMove(), std::make_pair(left + 14, top + 11));
+    }
+}
+
 TEST_F(BounceOffSidesTest, AWiderBlockIsPinnedRightAndFlipsEveryTick) {
     // Block 16001 wide: centred at -321, which the left test catches; kept
     // inside it goes to 0 and then to 15360 - 16001 = -641. Randomness 0 and

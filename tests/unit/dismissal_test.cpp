@@ -52,7 +52,9 @@ TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
         // 0.3 rounds to 0, which means "no window of time".
         {{{0.3, 1, 0}}, false, 1, 0},
         {{{0.3, 1, 0}, {5, 1, 0}}, false, 2, 5},
-        {{{99.6, 1, 0}, {99.7, 1, 0}}, false, 2, 100},  // a first time rounded up: no expiry
+        {{{99.6, 1, 0}, {99.7, 1, 0}}, false, 2, 100},   // a first time rounded up: no expiry
+        {{{1000, 1, 0}, {1010, 1, 0}}, false, 2, 1000},  // ten seconds exactly: still open
+        {{{1000, 1, 0}, {1010.01, 1, 0}}, false, 0, 0},  // just past them: closed
     };
     for (const auto& c : cases) {
         SetUp();

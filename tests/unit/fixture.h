@@ -4,10 +4,23 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 #include "common/random.h"
 #include "fakes/fake_platform.h"
+#include "settings/settings.h"
 
 namespace ostrel {
+
+inline const std::string kSettingsKey = "Software\\Ostrel Screen Saver\\Settings";
+
+// Every field of the record, to compare records whole.
+inline auto Fields(const Settings& s) {
+    return std::tuple(s.fontName, s.fontSizePoints, s.fontColour, s.backgroundColour, s.fontBold,
+                      s.fontItalic, s.fontStrikethrough, s.fontUnderline, s.displayItems, s.options,
+                      s.description, s.animationType, s.bounceRandomness, s.timeFormat);
+}
 
 class PlatformTest : public ::testing::Test {
   protected:

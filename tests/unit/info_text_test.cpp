@@ -39,6 +39,11 @@ TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
     EXPECT_EQ(Compose(kShowDescription, ""), ";-)");
     EXPECT_EQ(Compose(kShowComputerName, "", ""), ";-)");
     EXPECT_EQ(Compose(kShowPercentages), ";-)");  // percentages alone add no memory line
+    // Each of the other lines alone.
+    EXPECT_EQ(Compose(kShowUptime), "up for 0 days, 0:00:00");
+    EXPECT_EQ(Compose(kShowStartTime), "up since 05-Dec-06 3:06:10 pm");
+    EXPECT_EQ(Compose(kShowCpuUsage), "CPU usage: CPU query failed");
+    EXPECT_EQ(Compose(kShowNetwork), ";-)");  // the network line is a label of its own
 }
 
 TEST_F(InfoText, LinesKeepTheirOrder) {

@@ -24,6 +24,9 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
     const std::string phys = "Physical memory: 812,340K";
     const std::string virt = "Virtual memory: 98,765K";
     const std::pair<int, std::string> cases[] = {
+        {kShowPageFile, page},
+        {kShowPhysicalMemory, phys},
+        {kShowVirtualMemory, virt},
         {kShowPhysicalMemory | kShowVirtualMemory, phys + "\r" + virt},
         {kShowPageFile | kShowVirtualMemory, page + "\r" + virt},
         {kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory,

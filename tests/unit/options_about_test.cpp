@@ -68,14 +68,16 @@ TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
         << opened[1];
     EXPECT_EQ(fake().busyPointer, (std::vector<bool>{true, false, true, false}));
 
-    fake().shellResult = 31;
+    fake().shellResult = 32;  // the highest error number
     dialog.OnEmailLink();
     fake().shellResult = 33;  // above 32: opened
     dialog.OnWebsiteLink();
     ASSERT_EQ(fake().optionsMessages.size(), 1u);
     const auto& m = fake().optionsMessages[0];
     EXPECT_EQ(std::tuple(m.text, m.caption, m.style),
-              std::tuple(LinkErrorText(31, opened[2]), "Ostrel Screen Saver", 48u));
+              std::tuple("Error 32 opening link to " + opened[2] +
+                             "\r\nCheck that your mail client is correctly installed.",
+                         "Ostrel Screen Saver", 48u));
     EXPECT_EQ(fake().busyPointer.back(), false);
 }
 

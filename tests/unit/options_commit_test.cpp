@@ -10,12 +10,6 @@ namespace {
 
 using OptionsCommit = OptionsTest;
 
-auto Fields(const Settings& s) {
-    return std::tuple(s.fontName, s.fontSizePoints, s.fontColour, s.backgroundColour, s.fontBold,
-                      s.fontItalic, s.fontStrikethrough, s.fontUnderline, s.displayItems, s.options,
-                      s.description, s.animationType, s.bounceRandomness, s.timeFormat);
-}
-
 TEST_F(OptionsCommit, OkWithTheDefaultsKeepsTheRecordSavesItAndCloses) {
     Load();
     const auto loaded = Fields(settings);
@@ -87,22 +81,23 @@ TEST_F(OptionsCommit, DescriptionIsKeptOnlyWhileShownAndUpTo1024Characters) {
 }
 
 TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
-    // nullptr or "<none>": no such value.
+    // nullptr or "<none>": no such value. `isThis`: the box loads checked.
     const struct {
         const char* saver;
         const char* old;
-        bool check;
+        bool isThis, check;
         const char* saverAfter;
         const char* oldAfter;
     } cases[] = {
-        {"Logon.scr", nullptr, true, "ostrel.scr", "Logon.scr"},       // the old value is kept
-        {"ostrel.scr", "Logon.scr", false, "Logon.scr", "Logon.scr"},  // and given back
-        {nullptr, nullptr, true, "ostrel.scr", ""},
-        {"ostrel.scr", "", false, "", ""},
-        {"OSTREL.SCR", nullptr, false, "Logon.scr", "<none>"},     // nothing kept: the logon saver
-        {"Mystify.scr", nullptr, false, "Mystify.scr", "<none>"},  // unchanged: untouched
+        {"Logon.scr", nullptr, false, true, "ostrel.scr", "Logon.scr"},  // the old value is kept
+        {"ostrel.scr", "Logon.scr", true, false, "Logon.scr", "Logon.scr"},  // and given back
+        {nullptr, nullptr, false, true, "ostrel.scr", ""},
+        {"ostrel.scr", "", true, false, "", ""},
+        {"OSTREL.SCR", nullptr, true, false, "Logon.scr", "<none>"},  // nothing kept: logon saver
+        {"ostrel.scr", nullptr, true, true, "ostrel.scr", "<none>"},  // unchanged: untouched
+        {"Mystify.scr", nullptr, false, false, "Mystify.scr", "<none>"},
         // Only the bare name is this program.
-        {"C:\\Windows\\ostrel.scr", nullptr, false, "C:\\Windows\\ostrel.scr", "<none>"},
+        {"C:\\Windows\\ostrel.scr", nullptr, false, false, "C:\\Windows\\ostrel.scr", "<none>"},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -114,11 +109,11 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
         }
         Load();
         EXPECT_EQ(std::tuple(dialog.setAsDefaultBox.value, dialog.previousDefaultSaver),
-                  std::tuple(dialog.wasDefaultSaver == 1, c.saver ? c.saver : ""));
+                  std::tuple(c.isThis, c.saver ? c.saver : ""));
         dialog.setAsDefaultBox.value = c.check;
         dialog.OnOk();
         EXPECT_EQ(std::tuple(DefaultSaver(), OldDefault(), dialog.wasDefaultSaver),
-                  std::tuple(c.saverAfter, c.oldAfter, c.check ? 1 : 0))
+                  std::tuple(c.saverAfter, c.oldAfter, c.check))
             << c.saver;
     }
 }
@@ -130,7 +125,7 @@ TEST_F(OptionsCommit, RefusedRegistryStillRunsEveryStepAndCloses) {
     fake().refuseWrites = true;
     dialog.OnOk();
     EXPECT_EQ(std::tuple(DefaultSaver(), dialog.wasDefaultSaver, settings.timeFormat),
-              std::tuple("<none>", 1, 1));
+              std::tuple("<none>", true, 1));
     // Only the save's own message; OK adds none.
     ASSERT_EQ(fake().messages.size(), 1u);
     EXPECT_EQ(fake().messages[0].text, "failed to save configuration to registry");

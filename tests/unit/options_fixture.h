@@ -11,7 +11,6 @@
 
 namespace ostrel {
 
-inline const std::string kSettingsKey = "Software\\Ostrel Screen Saver\\Settings";
 inline const std::string kDesktopKey = ".DEFAULT\\Control Panel\\Desktop";
 
 class OptionsTest : public PlatformTest {

@@ -45,7 +45,8 @@ TEST_F(OptionsLoad, DefaultsFillEveryControl) {
         std::tuple(2, "2"));
     EXPECT_FALSE(dialog.constrainToPrimaryBox.value || dialog.twentyFourHourBox.value ||
                  dialog.setAsDefaultBox.value);
-    EXPECT_EQ(std::tuple(dialog.wasDefaultSaver, dialog.previousDefaultSaver), std::tuple(0, ""));
+    EXPECT_EQ(std::tuple(dialog.wasDefaultSaver, dialog.previousDefaultSaver),
+              std::tuple(false, ""));
     const SampleLabel& sample = dialog.fontSample;
     EXPECT_EQ(std::tuple(sample.caption, sample.foreColour, sample.backColour),
               std::tuple("Verdana regular 10 point", 0xFFFFFFu, 0u));

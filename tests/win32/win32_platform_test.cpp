@@ -153,9 +153,5 @@ TEST(Fonts, KnowsWhichFacesExist) {
     EXPECT_FALSE(platform::FontExists(""));
 }
 
-TEST(PasswordChange, EntryPointIsFoundAtRunTime) {
-    EXPECT_NO_THROW(platform::ChangePassword("SCRSAVE", 0));
-}
-
 }  // namespace
 }  // namespace ostrel

@@ -3,10 +3,29 @@
 
 #include <windows.h>
 
+#include <winperf.h>
+
+#include <cstddef>
+
 #include "platform/sysinfo.h"
 #include "platform/windows_data/performance_data.h"
 
 namespace ostrel::platform {
+
+// The portable reader's idea of the published records must be the system's.
+static_assert(sizeof(PERF_DATA_BLOCK) == kPerfDataBlockBytes);
+static_assert(offsetof(PERF_DATA_BLOCK, HeaderLength) == 24);
+static_assert(offsetof(PERF_DATA_BLOCK, NumObjectTypes) == 28);
+static_assert(offsetof(PERF_DATA_BLOCK, SystemTime) == 36);
+static_assert(sizeof(PERF_OBJECT_TYPE) == kPerfObjectTypeBytes);
+static_assert(offsetof(PERF_OBJECT_TYPE, ObjectNameTitleIndex) == 12);
+static_assert(offsetof(PERF_OBJECT_TYPE, NumCounters) == 32);
+static_assert(offsetof(PERF_OBJECT_TYPE, NumInstances) == 40);
+static_assert(sizeof(PERF_COUNTER_DEFINITION) == kPerfCounterDefinitionBytes);
+static_assert(offsetof(PERF_COUNTER_DEFINITION, CounterOffset) == 36);
+static_assert(sizeof(PERF_INSTANCE_DEFINITION) == kPerfInstanceDefinitionBytes);
+static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameOffset) == 16);
+static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameLength) == 20);
 
 bool ReadComputerName(char* buffer, std::uint32_t& size) {
     DWORD n = size;
