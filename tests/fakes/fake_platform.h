@@ -79,7 +79,7 @@ struct FakePlatform {
     double twipsPerPixelX = 15.0;
     double twipsPerPixelY = 15.0;
     std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
-    std::vector<std::pair<float, float>> panelMoves;
+    std::vector<std::pair<float, float>> textBlockMoves;
     // Drawing requests in order: "move", "resize", "redraw TextBlock now", ...
     std::vector<std::string> drawLog;
 

@@ -83,7 +83,7 @@ WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
 }
 
 void MoveTextBlock(float leftTwips, float topTwips) {
-    Fake().panelMoves.emplace_back(leftTwips, topTwips);
+    Fake().textBlockMoves.emplace_back(leftTwips, topTwips);
     Fake().drawLog.push_back("move");
 }
 

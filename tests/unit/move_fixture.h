@@ -57,8 +57,8 @@ class MoveTest : public PlatformTest {
             firstTick = false;
         }
     }
-    std::pair<float, float> LastMove() { return fake().panelMoves.back(); }
-    std::size_t MoveCount() { return fake().panelMoves.size(); }
+    std::pair<float, float> LastMove() { return fake().textBlockMoves.back(); }
+    std::size_t MoveCount() { return fake().textBlockMoves.size(); }
 
     // Starts afresh on the real generator and runs many ticks, draining the
     // announced movements now and then as the mouse-move handler would; every
@@ -67,7 +67,7 @@ class MoveTest : public PlatformTest {
         animation.reset();
         firstTick = true;
         ignored = {};
-        fake().panelMoves.clear();
+        fake().textBlockMoves.clear();
         SetRandomSource({});
         SeedRandom(seed);
         for (int i = 0; i < ticks; ++i) {

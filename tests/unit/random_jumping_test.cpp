@@ -45,7 +45,7 @@ TEST_F(RandomJumpingTest, SeededRunsJumpOnlyInsideTheArea) {
     for (const double seed : {1.0, 4711.5}) {
         RunSeeded(AnimationType::RandomJumping, seed, 51 * 200, 0, 0);
         EXPECT_EQ(MoveCount(), 201u);
-        for (const auto& [left, top] : fake().panelMoves) {
+        for (const auto& [left, top] : fake().textBlockMoves) {
             EXPECT_EQ(left, std::floor(left));
             EXPECT_EQ(top, std::floor(top));
         }

@@ -68,7 +68,7 @@ TEST_F(Tick, UnknownAnimationMovesNothingButTextStillComes) {
     for (int i = 0; i < 12; ++i) {
         saver.OnTick();
     }
-    EXPECT_TRUE(fake().panelMoves.empty() && saver.ignoredMouseMoves.count() == 0);
+    EXPECT_TRUE(fake().textBlockMoves.empty() && saver.ignoredMouseMoves.count() == 0);
     EXPECT_TRUE(saver.infoLabel.visible && !saver.infoLabel.caption.empty());
 }
 
@@ -83,7 +83,7 @@ TEST_F(Tick, StationaryBlockFitsItsTextAndCentresOnce) {
     EXPECT_EQ(std::tuple(saver.textBlock.widthTwips, saver.textBlock.heightTwips),
               std::tuple(315, 192));
     // 15360 - 315 = 15045 -> floor(7522.5) = 7522; 9216 - 192 -> 4512.
-    EXPECT_EQ(fake().panelMoves, (std::vector<std::pair<float, float>>{{7522.0f, 4512.0f}}));
+    EXPECT_EQ(fake().textBlockMoves, (std::vector<std::pair<float, float>>{{7522.0f, 4512.0f}}));
     EXPECT_EQ(saver.ignoredMouseMoves.count(), 2);
 }
 
@@ -96,7 +96,7 @@ TEST_F(Centring, CentresInTheBoundsOrTheWindowAndReportsOverflow) {
     MoveToCentre(block, MovementArea{}, ignored);
     ASSERT_EQ(fake().messages.size(), 1u);
     EXPECT_EQ(fake().messages[0].text, "Failed to calculate centre position:\r\n[6] Overflow");
-    EXPECT_TRUE(block.leftTwips == 240.0f && fake().panelMoves.empty());
+    EXPECT_TRUE(block.leftTwips == 240.0f && fake().textBlockMoves.empty());
 
     ignored.set(0);
     const struct {
