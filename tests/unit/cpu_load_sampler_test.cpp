@@ -85,9 +85,10 @@ TEST_F(CpuLoad, OneProcessorHasABlankBeforeThePercentSign) {
 TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
     After({0, 0}, 0);
     EXPECT_EQ(After({kSecond / 2, 9 * kSecond}, 1, {1, 0}), "50% 00%");
-    // The second processor has one sample again: no figure yet.
-    EXPECT_EQ(After({kSecond, kSecond}, 2), "50% 00%");
-    EXPECT_EQ(After({kSecond, kSecond + kSecond / 4}, 3), "100% 75%");
+    // The second processor has one sample again: no figure yet, though
+    // against its sample before the gap it would read 50 %.
+    EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 00%");
+    EXPECT_EQ(After({kSecond, kSecond / 2 + kSecond / 4}, 3), "100% 75%");
 }
 
 TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {

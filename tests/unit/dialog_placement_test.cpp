@@ -21,6 +21,7 @@ TEST_F(DialogPlacement, CentresOverARealWindowAndKeepsOnTheScreen) {
         {{900, 700, 1000, 760}, kFrame, 8160, 6120},  // pushed back from the bottom right
         {{0, 0, 0, 0}, kFrame, 0, 0},                 // a window that is gone
         {{600, 300, 601, 301}, kFrame, 5408, 1808},   // half of -7185 is -3592: toward zero
+        {{601, 300, 602, 301}, kFrame, 5423, 1808},   // 9015 - 3592, not 9015 - 3592.5
         // 10 twips a pixel down: 1000 + half(4500 - 5400) = 550; across as before.
         {{100, 100, 500, 550}, {7200, 5400, 15360, 7680, 15, 10}, 900, 550},
         // Larger than the screen: flush right and top.

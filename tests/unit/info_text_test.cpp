@@ -43,6 +43,10 @@ TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
     EXPECT_EQ(Compose(kShowUptime), "up for 0 days, 0:00:00");
     EXPECT_EQ(Compose(kShowStartTime), "up since 05-Dec-06 3:06:10 pm");
     EXPECT_EQ(Compose(kShowCpuUsage), "CPU usage: CPU query failed");
+    // No memory in use (the fake's zeros) shows as no figure.
+    EXPECT_EQ(Compose(kShowPageFile), "Page file usage: K");
+    EXPECT_EQ(Compose(kShowPhysicalMemory), "Physical memory: K");
+    EXPECT_EQ(Compose(kShowVirtualMemory), "Virtual memory: K");
     EXPECT_EQ(Compose(kShowNetwork), ";-)");  // the network line is a label of its own
 }
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "common/failure.h"
 #include "common/numeric.h"
+#include "common/random.h"
 
 namespace ostrel {
 namespace {
@@ -64,6 +66,20 @@ TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
                            "1.2.3", "\t12", "e5", "a"}) {
         EXPECT_FALSE(IsWholeNumber(no)) << no;
     }
+}
+
+TEST(RandomDraw, AWholePeriodStaysBelowOneAndReachesZero) {
+    // The generator passes through every one of its 2^24 states before it
+    // repeats, so one period shows the smallest and largest draws.
+    SeedRandom(12345.678);
+    float lowest = 1.0f, highest = 0.0f;
+    for (int i = 0; i < (1 << 24); ++i) {
+        const float r = RandomDraw();
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    EXPECT_EQ(lowest, 0.0f);
+    EXPECT_EQ(highest, 0.99999994f);  // the largest float below 1
 }
 
 }  // namespace

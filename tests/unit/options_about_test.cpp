@@ -41,8 +41,15 @@ TEST_F(OptionsAbout, ActivationFillsTheTextsAndPlacesTheLinksAndTheImageHidesACo
     EXPECT_EQ(dialog.pointer, MousePointer::Default);
 
     dialog.OnIconMouseDown(1, 3);  // Ctrl and Shift only
+    EXPECT_EQ(dialog.commandLineLabel.caption, "");
     dialog.OnIconMouseDown(2, 7);  // not the left button
     EXPECT_EQ(dialog.commandLineLabel.caption, "");
+    dialog.OnIconMouseDown(1, 7);
+    EXPECT_EQ(dialog.commandLineLabel.caption, "/c:4711");
+    dialog.commandLineLabel.caption = "shown";
+    dialog.OnIconMouseDown(1, 7);  // off again: the activation's texts come back
+    EXPECT_EQ(std::tuple(dialog.commandLineLabel.caption, dialog.visitLabel.caption),
+              std::tuple("", "visit the Ostrel Screen Saver"));
     dialog.OnIconMouseDown(1, 7);
     EXPECT_EQ(dialog.commandLineLabel.caption, "/c:4711");
     dialog.OnActivate();  // empties it, the toggle stays on

@@ -31,13 +31,13 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecordAndTheRegistry) {
     dialog.twentyFourHourBox.value = true;
     dialog.animationList.listIndex = 4;
     dialog.bounceRandomnessSlider.value = 7;
-    dialog.fontSample.font = {"Arial", 10.5f, true, false, true, true};
+    dialog.fontSample.font = {"Arial", 10.5f, true, false, true, false};
     dialog.fontSample.foreColour = 0x123456;
     dialog.fontSample.backColour = 0x654321;
     dialog.OnOk();
     // Bits 11 to 15 do not survive; Options is replaced whole; 10.5 rounds to even.
     EXPECT_EQ(Fields(settings), std::tuple("Arial", 10, 0x123456u, 0x654321u, true, false, true,
-                                           true, 0x0208, 1, "", 4, 7, 1));
+                                           false, 0x0208, 1, "", 4, 7, 1));
     Settings saved;
     LoadSettings(saved);
     EXPECT_EQ(Fields(saved), Fields(settings));

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "options/font_sample.h"
+#include "options/options_layout.h"
 #include "options_fixture.h"
 
 namespace ostrel {
@@ -21,6 +22,17 @@ TEST(FontSample, NamesTheFontButNotItsEffects) {
               "Tahoma bold italic 10.5 point");
     EXPECT_EQ(SampleText({"Tahoma", 10.5f, false, false, false, false, 0}, ","),
               "Tahoma regular 10,5 point");
+    // Seven significant digits, all a single-precision size holds.
+    EXPECT_EQ(SampleText({"Arial", 8.123457f, false, false, false, false, 0}, "."),
+              "Arial regular 8.123457 point");
+}
+
+TEST(OptionsLayout, AltAndATabsLetterFindsTheTabInEitherCase) {
+    const std::pair<char, int> cases[] = {{'d', 0}, {'D', 0}, {'M', 1},  {'n', 2},
+                                          {'o', 3}, {'a', 4}, {'x', -1}, {'&', -1}};
+    for (const auto& [letter, tab] : cases) {
+        EXPECT_EQ(TabForAccelerator(letter), tab) << letter;
+    }
 }
 
 TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheSample) {
@@ -79,6 +91,12 @@ TEST_F(OptionsControls, DependentControlsFollowTheirMasters) {
     dialog.bounceRandomnessSlider.value = 7;
     dialog.OnBounceRandomnessChanged();
     EXPECT_EQ(dialog.bounceRandomnessSlider.toolTipText, "7");
+
+    // A text box without a limit keeps any text.
+    dialog.descriptionBox.maxLength = 0;
+    dialog.descriptionBox.text = std::string(1500, 'd');
+    dialog.OnDescriptionChanged();
+    EXPECT_EQ(dialog.descriptionBox.text.size(), 1500u);
 }
 
 }  // namespace

@@ -139,13 +139,17 @@ TEST_F(OptionsLoad, ShowOptionsDialogLoadsWithTheProgramArgumentsAndShows) {
                          fake().optionsWindowShown),
               std::tuple("/c:99", 0x3030, 1));
 
-    SetUp();
-    fake().refuseOptionsWindow = true;
-    ShowOptionsDialog(settings);
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_TRUE(fake().messages[0].text.starts_with(
-        "Critical Error encountered while loading Options form: \r"));
-    EXPECT_TRUE(fake().optionsWindowShown == 0 && fake().programEnded);
+    // No window, or a load that fails: the critical box, and nothing shown.
+    for (bool noWindow : {true, false}) {
+        SetUp();
+        fake().refuseOptionsWindow = noWindow;
+        settings.animationType = noWindow ? 0 : 9;
+        ShowOptionsDialog(settings);
+        ASSERT_EQ(fake().messages.size(), 1u);
+        EXPECT_TRUE(fake().messages[0].text.starts_with(
+            "Critical Error encountered while loading Options form: \r"));
+        EXPECT_TRUE(fake().optionsWindowShown == 0 && fake().programEnded) << noWindow;
+    }
 }
 
 }  // namespace

@@ -153,10 +153,14 @@ TEST_F(StartUp, UnknownFontKeepsTheDesignTimeFaceButTakesTheRest) {
     const TextFont& f = saver.infoLabel.font;
     EXPECT_EQ(std::tuple(f.name, f.sizePoints, f.underline), std::tuple("Verdana", 20.0f, true));
 
-    SetUp();
-    fake().SetRegDword(kSettingsKey, "FontSize", 5000);  // no font is that large
-    saver.Load("/s");
-    EXPECT_TRUE(saver.networkLabel.font.sizePoints == 9.75f && fake().messages.empty());
+    // 2160 points is the largest size a font takes; beyond it the design size stays.
+    for (const auto& [stored, points] : {std::pair(2160u, 2160.0f), std::pair(2161u, 9.75f)}) {
+        SetUp();
+        fake().SetRegDword(kSettingsKey, "FontSize", stored);
+        saver.Load("/s");
+        EXPECT_TRUE(saver.networkLabel.font.sizePoints == points && fake().messages.empty())
+            << stored;
+    }
 }
 
 TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {

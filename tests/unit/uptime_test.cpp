@@ -77,6 +77,7 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
         {dec5, 3600.4, 0, "05-Dec-06 2:06:10 pm"},
         {dec5, 3600.4, kTime24Hour, "05-Dec-06 14:06:10"},
         {{2007, 1, 1, 0, 0, 5, 0}, 10, 0, "31-Dec-06 11:59:55 pm"},
+        {{2007, 1, 15, 12, 0, 0, 0}, 3600, 0, "15-Jan-07 11:00:00 am"},
         {{2004, 3, 1, 12, 0, 0, 0}, 86400 + 12 * 3600, 0, "29-Feb-04 12:00:00 am"},
         {dec5, 3e9, 0, "unknown time"},  // too many seconds to count back from
     };
