@@ -63,16 +63,6 @@ test_password_change_ends() {
     saver_ends_within 10 || fail "/a is still running"
 }
 
-test_options_entry_opens_and_escape_closes_it() {
-    start_saver /c
-    local ids
-    ids=$(wait_window 'Ostrel Screen Saver Setup' 15) || { fail "no options window"; return; }
-    [ "$(count_windows OstrelSS)" = 0 ] || fail "the saver window stayed"
-    xdotool windowactivate --sync "$(echo "$ids" | head -1)" 2>/dev/null || true
-    xdotool key Escape
-    saver_ends_within 8 || fail "Esc did not close the options window"
-}
-
 test_overflowing_setting_shows_the_critical_box() {
     reg_set_dword DisplayItems 40000
     start_saver /s
@@ -104,7 +94,6 @@ test_second_fullscreen_instance_ends_without_a_window
 test_preview_without_a_host_window_ends
 test_unknown_selectors_end_silently
 test_password_change_ends
-test_options_entry_opens_and_escape_closes_it
 test_overflowing_setting_shows_the_critical_box
 test_background_colour_comes_from_the_registry
 "
