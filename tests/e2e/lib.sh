@@ -101,32 +101,6 @@ stop_saver() {
     SAVER_LAUNCH_PID=""
 }
 
-# How many saver programs run (not counting the Wine processes that started them).
-program_count() { pgrep -f '^ostrel\.scr' 2>/dev/null | in_our_prefix | wc -l; }
-
-# True when the saver program has ended within the given seconds.
-saver_ends_within() { within "$1" saver_ended; }
-
-# True when a saver program that was seen running (its window was found)
-# has ended within the given milliseconds. Only the program is timed: its
-# launcher may take longer to tear the virtual desktop down.
-saver_ends_within_ms() {
-    local deadline=$(($(date +%s%3N) + $1))
-    while [ "$(date +%s%3N)" -lt "$deadline" ]; do
-        [ "$(program_count)" = 0 ] && return 0
-        sleep 0.05
-    done
-    [ "$(program_count)" = 0 ]
-}
-
-# The colour of one screen pixel as "r,g,b".
-pixel_at() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
-
-reg_set_dword() { reg_set "$1=$2"; }
-reg_set_text() { reg_set "$1=$2"; }
-
 # True when the saver started by start_saver has ended: its launcher is gone,
 # and so is every saver program. Neither a launcher's own command line nor a
 # program that has not started yet can pass for an ended saver.
