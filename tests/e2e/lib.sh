@@ -17,6 +17,17 @@ XVFB_PID=""
 
 log() { printf '%s\n' "$*" >&2; }
 
+# True once the command given succeeds, asked again until the given whole
+# seconds have passed.
+within() {
+    local deadline=$(($(date +%s%3N) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 start_display() {
     local n
     for n in $(seq 91 140); do
@@ -24,11 +35,7 @@ start_display() {
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
-        local i
-        for i in $(seq 1 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            sleep 0.1
-        done
+        within 5 xdpyinfo >/dev/null 2>&1 && return 0
         kill "$XVFB_PID" 2>/dev/null
     done
     log "no free X display"
@@ -61,110 +68,121 @@ in_our_prefix() {
     done
 }
 
-# Ids of the Wine processes of the saver started by the current test.
-saver_pids() {
-    pgrep -f "ostrel\.scr|explorer.exe /desktop=ostrel|start.exe /exec explorer|host\.exe" 2>/dev/null | in_our_prefix
+# Ids of the Wine processes the current test started.
+test_pids() {
+    pgrep -f "ostrel\.scr|explorer.exe /desktop=ostrel|start.exe /exec explorer|host\.exe|display_properties\.exe" \
+        2>/dev/null | in_our_prefix
 }
 
-# How many saver programs run (not counting the Wine processes that started them).
-program_count() { pgrep -f '^ostrel\.scr' 2>/dev/null | in_our_prefix | wc -l; }
+# True when exactly the given number of saver programs run (not counting the
+# Wine processes that started them).
+programs() { [ "$(pgrep -f '^ostrel\.scr' 2>/dev/null | in_our_prefix | wc -l)" = "$1" ]; }
 
-# Starts the saver with the given arguments inside the Wine virtual desktop.
+# Starts a program of the build, with its arguments, inside the Wine virtual
+# desktop; $! is its launcher, which returns once the program has ended.
+in_desktop() {
+    (cd "$OSTREL_ROOT/build/win64" && exec wine explorer /desktop=ostrel,1024x768 "$@") >/dev/null 2>&1 &
+}
+
 start_saver() {
-    (cd "$OSTREL_ROOT/build/win64" && exec wine explorer /desktop=ostrel,1024x768 ostrel.scr "$@") \
-        >/dev/null 2>&1 &
+    in_desktop ostrel.scr "$@"
     SAVER_LAUNCH_PID=$!
 }
 
+# True when none of the given processes runs.
+gone() { ! kill -0 "$@" 2>/dev/null; }
+no_test_pids() { [ -z "$(test_pids)" ]; }
+
 # Ends every process this test started, by id, and waits for them (bounded).
 stop_saver() {
-    local pids pid i
-    pids="$(saver_pids) ${SAVER_LAUNCH_PID:-}"
-    for pid in $pids; do kill "$pid" 2>/dev/null || true; done
-    for i in $(seq 1 30); do
-        [ -z "$(saver_pids)" ] && break
-        sleep 0.1
-    done
-    for pid in $(saver_pids); do kill -9 "$pid" 2>/dev/null || true; done
+    local pid
+    for pid in $(test_pids) ${SAVER_LAUNCH_PID:-}; do kill "$pid" 2>/dev/null || true; done
+    within 3 no_test_pids || for pid in $(test_pids); do kill -9 "$pid" 2>/dev/null || true; done
     SAVER_LAUNCH_PID=""
 }
 
-# True when the saver started by start_saver has ended: its launcher, which
-# returns only once the program it started has ended, is gone, and so is
-# every saver program. Neither a launcher's own command line nor a program
-# that has not started yet can pass for an ended saver.
-saver_ended() {
-    { [ -z "${SAVER_LAUNCH_PID:-}" ] || ! kill -0 "$SAVER_LAUNCH_PID" 2>/dev/null; } &&
-        [ "$(program_count)" = 0 ]
-}
-
-# True when the saver program has ended within the given seconds.
-saver_ends_within() {
-    local deadline=$((SECONDS + $1))
-    while [ $SECONDS -lt $deadline ]; do
-        saver_ended && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-# True when a saver program that was seen running (its window was found)
-# has ended within the given milliseconds. Only the program is timed: its
-# launcher may take longer to tear the virtual desktop down.
-saver_ends_within_ms() {
-    local deadline=$(($(date +%s%3N) + $1))
-    while [ "$(date +%s%3N)" -lt "$deadline" ]; do
-        [ "$(program_count)" = 0 ] && return 0
-        sleep 0.05
-    done
-    [ "$(program_count)" = 0 ]
-}
+# True when the saver started by start_saver has ended: its launcher is gone,
+# and so is every saver program. Neither a launcher's own command line nor a
+# program that has not started yet can pass for an ended saver.
+saver_ended() { { [ -z "${SAVER_LAUNCH_PID:-}" ] || gone "$SAVER_LAUNCH_PID"; } && programs 0; }
 
 # The bounding box "WxH+X+Y" of the screenshot's pixels of exactly one colour
-# ("rgb(r,g,b)"); "0x0+0+0" when there are none.
+# ("rgb(r,g,b)"), or with "other" of every other colour; "0x0+0+0" when there
+# are none.
 colour_box() {
-    convert "$1" -fill black +opaque "$2" -fill white -opaque "$2" -format '%@' info: 2>/dev/null
+    local in=white out=black
+    [ "${3:-}" = other ] && in=black out=white
+    convert "$1" -fill $out +opaque "$2" -fill $in -opaque "$2" -format '%@' info: 2>/dev/null
 }
 
-# Window ids whose title matches exactly, waiting up to the given seconds.
-wait_window() {
-    local title="$1" seconds="$2" ids deadline=$((SECONDS + $2))
-    while :; do
-        ids=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true)
-        [ -n "$ids" ] && { echo "$ids"; return 0; }
-        [ $SECONDS -ge $deadline ] && return 1
-        sleep 0.2
-    done
-}
+# Visible window ids whose title matches exactly, waiting up to the given seconds.
+wait_window() { within "$2" xdotool search --onlyvisible --name "^$1\$" 2>/dev/null; }
 
 count_windows() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
-reg_set_dword() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
-reg_set_text() { wine reg add "$SETTINGS_KEY" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
 reg_clear() { wine reg delete 'HKLM\Software\Ostrel Screen Saver' /f >/dev/null 2>&1 || true; }
 
-# The colour of one screen pixel as "r,g,b".
-pixel_at() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+# Stores settings given as name=value, a number as a DWORD and anything else
+# as a string, in one Wine start.
+reg_set() {
+    local pair value
+    {
+        printf 'REGEDIT4\n\n[%s]\n' "${SETTINGS_KEY/HKLM/HKEY_LOCAL_MACHINE}"
+        for pair; do
+            value=${pair#*=}
+            if [[ "$value" =~ ^[0-9]+$ ]]; then value=$(printf 'dword:%08x' "$value"); else value="\"$value\""; fi
+            printf '"%s"=%s\n' "${pair%%=*}" "$value"
+        done
+    } | wine regedit /S - >/dev/null 2>&1
 }
 
 shot() { import -window root "$SHOTS/$1.png" 2>/dev/null && echo "$SHOTS/$1.png"; }
 
+# The box "WxH+X+Y" of the yellow text block on a fresh screenshot named as
+# given; false, printing nothing, when no block of readable size is there.
+block_box() {
+    local png box w h
+    png=$(shot "$1") || return 1
+    box=$(colour_box "$png" 'rgb(255,255,0)')
+    IFS='x+' read -r w h _ <<<"$box"
+    [ "${w:-0}" -gt 60 ] && [ "${h:-0}" -gt 30 ] && echo "$box"
+}
+
+# The top left corner "X,Y" of a box "WxH+X+Y".
+corner() { echo "${1#*+}" | tr + ,; }
+
+# True when a box "WxH+X+Y" is centred on the screen within 40 pixels.
+centred() {
+    local w h x y
+    IFS='x+' read -r w h x y <<<"$1"
+    [ $(((2 * x + w - 1024) / 80)) = 0 ] && [ $(((2 * y + h - 768) / 80)) = 0 ]
+}
+
+# Starts the full-screen saver with yellow text and the settings given as
+# name=value, and waits (bounded) for its text; BLOCK is the text's box on
+# the screenshot named first.
+start_with_text() {
+    local name="$1"
+    shift
+    reg_set FontColour=65535 "$@"
+    start_saver /S
+    wait_window OstrelSS 15 >/dev/null || { fail "no OstrelSS window"; return 1; }
+    BLOCK=$(within 5 block_box "$name") || { fail "no text block in the font colour"; return 1; }
+}
+
 # Runs one test function; its failures are messages through `fail`.
-TEST_FAILED=0
 fail() { log "    $*"; TEST_FAILED=1; }
 
 run_test() {
-    local name="$1"
     TEST_FAILED=0
     reg_clear
-    "$name"
+    "$1"
     stop_saver
     if [ "$TEST_FAILED" = 0 ]; then
         E2E_PASSED=$((E2E_PASSED + 1))
-        log "ok   - $name"
+        log "ok   - $1"
     else
         E2E_FAILED=$((E2E_FAILED + 1))
-        log "FAIL - $name"
+        log "FAIL - $1"
     fi
 }

@@ -1,13 +1,12 @@
 // A stand-in for the display settings' monitor picture: creates a 152 x 112
 // picture window, starts the saver in preview mode with its handle, and
 // checks from the window tree what a user of the dialog would rely on.
-// Usage: preview_host.exe <path of ostrel.scr>. Prints PASS/FAIL lines;
-// the exit code is the number of failures.
+// Runs beside ostrel.scr. Prints PASS/FAIL lines; the exit code is the
+// number of failures.
 
 #include <windows.h>
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
@@ -16,66 +15,36 @@ int gFailures = 0;
 void Check(bool ok, const char* what) {
     std::printf("%s %s\n", ok ? "PASS" : "FAIL", what);
     std::fflush(stdout);
-    if (!ok) {
-        ++gFailures;
-    }
+    gFailures += ok ? 0 : 1;
 }
 
-// Runs the message loop for a while, so that this host answers its windows.
-void Pump(DWORD milliseconds) {
+// Runs the message loop, so that this host answers its windows, until the
+// process ends or the time is up; true when it ended.
+bool EndsWithin(HANDLE process, DWORD milliseconds) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
+    while (WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
+        if (GetTickCount() - start >= milliseconds) {
+            return false;
+        }
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
         Sleep(10);
     }
-}
-
-struct Search {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindSaverChild(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == search->processId) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-bool Running(HANDLE process) {
-    return WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    return true;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::printf("usage: preview_host <ostrel.scr>\n");
-        return 99;
-    }
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
-    wc.lpszClassName = "PreviewHostWindow";
-    RegisterClassA(&wc);
-    HWND frame =
-        CreateWindowExA(0, wc.lpszClassName, "Preview Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                        100, 320, 260, nullptr, nullptr, wc.hInstance, nullptr);
-    HWND picture = CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 40, 40, 152, 112,
-                                   frame, nullptr, wc.hInstance, nullptr);
-    Pump(200);
+int main() {
+    HWND frame = CreateWindowExA(0, "STATIC", "Preview Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
+                                 100, 320, 260, nullptr, nullptr, nullptr, nullptr);
+    HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_GRAYRECT, 40, 40,
+                                   152, 112, frame, nullptr, nullptr, nullptr);
 
-    char command[MAX_PATH + 64];
-    std::snprintf(command, sizeof command, "\"%s\" /p %lld", argv[1],
+    char command[64];
+    std::snprintf(command, sizeof command, "ostrel.scr /p %lld",
                   static_cast<long long>(reinterpret_cast<INT_PTR>(picture)));
     STARTUPINFOA si{};
     si.cb = sizeof si;
@@ -85,54 +54,43 @@ int main(int argc, char** argv) {
         return gFailures;
     }
 
-    Search search{pi.dwProcessId, nullptr};
-    for (int i = 0; i < 100 && search.found == nullptr; ++i) {
-        Pump(100);
-        EnumChildWindows(picture, FindSaverChild, reinterpret_cast<LPARAM>(&search));
+    // The picture has no other child: the first one found is the saver's.
+    HWND saver = nullptr;
+    for (int i = 0; i < 100 && saver == nullptr; ++i) {
+        EndsWithin(pi.hProcess, 100);
+        saver = FindWindowExA(picture, nullptr, nullptr, nullptr);
     }
-    Check(search.found != nullptr, "the saver's window is a child of the picture");
-    if (search.found != nullptr) {
-        Pump(500);
-        Check(IsWindowVisible(search.found) != FALSE, "the saver's window is visible");
+    Check(saver != nullptr, "the saver's window is a child of the picture");
+    if (saver != nullptr) {
+        EndsWithin(pi.hProcess, 500);
         RECT child{}, client{};
-        GetWindowRect(search.found, &child);
+        GetWindowRect(saver, &child);
         GetClientRect(picture, &client);
         MapWindowPoints(picture, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        Check(EqualRect(&child, &client) != FALSE, "the saver's window covers the picture");
-        Check(GetAncestor(search.found, GA_PARENT) == picture,
-              "the picture is the saver window's parent");
+        Check(IsWindowVisible(saver) && EqualRect(&child, &client),
+              "the saver's window is visible and covers the picture");
         // GetParent answers the owner for a pop-up: only a plain child has
         // the picture as its parent there too.
-        Check(GetParent(search.found) == picture, "GetParent of the saver window is the picture");
-        const LONG style = GetWindowLongA(search.found, GWL_STYLE);
+        Check(GetParent(saver) == picture, "GetParent of the saver window is the picture");
+        const LONG style = GetWindowLongA(saver, GWL_STYLE);
         Check((style & WS_CHILD) != 0 && (style & WS_POPUP) == 0,
               "the saver window is a child, not a pop-up");
-        char title[64] = {};
-        GetWindowTextA(search.found, title, sizeof title);
-        Check(std::string(title).empty(), "the preview window has no caption");
+        Check(GetWindowTextLengthA(saver) == 0, "the preview window has no caption");
 
         // Input reaches the preview but never ends it.
-        PostMessageA(search.found, WM_KEYDOWN, VK_SPACE, 0);
-        PostMessageA(search.found, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(saver, WM_KEYDOWN, VK_SPACE, 0);
+        PostMessageA(saver, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         for (int i = 0; i < 15; ++i) {
-            PostMessageA(search.found, WM_MOUSEMOVE, 0, MAKELPARAM(i, i));
+            PostMessageA(saver, WM_MOUSEMOVE, 0, MAKELPARAM(i, i));
         }
-        Pump(1500);
-        Check(Running(pi.hProcess), "keys, clicks and moves leave the preview running");
+        Check(!EndsWithin(pi.hProcess, 1000), "keys, clicks and moves leave the preview running");
     }
 
     DestroyWindow(picture);
-    bool ended = false;
-    for (int i = 0; i < 50 && !ended; ++i) {
-        Pump(100);
-        ended = !Running(pi.hProcess);
-    }
+    const bool ended = EndsWithin(pi.hProcess, 5000);
     Check(ended, "destroying the picture ends the saver");
     if (!ended) {
         TerminateProcess(pi.hProcess, 1);
     }
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    DestroyWindow(frame);
     return gFailures;
 }
