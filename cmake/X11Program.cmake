@@ -19,3 +19,7 @@ set(OSTREL_XSCREENSAVER_CONFIG /usr/share/xscreensaver/config CACHE PATH
     "Folder of XScreenSaver's settings descriptions")
 install(TARGETS ostrel RUNTIME DESTINATION ${OSTREL_XSCREENSAVER_PROGRAMS})
 install(FILES ${CMAKE_SOURCE_DIR}/res/ostrel.xml DESTINATION ${OSTREL_XSCREENSAVER_CONFIG})
+
+# A window for the end-to-end tests to hand to the saver (tests/e2e_x11).
+add_executable(host_window ${CMAKE_SOURCE_DIR}/tests/e2e_x11/host_window.cpp)
+target_link_libraries(host_window PRIVATE X11::X11)

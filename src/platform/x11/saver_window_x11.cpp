@@ -70,11 +70,7 @@ struct Run {
     bool done = false;
     int signalFd = -1;
     Atom deleteWindow = None;
-    // The pointer over a window of its own, as its events last told.
-    bool pointerKnown = false;
-    int pointerX = 0;
-    int pointerY = 0;
-    int pendingMoves = 0;  // pointer movements the block's own motion caused
+    int pendingMoves = 0;  // pointer movements the block's own motion causes
     bool printText = false;
     std::string printed;
 };
@@ -251,9 +247,6 @@ void PrintText() {
 }
 
 void OnPointerMoved(int x, int y) {
-    gRun.pointerKnown = true;
-    gRun.pointerX = x;
-    gRun.pointerY = y;
     // Over the text block the pointer is over the panel, whose movements
     // are not the saver window's.
     if (!gPaint.block.Contains(x, y)) {
@@ -295,14 +288,6 @@ void HandleEvent(const XEvent& e) {
             if (own) {
                 OnPointerMoved(e.xmotion.x, e.xmotion.y);
             }
-            break;
-        case EnterNotify:
-            gRun.pointerKnown = true;
-            gRun.pointerX = e.xcrossing.x;
-            gRun.pointerY = e.xcrossing.y;
-            break;
-        case LeaveNotify:
-            gRun.pointerKnown = false;
             break;
         case ClientMessage:
             if (own && static_cast<Atom>(e.xclient.data.l[0]) == gRun.deleteWindow) {
@@ -347,6 +332,10 @@ int WatchTerminationSignals() {
 
 void Tick() {
     gSaver.OnTick();
+    // The animations announce the pointer movements that moving the block
+    // makes the other platform report; X reports none, so the program
+    // reports them itself, and the user's own movements count from the first.
+    gRun.pendingMoves = gSaver.ignoredMouseMoves.count();
 }
 
 void RunLoop() {
@@ -358,8 +347,8 @@ void RunLoop() {
             XNextEvent(d, &e);
             HandleEvent(e);
         }
-        // Movements the block's motion caused under a resting pointer come
-        // after the tick that moved it, as the system's would.
+        // Movements the block's motion causes come after the tick that
+        // moved it, as the other platform's system posts them.
         for (; gRun.pendingMoves > 0 && !gSaver.closed; --gRun.pendingMoves) {
             gSaver.OnMouseMove();
         }
@@ -415,8 +404,7 @@ int RunSaver(const std::string& commandLine, bool printText) {
     XSetGraphicsExposures(d, gPaint.gc, False);
     long events = ExposureMask | StructureNotifyMask;
     if (gSurface.ownWindow) {
-        events |=
-            KeyPressMask | ButtonPressMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask;
+        events |= KeyPressMask | ButtonPressMask | PointerMotionMask;
         gRun.deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(d, gSurface.window, &gRun.deleteWindow, 1);
     }
@@ -484,12 +472,6 @@ void MoveTextBlock(float leftTwips, float topTwips) {
         gPaint.dirtyTop = INT_MAX;
         gPaint.dirtyBottom = INT_MIN;
         x11::FillOutside(old, gPaint.block);
-    }
-    // The block moving off a resting pointer shows the window under it,
-    // which the system reports as a pointer movement.
-    if (gSurface.ownWindow && gRun.pointerKnown && old.Contains(gRun.pointerX, gRun.pointerY) &&
-        !gPaint.block.Contains(gRun.pointerX, gRun.pointerY)) {
-        ++gRun.pendingMoves;
     }
 }
 
