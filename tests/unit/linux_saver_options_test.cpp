@@ -108,6 +108,7 @@ TEST(LinuxSaverOptions, NamesTheFirstArgumentItCannotRead) {
         {{"-geometry", "8x600"}, "option -geometry cannot take \"8x600\""},
         {{"-no-frobnicate"}, "unknown option: -no-frobnicate"},
         {{"-"}, "not an option: -"},
+        {{""}, "not an option: \"\""},
         {{"-root", "-bogus", "-alsobogus"}, "unknown option: -bogus"},
     };
     for (const auto& [args, error] : cases) {

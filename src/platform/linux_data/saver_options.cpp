@@ -292,7 +292,7 @@ SaverOptions ReadSaverOptions(const std::vector<std::string_view>& arguments) {
         } else if (name.size() > 1 && name[0] == '-') {
             name.remove_prefix(1);
         } else {
-            o.error = "not an option: " + std::string(argument);
+            o.error = "not an option: " + (argument.empty() ? "\"\"" : std::string(argument));
             break;
         }
         const Option* option = nullptr;
