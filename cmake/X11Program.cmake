@@ -23,3 +23,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/res/ostrel.xml DESTINATION ${OSTREL_XSCREENSAV
 # A window for the end-to-end tests to hand to the saver (tests/e2e_x11).
 add_executable(host_window ${CMAKE_SOURCE_DIR}/tests/e2e_x11/host_window.cpp)
 target_link_libraries(host_window PRIVATE X11::X11)
+
+# The yardstick program of the performance measurement (bench/perf/measure_x11.sh).
+add_executable(minimal_saver_x11 ${CMAKE_SOURCE_DIR}/bench/perf/minimal_saver_x11.cpp)
+target_link_libraries(minimal_saver_x11 PRIVATE X11::X11)
