@@ -163,19 +163,46 @@ void DrawLabelInPicture(const Label& label) {
     }
 }
 
+// What a label looked like when it was last drawn in the picture.
+struct DrawnLabel {
+    const Label* label = nullptr;
+    Label look;
+};
+DrawnLabel gDrawn[2];
+
+bool SameLook(const Label& a, const Label& b) {
+    return a.caption == b.caption && a.visible == b.visible && a.leftTwips == b.leftTwips &&
+           a.topTwips == b.topTwips && a.heightTwips == b.heightTwips && a.font == b.font &&
+           a.foreColour == b.foreColour;
+}
+
+// Notes a label as drawn; false when it was already drawn just so.
+bool NoteDrawn(const Label& label) {
+    DrawnLabel& drawn = gDrawn[&label == &gSaver.infoLabel ? 0 : 1];
+    if (drawn.label == &label && SameLook(drawn.look, label)) {
+        return false;
+    }
+    drawn.label = &label;
+    drawn.look = label;
+    return true;
+}
+
 void DrawPicture() {
     EnsureCapacity(gPaint.block.width, gPaint.block.height);
     FillPicture(0, gPaint.block.height);
     DrawLabelInPicture(gSaver.infoLabel);
     DrawLabelInPicture(gSaver.networkLabel);
+    NoteDrawn(gSaver.infoLabel);
+    NoteDrawn(gSaver.networkLabel);
     gPaint.drawAll = false;
     MarkDirty(0, gPaint.block.height);
 }
 
 // Draws one label's rows again, clipped to them, as the other platform
-// repaints only the label's rows of the panel.
+// repaints only the label's rows of the panel. A label that looks as it did
+// (the network line while nothing flows) is left as it is.
 void DrawLabelRows(const Label& label) {
-    if (gPaint.drawAll || gPaint.picture == 0) {
+    if (gPaint.drawAll || gPaint.picture == 0 || !NoteDrawn(label)) {
         return;
     }
     const double ty = platform::TwipsPerPixelY();
@@ -341,12 +368,17 @@ void Tick() {
 void RunLoop() {
     Display* d = gSurface.display;
     const int xfd = ConnectionNumber(d);
+    // The connection is read only when poll() says it has something (or at
+    // the start): events a reply brought along are already in the queue.
+    bool readable = true;
     while (!gRun.done) {
-        while (!gRun.done && XPending(d) > 0) {
+        while (!gRun.done &&
+               (XEventsQueued(d, QueuedAlready) > 0 || (readable && XPending(d) > 0))) {
             XEvent e;
             XNextEvent(d, &e);
             HandleEvent(e);
         }
+        readable = false;
         // Movements the block's motion causes come after the tick that
         // moved it, as the other platform's system posts them.
         for (; gRun.pendingMoves > 0 && !gSaver.closed; --gRun.pendingMoves) {
@@ -376,6 +408,7 @@ void RunLoop() {
         if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
             ConnectionLost(d);
         }
+        readable = n > 0 && (fds[0].revents & POLLIN) != 0;
         if (gRun.ticking && NowMs() >= gRun.nextTickMs) {
             // A late tick does not make the next ones come sooner.
             gRun.nextTickMs += gRun.intervalMs;

@@ -260,6 +260,20 @@ void ReleaseTextResources() {
 namespace ostrel::platform {
 
 TextSize MeasureText(const TextFont& font, const std::string& text) {
+    // The network line is measured five times a second and mostly reads the
+    // same: the last few answers are kept.
+    struct Measured {
+        TextFont font;
+        std::string text;
+        TextSize size;
+    };
+    static std::array<Measured, 4> measured;
+    static std::size_t next = 0;
+    for (const Measured& m : measured) {
+        if (m.text == text && m.font == font && (m.size.heightPixels != 0 || text.empty())) {
+            return m.size;
+        }
+    }
     const x11::CachedFont* f = x11::FontFor(font);
     if (f == nullptr) {
         return {};
@@ -271,6 +285,8 @@ TextSize MeasureText(const TextFont& font, const std::string& text) {
     }
     size.heightPixels =
         static_cast<std::int32_t>(lines.size()) * (f->xft->ascent + f->xft->descent);
+    measured[next] = Measured{font, text, size};
+    next = (next + 1) % measured.size();
     return size;
 }
 
