@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds both ways and runs every test: the unit tests natively (plain and
-# under AddressSanitizer and UBSan) and the end-to-end tests under Wine.
+# Builds every way and runs every test: the unit tests natively (plain and
+# under AddressSanitizer and UBSan), the end-to-end tests under Wine, and
+# those of the native X11 program on Xvfb.
 # Ends with one line "N passed, N failed".
 set -u
 ROOT="$(cd "$(dirname "$0")" && pwd)"
@@ -62,6 +63,16 @@ ef=$(echo "$e2e_line" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed/\2/
 echo "end-to-end: $ep passed, $ef failed" >&2
 passed=$((passed + ep))
 failed=$((failed + ef))
+
+x11_out=$(bash tests/e2e_x11/run.sh 2>&1)
+printf '%s\n' "$x11_out" | grep -v '^e2e-x11:' >&2
+x11_line=$(printf '%s\n' "$x11_out" | grep '^e2e-x11:' | tail -1)
+xp=$(echo "$x11_line" | sed -n 's/^e2e-x11: \([0-9]*\) passed, \([0-9]*\) failed/\1/p')
+xf=$(echo "$x11_line" | sed -n 's/^e2e-x11: \([0-9]*\) passed, \([0-9]*\) failed/\2/p')
+[ -n "$xf" ] || { xp=0; xf=1; echo "e2e-x11: the X11 end-to-end run did not finish" >&2; }
+echo "end-to-end (X11): $xp passed, $xf failed" >&2
+passed=$((passed + xp))
+failed=$((failed + xf))
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -2,7 +2,7 @@
 # Fails when a file of a lower layer includes a header of a higher one.
 # Layers, lowest first (the README explains them):
 #   common, platform (the seam's headers), settings, sources, movement,
-#   display, options, startup, platform/win32 (and the platforms to come)
+#   display, options, startup, platform/win32 and platform/x11
 # Usage: scripts/check_layers.sh [source folder]   (default: src)
 set -u
 SRC="${1:-$(cd "$(dirname "$0")/.." && pwd)/src}"
@@ -11,6 +11,7 @@ rank() {
     case "$1" in
         common/*) echo 0 ;;
         platform/win32/*) echo 8 ;;
+        platform/x11/*) echo 8 ;;
         platform/*) echo 1 ;;
         settings/*) echo 2 ;;
         sources/*) echo 3 ;;

@@ -1,0 +1,40 @@
+// Fuzzes the monitor layout with monitors and windows of any size: the
+// primary always sits at the origin, and every monitor lies in the window.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "linux/property.h"
+#include "platform/linux_data/monitor_layout.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzBytes in(data, size);
+    // X carries coordinates as 16-bit numbers and sizes as 16-bit unsigned ones.
+    const auto rect = [&in] {
+        const auto x = static_cast<std::int16_t>(in.Take(2));
+        const auto y = static_cast<std::int16_t>(in.Take(2));
+        const auto w = static_cast<std::int32_t>(in.Take(2));
+        const auto h = static_cast<std::int32_t>(in.Take(2));
+        return ostrel::platform::PixelRect{x, y, x + w, y + h};
+    };
+    const ostrel::platform::PixelRect window = rect();
+    const std::size_t primary = static_cast<std::size_t>(in.Take(1));
+    std::vector<ostrel::platform::PixelRect> monitors;
+    while (!in.empty() && monitors.size() < 16) {
+        monitors.push_back(rect());
+    }
+    const ostrel::MonitorLayout l = ostrel::ArrangeMonitors(monitors, primary, window);
+    OSTREL_PROPERTY(!l.monitors.empty() && l.primary < l.monitors.size());
+    OSTREL_PROPERTY(l.monitors[l.primary].left == 0 && l.monitors[l.primary].top == 0);
+    for (const ostrel::platform::PixelRect& m : l.monitors) {
+        OSTREL_PROPERTY(m.left >= l.windowLeft && m.top >= l.windowTop);
+        OSTREL_PROPERTY(m.right <= l.windowLeft + (window.right - window.left) ||
+                        window.right < window.left);
+        OSTREL_PROPERTY(m.left <= m.right && m.top <= m.bottom);
+    }
+    const std::string_view text(reinterpret_cast<const char*>(data), size < 24 ? size : 24);
+    const std::int32_t dpi = ostrel::ScreenDotsPerInch(text, window.right, window.bottom);
+    OSTREL_PROPERTY(dpi >= 24 && dpi <= 960);
+    return 0;
+}

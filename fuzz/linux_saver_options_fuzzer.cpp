@@ -1,0 +1,41 @@
+// Fuzzes the command line's reader: arguments parted by zero bytes. What it
+// accepts is always in range; what it refuses it names.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "linux/property.h"
+#include "platform/linux_data/saver_options.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string_view> arguments;
+    std::string_view rest(reinterpret_cast<const char*>(data), size);
+    while (!rest.empty() && arguments.size() < 64) {
+        const std::size_t zero = rest.find('\0');
+        arguments.push_back(rest.substr(0, zero));
+        rest = zero == std::string_view::npos ? std::string_view() : rest.substr(zero + 1);
+    }
+    const ostrel::SaverOptions o = ostrel::ReadSaverOptions(arguments);
+    if (!o.error.empty()) {
+        bool named = false;
+        for (const std::string_view a : arguments) {
+            named = named || o.error.find(a.empty() ? "\"\"" : a) != std::string::npos;
+        }
+        OSTREL_PROPERTY(named);
+        return 0;
+    }
+    OSTREL_PROPERTY(o.target != ostrel::DrawTarget::WindowId || o.windowId != 0);
+    OSTREL_PROPERTY(o.widthPixels >= 16 && o.widthPixels <= 16384);
+    OSTREL_PROPERTY(o.heightPixels >= 16 && o.heightPixels <= 16384);
+    const ostrel::SettingsChanges& s = o.settings;
+    OSTREL_PROPERTY(!s.fontSize || (*s.fontSize >= 1 && *s.fontSize <= 2160));
+    OSTREL_PROPERTY(!s.animation || (*s.animation >= 0 && *s.animation <= 4));
+    OSTREL_PROPERTY(!s.randomness || (*s.randomness >= 0 && *s.randomness <= 10));
+    OSTREL_PROPERTY(!s.fontColour || *s.fontColour <= 0xFFFFFF);
+    OSTREL_PROPERTY(!s.backColour || *s.backColour <= 0xFFFFFF);
+    OSTREL_PROPERTY(!s.fontName || !s.fontName->empty());
+    OSTREL_PROPERTY((s.displayItems.set & s.displayItems.cleared) == 0);
+    return 0;
+}
