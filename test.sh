@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both ways and runs every test: the unit tests natively (plain and
-# under AddressSanitizer and UBSan) and the end-to-end tests under Wine.
+# under AddressSanitizer and UBSan), a short run of each fuzz harness and the
+# end-to-end tests under Wine.
 # Ends with one line "N passed, N failed".
 set -u
 ROOT="$(cd "$(dirname "$0")" && pwd)"
@@ -52,6 +53,12 @@ gtest_run() {
 gtest_run "unit" build/host/unit_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     gtest_run "unit (sanitized)" build/host-asan/unit_tests
+
+# Each libFuzzer harness runs for a few seconds from its seed corpus; one
+# that finds a failing input is one failed test.
+for harness in fuzz/*_fuzzer.cpp; do
+    check scripts/fuzz.sh 4 "$(basename "$harness" _fuzzer.cpp)"
+done
 
 e2e_out=$(bash tests/e2e/run_e2e.sh 2>&1)
 printf '%s\n' "$e2e_out" | grep -v '^e2e:' >&2
