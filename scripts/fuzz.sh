@@ -8,7 +8,7 @@
 #        FUZZ_RUNS=N scripts/fuzz.sh               N executions each instead
 set -u
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
-cd "$ROOT"
+cd "$ROOT" || exit 1
 
 seconds="${1:-60}"
 [ $# -gt 0 ] && shift
