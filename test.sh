@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds every way and runs every test: the unit tests natively (plain and
-# under AddressSanitizer and UBSan), the end-to-end tests under Wine, and
-# those of the native X11 program on Xvfb.
+# under AddressSanitizer and UBSan), a short run of each fuzz harness, the
+# end-to-end tests under Wine, and those of the native X11 program on Xvfb.
 # Ends with one line "N passed, N failed".
 set -u
 ROOT="$(cd "$(dirname "$0")" && pwd)"
@@ -53,6 +53,15 @@ gtest_run() {
 gtest_run "unit" build/host/unit_tests
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     gtest_run "unit (sanitized)" build/host-asan/unit_tests
+
+# Each libFuzzer harness runs for a few seconds from its seed corpus; one
+# that finds a failing input is one failed test.
+for harness in fuzz/*_fuzzer.cpp; do
+    case "$harness" in fuzz/linux_*) continue ;; esac
+    check scripts/fuzz.sh 4 "$(basename "$harness" _fuzzer.cpp)"
+done
+# The readers of the Linux files, a few seconds each, as one test.
+check scripts/fuzz_linux.sh 3
 
 e2e_out=$(bash tests/e2e/run_e2e.sh 2>&1)
 printf '%s\n' "$e2e_out" | grep -v '^e2e:' >&2

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/memory_info.h"
 
 namespace {
@@ -19,13 +20,13 @@ void CheckAnyText(std::string_view data) {
     const std::string_view status = zero == std::string_view::npos ? "" : data.substr(zero + 1);
     const ostrel::platform::MemoryStatus m =
         ostrel::MemoryStatusFrom(meminfo, status, kAddressSpace);
-    OSTREL_PROPERTY(m.availPhys <= m.totalPhys);
-    OSTREL_PROPERTY(m.availPageFile <= m.totalPageFile);
-    OSTREL_PROPERTY(m.availVirtual <= m.totalVirtual);
+    PROPERTY(m.availPhys <= m.totalPhys);
+    PROPERTY(m.availPageFile <= m.totalPageFile);
+    PROPERTY(m.availVirtual <= m.totalVirtual);
     // Either a whole reading or nothing at all.
-    OSTREL_PROPERTY(m.totalVirtual == kAddressSpace || m.totalVirtual == 0);
+    PROPERTY(m.totalVirtual == kAddressSpace || m.totalVirtual == 0);
     if (m.totalVirtual == 0) {
-        OSTREL_PROPERTY(m.totalPhys == 0 && m.totalPageFile == 0 && m.availPhys == 0);
+        PROPERTY(m.totalPhys == 0 && m.totalPageFile == 0 && m.availPhys == 0);
     }
 }
 
@@ -39,11 +40,11 @@ void CheckBuiltFiles(FuzzBytes in) {
     const std::string status = "Name:\tx\nVmSize:\t" + std::to_string(size) + " kB\n";
     const ostrel::platform::MemoryStatus m =
         ostrel::MemoryStatusFrom(meminfo, status, kAddressSpace);
-    OSTREL_PROPERTY(m.totalPhys == total * 1024);
-    OSTREL_PROPERTY(m.availPhys == (available < total ? available : total) * 1024);
-    OSTREL_PROPERTY(m.totalPageFile == limit * 1024);
-    OSTREL_PROPERTY(m.availPageFile == (committed < limit ? (limit - committed) * 1024 : 0));
-    OSTREL_PROPERTY(m.availVirtual == kAddressSpace - size * 1024);
+    PROPERTY(m.totalPhys == total * 1024);
+    PROPERTY(m.availPhys == (available < total ? available : total) * 1024);
+    PROPERTY(m.totalPageFile == limit * 1024);
+    PROPERTY(m.availPageFile == (committed < limit ? (limit - committed) * 1024 : 0));
+    PROPERTY(m.availVirtual == kAddressSpace - size * 1024);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/monitor_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -25,16 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         monitors.push_back(rect());
     }
     const ostrel::MonitorLayout l = ostrel::ArrangeMonitors(monitors, primary, window);
-    OSTREL_PROPERTY(!l.monitors.empty() && l.primary < l.monitors.size());
-    OSTREL_PROPERTY(l.monitors[l.primary].left == 0 && l.monitors[l.primary].top == 0);
+    PROPERTY(!l.monitors.empty() && l.primary < l.monitors.size());
+    PROPERTY(l.monitors[l.primary].left == 0 && l.monitors[l.primary].top == 0);
     for (const ostrel::platform::PixelRect& m : l.monitors) {
-        OSTREL_PROPERTY(m.left >= l.windowLeft && m.top >= l.windowTop);
-        OSTREL_PROPERTY(m.right <= l.windowLeft + (window.right - window.left) ||
-                        window.right < window.left);
-        OSTREL_PROPERTY(m.left <= m.right && m.top <= m.bottom);
+        PROPERTY(m.left >= l.windowLeft && m.top >= l.windowTop);
+        PROPERTY(m.right <= l.windowLeft + (window.right - window.left) ||
+                 window.right < window.left);
+        PROPERTY(m.left <= m.right && m.top <= m.bottom);
     }
     const std::string_view text(reinterpret_cast<const char*>(data), size < 24 ? size : 24);
     const std::int32_t dpi = ostrel::ScreenDotsPerInch(text, window.right, window.bottom);
-    OSTREL_PROPERTY(dpi >= 24 && dpi <= 960);
+    PROPERTY(dpi >= 24 && dpi <= 960);
     return 0;
 }

@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/net_dev.h"
 
 namespace {
@@ -15,7 +16,7 @@ void CheckAnyText(std::string_view text) {
     std::vector<ostrel::platform::InterfaceOctets> interfaces{{1, 2}};
     const bool read = ostrel::ReadNetDev(text, interfaces);
     if (!read) {
-        OSTREL_PROPERTY(interfaces.empty());
+        PROPERTY(interfaces.empty());
         return;
     }
     // One interface for each line with a colon and no bar.
@@ -27,7 +28,7 @@ void CheckAnyText(std::string_view text) {
             line.find(':') != std::string_view::npos && line.find('|') == std::string_view::npos;
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
     }
-    OSTREL_PROPERTY(interfaces.size() == lines);
+    PROPERTY(interfaces.size() == lines);
 }
 
 void CheckBuiltLines(FuzzBytes in) {
@@ -43,11 +44,11 @@ void CheckBuiltLines(FuzzBytes in) {
                               static_cast<std::uint32_t>(sent));
     }
     std::vector<ostrel::platform::InterfaceOctets> interfaces;
-    OSTREL_PROPERTY(ostrel::ReadNetDev(text, interfaces));
-    OSTREL_PROPERTY(interfaces.size() == expected.size());
+    PROPERTY(ostrel::ReadNetDev(text, interfaces));
+    PROPERTY(interfaces.size() == expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        OSTREL_PROPERTY(interfaces[i].received == expected[i].first &&
-                        interfaces[i].sent == expected[i].second);
+        PROPERTY(interfaces[i].received == expected[i].first &&
+                 interfaces[i].sent == expected[i].second);
     }
 }
 

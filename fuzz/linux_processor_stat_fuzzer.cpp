@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/processor_stat.h"
 
 namespace {
@@ -14,33 +15,32 @@ using ostrel::ProcessorStatReading;
 
 void CheckAnyText(std::string_view text) {
     const std::int32_t count = ostrel::CountProcessors(text);
-    OSTREL_PROPERTY(count >= 0 && count <= (1 << 20));
+    PROPERTY(count >= 0 && count <= (1 << 20));
     ostrel::platform::ProcessorTimes t;
     t.time = 5;
     const ProcessorStatReading r = ostrel::ReadProcessorIdle(text, 100, count, t);
     if (r != ProcessorStatReading::Read) {
-        OSTREL_PROPERTY(t.idle.empty() && t.seen.empty());
+        PROPERTY(t.idle.empty() && t.seen.empty());
         return;
     }
-    OSTREL_PROPERTY(count > 0);
-    OSTREL_PROPERTY(t.idle.size() == static_cast<std::size_t>(count) &&
-                    t.seen.size() == t.idle.size());
-    OSTREL_PROPERTY(t.seen.back() == 1);  // the highest number names a processor that has a line
-    OSTREL_PROPERTY(t.time == 5);
+    PROPERTY(count > 0);
+    PROPERTY(t.idle.size() == static_cast<std::size_t>(count) && t.seen.size() == t.idle.size());
+    PROPERTY(t.seen.back() == 1);  // the highest number names a processor that has a line
+    PROPERTY(t.time == 5);
     for (std::size_t i = 0; i < t.idle.size(); ++i) {
-        OSTREL_PROPERTY(t.idle[i] >= 0 && (t.seen[i] == 1 || t.idle[i] == 0));
+        PROPERTY(t.idle[i] >= 0 && (t.seen[i] == 1 || t.idle[i] == 0));
     }
     // Half as many ticks a second: every figure twice as long, unless too long to keep.
     ostrel::platform::ProcessorTimes half;
     if (ostrel::ReadProcessorIdle(text, 50, count, half) == ProcessorStatReading::Read) {
         for (std::size_t i = 0; i < t.idle.size(); ++i) {
-            OSTREL_PROPERTY(half.idle[i] == 2 * t.idle[i] && half.seen[i] == t.seen[i]);
+            PROPERTY(half.idle[i] == 2 * t.idle[i] && half.seen[i] == t.seen[i]);
         }
     }
     // One processor fewer than the text names leaves the highest outside.
     ostrel::platform::ProcessorTimes fewer;
-    OSTREL_PROPERTY(ostrel::ReadProcessorIdle(text, 100, count - 1, fewer) ==
-                    ProcessorStatReading::ProcessorOutOfRange);
+    PROPERTY(ostrel::ReadProcessorIdle(text, 100, count - 1, fewer) ==
+             ProcessorStatReading::ProcessorOutOfRange);
 }
 
 // Lines of up to 32 processors with known idle and iowait ticks.
@@ -66,13 +66,13 @@ void CheckBuiltLines(FuzzBytes in) {
     ostrel::platform::ProcessorTimes t;
     const ProcessorStatReading r = ostrel::ReadProcessorIdle(text, 100, highest + 1, t);
     if (highest < 0) {
-        OSTREL_PROPERTY(r == ProcessorStatReading::NoProcessors);
+        PROPERTY(r == ProcessorStatReading::NoProcessors);
         return;
     }
-    OSTREL_PROPERTY(r == ProcessorStatReading::Read);
-    OSTREL_PROPERTY(ostrel::CountProcessors(text) == highest + 1);
+    PROPERTY(r == ProcessorStatReading::Read);
+    PROPERTY(ostrel::CountProcessors(text) == highest + 1);
     for (int i = 0; i <= highest; ++i) {
-        OSTREL_PROPERTY(t.seen[i] == (seen[i] ? 1 : 0) && t.idle[i] == expected[i]);
+        PROPERTY(t.seen[i] == (seen[i] ? 1 : 0) && t.idle[i] == expected[i]);
     }
 }
 

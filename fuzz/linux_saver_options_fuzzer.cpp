@@ -6,7 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/saver_options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -23,19 +24,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const std::string_view a : arguments) {
             named = named || o.error.find(a.empty() ? "\"\"" : a) != std::string::npos;
         }
-        OSTREL_PROPERTY(named);
+        PROPERTY(named);
         return 0;
     }
-    OSTREL_PROPERTY(o.target != ostrel::DrawTarget::WindowId || o.windowId != 0);
-    OSTREL_PROPERTY(o.widthPixels >= 16 && o.widthPixels <= 16384);
-    OSTREL_PROPERTY(o.heightPixels >= 16 && o.heightPixels <= 16384);
+    PROPERTY(o.target != ostrel::DrawTarget::WindowId || o.windowId != 0);
+    PROPERTY(o.widthPixels >= 16 && o.widthPixels <= 16384);
+    PROPERTY(o.heightPixels >= 16 && o.heightPixels <= 16384);
     const ostrel::SettingsChanges& s = o.settings;
-    OSTREL_PROPERTY(!s.fontSize || (*s.fontSize >= 1 && *s.fontSize <= 2160));
-    OSTREL_PROPERTY(!s.animation || (*s.animation >= 0 && *s.animation <= 4));
-    OSTREL_PROPERTY(!s.randomness || (*s.randomness >= 0 && *s.randomness <= 10));
-    OSTREL_PROPERTY(!s.fontColour || *s.fontColour <= 0xFFFFFF);
-    OSTREL_PROPERTY(!s.backColour || *s.backColour <= 0xFFFFFF);
-    OSTREL_PROPERTY(!s.fontName || !s.fontName->empty());
-    OSTREL_PROPERTY((s.displayItems.set & s.displayItems.cleared) == 0);
+    PROPERTY(!s.fontSize || (*s.fontSize >= 1 && *s.fontSize <= 2160));
+    PROPERTY(!s.animation || (*s.animation >= 0 && *s.animation <= 4));
+    PROPERTY(!s.randomness || (*s.randomness >= 0 && *s.randomness <= 10));
+    PROPERTY(!s.fontColour || *s.fontColour <= 0xFFFFFF);
+    PROPERTY(!s.backColour || *s.backColour <= 0xFFFFFF);
+    PROPERTY(!s.fontName || !s.fontName->empty());
+    PROPERTY((s.displayItems.set & s.displayItems.cleared) == 0);
     return 0;
 }

@@ -5,25 +5,25 @@
 #include <string>
 #include <string_view>
 
-#include "linux/property.h"
+#include "fuzz_bytes.h"
+#include "property.h"
 #include "platform/linux_data/settings_file.h"
 #include "platform/registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     ostrel::SettingsFileReading r = ostrel::ReadSettingsFile(text);
-    OSTREL_PROPERTY((r.badLines == 0) == (r.firstBadLine == 0));
+    PROPERTY((r.badLines == 0) == (r.firstBadLine == 0));
     for (std::size_t i = 0; i < r.entries.size(); ++i) {
         const ostrel::SettingsFileEntry& e = r.entries[i];
-        OSTREL_PROPERTY(ostrel::IsSettingsName(e.name));
-        OSTREL_PROPERTY(e.type == ostrel::platform::kRegSz ||
-                        e.type == ostrel::platform::kRegDword);
+        PROPERTY(ostrel::IsSettingsName(e.name));
+        PROPERTY(e.type == ostrel::platform::kRegSz || e.type == ostrel::platform::kRegDword);
         // Each name once, whatever the case of its letters.
-        OSTREL_PROPERTY(ostrel::FindSettingsEntry(r.entries, e.name) == &r.entries[i]);
+        PROPERTY(ostrel::FindSettingsEntry(r.entries, e.name) == &r.entries[i]);
     }
     const ostrel::SettingsFileReading back =
         ostrel::ReadSettingsFile(ostrel::WriteSettingsFile(r.entries));
-    OSTREL_PROPERTY(back.badLines == 0);
-    OSTREL_PROPERTY(back.entries == r.entries);
+    PROPERTY(back.badLines == 0);
+    PROPERTY(back.entries == r.entries);
     return 0;
 }

@@ -7,27 +7,11 @@ set -eu
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$ROOT"
 
-PACKAGES="cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev
-g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-xvfb xdotool imagemagick x11-utils fonts-wine fonts-dejavu-core
-pkg-config libx11-dev libxft-dev libxrandr-dev libfontconfig-dev x11-apps clang-14"
-
-missing=""
-for p in $PACKAGES; do
-    dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    echo "installing:$missing" >&2
-    SUDO=""
-    [ "$(id -u)" = 0 ] || SUDO="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    # shellcheck disable=SC2086
-    if ! $SUDO apt-get install -y --no-install-recommends $missing >/dev/null; then
-        $SUDO apt-get update >/dev/null
-        # shellcheck disable=SC2086
-        $SUDO apt-get install -y --no-install-recommends $missing >/dev/null
-    fi
-fi
+scripts/install_packages.sh cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev \
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
+    xvfb xdotool imagemagick x11-utils fonts-wine fonts-dejavu-core \
+    pkg-config libx11-dev libxft-dev libxrandr-dev libfontconfig-dev x11-apps \
+    clang-14 libclang-rt-14-dev
 
 configure() {
     local dir="$1"; shift

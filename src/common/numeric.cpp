@@ -1,5 +1,6 @@
 #include "common/numeric.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -54,17 +55,38 @@ int RadixOf(char c) {
     return 0;
 }
 
+// The power of ten of the first significant digit of a decimal number
+// ("123.4e5": 7, "0.05": -2; 0 for zero). The exponent
+// saturates far beyond any double's range, so that no length of text wraps.
+std::int64_t LeadingPowerOfTen(const std::string& digits) {
+    const std::size_t e = std::min(digits.find_first_of("eE"), digits.size());
+    const std::size_t point = std::min(digits.find('.'), e);
+    const std::size_t first = digits.find_first_of("123456789");
+    if (first >= e) {
+        return 0;  // zero
+    }
+    std::int64_t power = first < point ? static_cast<std::int64_t>(point - first) - 1
+                                       : -static_cast<std::int64_t>(first - point);
+    std::int64_t exponent = 0;
+    for (std::size_t i = e + 1; i < digits.size(); ++i) {
+        if (IsDigit(digits[i])) {
+            exponent = std::min<std::int64_t>(exponent * 10 + (digits[i] - '0'), 1000000000);
+        }
+    }
+    const bool negativeExponent = e + 1 < digits.size() && digits[e + 1] == '-';
+    return power + (negativeExponent ? -exponent : exponent);
+}
+
 double ParseDecimal(const std::string& digits) {
     double value = 0.0;
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     (void)ptr;
     if (ec == std::errc::result_out_of_range) {
         // Too large a magnitude becomes infinite so that any narrowing
-        // reports the overflow; too small a magnitude is zero.
-        const auto e = digits.find_first_of("eE");
-        const bool negativeExponent =
-            e != std::string::npos && e + 1 < digits.size() && digits[e + 1] == '-';
-        return negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        // reports the overflow; too small a magnitude is zero. Which one it
+        // is depends on the digits as well as the exponent: "1000...0e-1"
+        // with four hundred zeros is too large, "0.000...01" too small.
+        return LeadingPowerOfTen(digits) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return value;
 }

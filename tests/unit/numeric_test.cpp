@@ -57,6 +57,23 @@ TEST(ReadNumber, ReadsTheNumberAtTheStart) {
     EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
 }
 
+TEST(ReadNumber, BeyondADoublesRangeByItsDigitsAsWellAsItsExponent) {
+    const std::string zeros(400, '0');
+    // 1 followed by 400 zeros is 10^400; divided by ten it is still far too
+    // large, so it overflows however the exponent is written.
+    EXPECT_TRUE(std::isinf(ReadNumber("1" + zeros + "e-1")));
+    EXPECT_TRUE(std::isinf(ReadNumber("-1" + zeros + ".5")));
+    // 0.(400 zeros)1 is 10^-401, and ten times that still far too small.
+    EXPECT_EQ(ReadNumber("0." + zeros + "1"), 0.0);
+    EXPECT_EQ(ReadNumber("0." + zeros + "1e+1"), 0.0);
+    EXPECT_EQ(ReadNumber("." + zeros + "42"), 0.0);
+    // An exponent of 10^400 is beyond any integer, and still decides;
+    // leading zeros do not make an exponent large.
+    EXPECT_TRUE(std::isinf(ReadNumber("1e1" + zeros)));
+    EXPECT_EQ(ReadNumber("1e-1" + zeros), 0.0);
+    EXPECT_EQ(ReadNumber("2e" + zeros + "1"), 20.0);
+}
+
 TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
     for (const char* yes :
          {"1234", " 1234 ", "-12", "+3", "1.5", ".5", "5.", "1e3", "1E-3", "&H1F", "&o7", "0"}) {
