@@ -63,25 +63,24 @@ done
 # The readers of the Linux files, a few seconds each, as one test.
 check scripts/fuzz_linux.sh 3
 
-e2e_out=$(bash tests/e2e/run_e2e.sh 2>&1)
-printf '%s\n' "$e2e_out" | grep -v '^e2e:' >&2
-e2e_line=$(printf '%s\n' "$e2e_out" | grep '^e2e:' | tail -1)
-ep=$(echo "$e2e_line" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed/\1/p')
-ef=$(echo "$e2e_line" | sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed/\2/p')
-[ -n "$ef" ] || { ep=0; ef=1; echo "e2e: the end-to-end run did not finish" >&2; }
-echo "end-to-end: $ep passed, $ef failed" >&2
-passed=$((passed + ep))
-failed=$((failed + ef))
+# Adds the counts of an end-to-end script that ends with "<tag>: N passed, N failed";
+# one that did not get there counts as one failure.
+suite_run() {
+    local name="$1" tag="$2" out line p f
+    shift 2
+    out=$("$@" 2>&1)
+    printf '%s\n' "$out" | grep -v "^$tag:" >&2
+    line=$(printf '%s\n' "$out" | grep "^$tag:" | tail -1)
+    p=$(echo "$line" | sed -n "s/^$tag: \([0-9]*\) passed, \([0-9]*\) failed/\1/p")
+    f=$(echo "$line" | sed -n "s/^$tag: \([0-9]*\) passed, \([0-9]*\) failed/\2/p")
+    [ -n "$f" ] || { p=0; f=1; echo "$name: the run did not finish" >&2; }
+    echo "$name: $p passed, $f failed" >&2
+    passed=$((passed + p))
+    failed=$((failed + f))
+}
 
-x11_out=$(bash tests/e2e_x11/run.sh 2>&1)
-printf '%s\n' "$x11_out" | grep -v '^e2e-x11:' >&2
-x11_line=$(printf '%s\n' "$x11_out" | grep '^e2e-x11:' | tail -1)
-xp=$(echo "$x11_line" | sed -n 's/^e2e-x11: \([0-9]*\) passed, \([0-9]*\) failed/\1/p')
-xf=$(echo "$x11_line" | sed -n 's/^e2e-x11: \([0-9]*\) passed, \([0-9]*\) failed/\2/p')
-[ -n "$xf" ] || { xp=0; xf=1; echo "e2e-x11: the X11 end-to-end run did not finish" >&2; }
-echo "end-to-end (X11): $xp passed, $xf failed" >&2
-passed=$((passed + xp))
-failed=$((failed + xf))
+suite_run "end-to-end" e2e bash tests/e2e/run_e2e.sh
+suite_run "end-to-end (X11)" e2e-x11 bash tests/e2e_x11/run.sh
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

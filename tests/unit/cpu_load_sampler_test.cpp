@@ -11,16 +11,6 @@ namespace {
 constexpr std::int64_t kSecond = 10000000;  // 100-ns units
 constexpr std::int64_t kStart = 128098047700000000;
 
-// "number source: description" of the failure `f` raises.
-std::string FailureOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return std::to_string(e.number) + " " + e.source + ": " + e.description;
-    }
-    return "no failure";
-}
-
 class CpuLoad : public PlatformTest {
   protected:
     // The figures after a reading `seconds` after the start; `seen` marks the

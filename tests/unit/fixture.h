@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -14,6 +15,16 @@
 namespace ostrel {
 
 inline const std::string kSettingsKey = "Software\\Ostrel Screen Saver\\Settings";
+
+// "number source: description" of the failure `f` raises, or "no failure".
+inline std::string FailureOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Failure& e) {
+        return std::to_string(e.number) + " " + e.source + ": " + e.description;
+    }
+    return "no failure";
+}
 
 // Every field of the record, to compare records whole.
 inline auto Fields(const Settings& s) {

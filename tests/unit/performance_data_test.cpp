@@ -6,6 +6,7 @@
 #include "common/failure.h"
 
 #include "fakes/source_data.h"
+#include "fixture.h"
 #include "platform/windows_data/performance_data.h"
 
 namespace ostrel {
@@ -13,15 +14,6 @@ namespace {
 
 constexpr const char* kUnreadable =  // error 8006
     "-2147213498 CpuLoadSampler.Collect(): Unable to read performance data";
-
-std::string FailureOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Failure& e) {
-        return std::to_string(e.number) + " " + e.source + ": " + e.description;
-    }
-    return "no failure";
-}
 
 std::string ReadFailure(const std::vector<std::uint8_t>& bytes, std::int32_t processors) {
     platform::ProcessorTimes t;
@@ -36,26 +28,13 @@ TEST(PerformanceData, ReadsEveryNumberedProcessorAndTheBlocksTime) {
                            {"", 9},       {"1", 100},   {"2", 200}, {"3", 300}, {"4", 400},
                            {"6", 600},    {"7", 700},   {"8", 800}, {"9", 900}, {"007", 1}};
     processor.counters = {142, 144, 6};  // the processor-time counter last
-    const auto block = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}, processor},
-                                            {.year = 2009,
-                                             .month = 2,
-                                             .day = 28,
-                                             .hour = 23,
-                                             .minute = 59,
-                                             .second = 59,
-                                             .milliseconds = 999});
+    const fake::PerfTime time{2009, 2, 28, 23, 59, 59, 999};
+    const auto block = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}, processor}, time);
     platform::ProcessorTimes t;
     // "007" names processor 7 a second time.
     EXPECT_EQ(FailureOf([&] { ReadProcessorTimesFromBlock(block.bytes, 12, t); }), kUnreadable);
     processor.instances.pop_back();
-    const auto good = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}, processor},
-                                           {.year = 2009,
-                                            .month = 2,
-                                            .day = 28,
-                                            .hour = 23,
-                                            .minute = 59,
-                                            .second = 59,
-                                            .milliseconds = 999});
+    const auto good = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}, processor}, time);
     ReadProcessorTimesFromBlock(good.bytes, 12, t);
     EXPECT_EQ(t.idle, (std::vector<std::int64_t>{5, 100, 200, 300, 400, 0, 600, 700, 800, 900, 1000,
                                                  1100}));
