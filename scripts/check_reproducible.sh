@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 build() {
     local dir="$work/$1"
     mkdir -p "$dir"
-    (cd "$ROOT" && tar -cf - CMakeLists.txt cmake res src tests) | tar -xf - -C "$dir"
+    (cd "$ROOT" && tar -cf - CMakeLists.txt bench cmake res src tests) | tar -xf - -C "$dir"
     cmake -S "$dir" -B "$dir/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$dir/cmake/mingw-w64.cmake" >/dev/null &&
         cmake --build "$dir/build" --target ostrel >/dev/null
