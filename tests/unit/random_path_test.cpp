@@ -58,6 +58,19 @@ TEST_F(RandomPathTest, LaterSideTestsOverrideEarlierOnesInACorner) {
     EXPECT_EQ(DrawsLeft(), 0u);
 }
 
+TEST_F(RandomPathTest, TheTopSideOverridesTheBottomOneInABlockTallerThanTheArea) {
+    // Area 15360 x 1100, block 3000 x 1200: centred at (6180, -50). Turn 0
+    // (draw 0); at 60 degrees each step is (+9, +9), so after two the block
+    // is at (6198, -32): below the bottom line (-120) and above the top
+    // edge (20). The bottom's heading round(0.5 x 45 - 112.5) = -90 is
+    // replaced by the top's round(0.5 x 45 + 67.5) = 90: the third step goes
+    // 12 down, to -20.
+    area = {0, 0, 15360, 1100};
+    Script({0.0f, 0.5f, 0.5f});
+    Tick(AnimationType::RandomPath, 3);
+    EXPECT_EQ(LastMove(), std::make_pair(6198.0f, -20.0f));
+}
+
 TEST_F(RandomPathTest, AWiderBlockSwingsAboutTheLeftLine) {
     // Right and left tests both hold while Left <= 20, and the left one wins:
     // after R 0.9 gives the right side 198, R 0.5 gives the left side 0, and
