@@ -93,6 +93,19 @@ def run(cmd, timeout):
         return "timeout"
 
 
+def failing_tests(binary):
+    """The names of the tests that fail, or ["(crash)"] or ["(hang)"]; [] when all pass."""
+    try:
+        done = subprocess.run([binary, "--gtest_brief=1"], cwd=ROOT, capture_output=True,
+                              text=True, errors="replace", timeout=120)
+    except subprocess.TimeoutExpired:
+        return ["(hang)"]
+    names = sorted(set(re.findall(r"^\[  FAILED  \] (\w+\.\w+)", done.stdout, re.M)))
+    if done.returncode != 0 and not names:
+        return ["(crash)"]
+    return names
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--count", type=int, default=100)
@@ -100,6 +113,8 @@ def main():
     parser.add_argument("--only")
     parser.add_argument("--build", default="build/faults")
     parser.add_argument("--list", action="store_true")
+    parser.add_argument("--catchers", action="store_true",
+                        help="also print which tests catch each fault")
     args = parser.parse_args()
 
     faults = all_faults(args.only)
@@ -132,9 +147,11 @@ def main():
             if run(["cmake", "--build", build, "--target", "unit_tests"], 600) != 0:
                 continue
             planted += 1
-            result = run([os.path.join(build, "unit_tests"), "--gtest_brief=1"], 120)
-            if result != 0:
+            failing = failing_tests(os.path.join(build, "unit_tests"))
+            if failing:
                 caught += 1
+                if args.catchers:
+                    print(f"caught {where} BY {' '.join(failing)}", flush=True)
             else:
                 print("survived " + where, flush=True)
         finally:

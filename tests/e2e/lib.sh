@@ -11,36 +11,8 @@ SETTINGS_KEY='HKLM\Software\Ostrel Screen Saver\Settings'
 SHOTS="$OSTREL_ROOT/build/e2e-shots"
 mkdir -p "$SHOTS"
 
-E2E_PASSED=0
-E2E_FAILED=0
-XVFB_PID=""
-
-log() { printf '%s\n' "$*" >&2; }
-
-# True once the command given succeeds, asked again until the given whole
-# seconds have passed.
-within() {
-    local deadline=$(($(date +%s%3N) + $1 * 1000))
-    shift
-    until "$@"; do
-        [ "$(date +%s%3N)" -lt "$deadline" ] || return 1
-        sleep 0.1
-    done
-}
-
-start_display() {
-    local n
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        export DISPLAY=":$n"
-        within 5 xdpyinfo >/dev/null 2>&1 && return 0
-        kill "$XVFB_PID" 2>/dev/null
-    done
-    log "no free X display"
-    return 1
-}
+# shellcheck source=tests/e2e/common.sh
+. "$OSTREL_ROOT/tests/e2e/common.sh"
 
 # shellcheck source=scripts/wine-prefix.sh
 . "$OSTREL_ROOT/scripts/wine-prefix.sh"
@@ -89,8 +61,6 @@ start_saver() {
     SAVER_LAUNCH_PID=$!
 }
 
-# True when none of the given processes runs.
-gone() { ! kill -0 "$@" 2>/dev/null; }
 no_test_pids() { [ -z "$(test_pids)" ]; }
 
 # Ends every process this test started, by id, and waits for them (bounded).
@@ -170,19 +140,5 @@ start_with_text() {
     BLOCK=$(within 5 block_box "$name") || { fail "no text block in the font colour"; return 1; }
 }
 
-# Runs one test function; its failures are messages through `fail`.
-fail() { log "    $*"; TEST_FAILED=1; }
-
-run_test() {
-    TEST_FAILED=0
-    reg_clear
-    "$1"
-    stop_saver
-    if [ "$TEST_FAILED" = 0 ]; then
-        E2E_PASSED=$((E2E_PASSED + 1))
-        log "ok   - $1"
-    else
-        E2E_FAILED=$((E2E_FAILED + 1))
-        log "FAIL - $1"
-    fi
-}
+before_test() { reg_clear; }
+after_test() { stop_saver; }

@@ -15,7 +15,7 @@ done
 
 [ -x "$EXE_UNIX" ] || { log "missing $EXE_UNIX"; echo "0 passed, 1 failed"; exit 1; }
 trap stop_all EXIT
-start_display || { echo "0 passed, 1 failed"; exit 1; }
+start_display 91 || { echo "0 passed, 1 failed"; exit 1; }
 start_wine
 
 # The Win32 platform layer's own tests, each counted.
@@ -30,11 +30,8 @@ if [ -z "${E2E_FILTER:-}" ] || [ "$E2E_FILTER" = win32 ]; then
     log "win32 platform tests: ${wp:-0} passed, ${wf:-0} failed"
 fi
 
-for t in $E2E_TESTS; do
-    if [ -z "${E2E_FILTER:-}" ] || [[ "$t" == *"$E2E_FILTER"* ]]; then
-        run_test "$t"
-    fi
-done
+# shellcheck disable=SC2086
+run_tests $E2E_TESTS
 reg_clear
 echo "e2e: $E2E_PASSED passed, $E2E_FAILED failed"
 [ "$E2E_FAILED" = 0 ]

@@ -47,42 +47,38 @@ class Identity : public ::testing::Test {
     HMODULE module = nullptr;
 };
 
-TEST_F(Identity, StringOneNamesTheSaverAndTheDescriptionFollows) {
+TEST_F(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
     char text[128] = {};
     ASSERT_GT(LoadStringA(module, IDS_SCREEN_SAVER_NAME, text, sizeof text), 0);
     EXPECT_STREQ(text, "Ostrel Screen Saver");
     ASSERT_GT(LoadStringA(module, IDS_MODULE_DESCRIPTION, text, sizeof text), 0);
     EXPECT_STREQ(text, "SCRNSAVE:Ostrel Screen Saver");
-}
-
-TEST_F(Identity, CarriesIconAndManifest) {
     EXPECT_FALSE(Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_APP_ICON)).empty());
     const std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
-    EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
-    EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
-    EXPECT_NE(manifest.find("<dpiAware"), std::string::npos);
-}
+    for (const char* part :
+         {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
 
-TEST(ExecutableVersion, Is146NamingTheSaver) {
     const std::string path = ProgramPath();
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-    ASSERT_GT(size, 0u);
-    std::vector<char> data(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, data.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(4, 1));
-    EXPECT_EQ(HIWORD(fixed->dwFileVersionLS), 6);
-    char* name = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\ProductName",
-                               reinterpret_cast<void**>(&name), &length));
-    EXPECT_STREQ(name, "Ostrel Screen Saver");
-    char* version = nullptr;
-    ASSERT_TRUE(VerQueryValueA(data.data(), "\\StringFileInfo\\040904B0\\FileVersion",
-                               reinterpret_cast<void**>(&version), &length));
-    EXPECT_STREQ(version, "1.4.6");
+    std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), &ignored));
+    ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, data.size(), data.data()));
+    const auto query = [&](const char* name) {
+        void* value = nullptr;
+        UINT length = 0;
+        return VerQueryValueA(data.data(), name, &value, &length) ? value : nullptr;
+    };
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(query("\\"));
+    ASSERT_NE(fixed, nullptr);
+    EXPECT_EQ(std::pair(fixed->dwFileVersionMS, HIWORD(fixed->dwFileVersionLS)),
+              std::pair(static_cast<DWORD>(MAKELONG(4, 1)), WORD{6}));
+    for (const auto& [name, value] :
+         {std::pair("ProductName", "Ostrel Screen Saver"), std::pair("FileVersion", "1.4.6")}) {
+        const auto* found = static_cast<const char*>(
+            query((std::string("\\StringFileInfo\\040904B0\\") + name).c_str()));
+        EXPECT_STREQ(found ? found : "", value) << name;
+    }
 }
 
 class RealRegistry : public ::testing::Test {
@@ -95,62 +91,49 @@ TEST_F(RealRegistry, StoreRoundTripsTextAndNumbers) {
     const std::uint32_t hklm = platform::kHkeyLocalMachine;
     std::string text = "kept";
     std::int32_t number = 5;
-    EXPECT_FALSE(ReadRegistryText(hklm, key, "Name", text));
-    EXPECT_EQ(text, "");
-    EXPECT_FALSE(ReadRegistryNumber(hklm, key, "Number", number));
-    EXPECT_EQ(number, 5);
+    EXPECT_FALSE(ReadRegistryText(hklm, key, "Name", text) ||
+                 ReadRegistryNumber(hklm, key, "Number", number));
+    EXPECT_EQ(std::pair(text, number), std::pair(std::string(), 5));
 
-    ASSERT_TRUE(WriteRegistryText(hklm, key, "Name", "Verdana"));
-    ASSERT_TRUE(ReadRegistryText(hklm, key, "Name", text));
-    EXPECT_EQ(text, "Verdana");
-    ASSERT_TRUE(WriteRegistryNumber(hklm, key, "Number", -1));
-    ASSERT_TRUE(ReadRegistryNumber(hklm, key, "Number", number));
-    EXPECT_EQ(number, -1);
+    ASSERT_TRUE(WriteRegistryText(hklm, key, "Name", "Verdana") &&
+                WriteRegistryNumber(hklm, key, "Number", -1));
+    EXPECT_TRUE(ReadRegistryText(hklm, key, "Name", text) &&
+                ReadRegistryNumber(hklm, key, "Number", number));
+    EXPECT_EQ(std::pair(text, number), std::pair(std::string("Verdana"), -1));
     EXPECT_FALSE(ReadRegistryNumber(hklm, key, "Name", number));
 
+    // An empty text is stored as its terminating zero alone.
     ASSERT_TRUE(WriteRegistryText(hklm, key, "Empty", ""));
-    HKEY h = nullptr;
-    ASSERT_EQ(RegOpenKeyA(HKEY_LOCAL_MACHINE, key.c_str(), &h), ERROR_SUCCESS);
     BYTE raw[8] = {9, 9};
     DWORD type = 0, size = sizeof raw;
-    EXPECT_EQ(RegQueryValueExA(h, "Empty", nullptr, &type, raw, &size), ERROR_SUCCESS);
-    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(size, 1u);
-    EXPECT_EQ(raw[0], 0);
-    RegCloseKey(h);
-    ASSERT_TRUE(ReadRegistryText(hklm, key, "Empty", text));
-    EXPECT_EQ(text, "");
+    EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), "Empty", RRF_RT_ANY, &type, raw, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::tuple(type, size, raw[0]), std::tuple(DWORD{REG_SZ}, DWORD{1}, BYTE{0}));
+    EXPECT_TRUE(ReadRegistryText(hklm, key, "Empty", text) && text.empty());
 
     ASSERT_TRUE(WriteRegistryText(hklm, key, "Long", std::string(1100, 'x')));
     EXPECT_FALSE(ReadRegistryText(hklm, key, "Long", text));
     EXPECT_EQ(text, "");
 }
 
-TEST(SystemIdentity, ComputerNameMatchesTheSystem) {
+TEST(SystemIdentity, ComputerNameFontsAndMonitorsAreTheSystems) {
     char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = sizeof name;
     ASSERT_TRUE(GetComputerNameA(name, &size));
     EXPECT_EQ(QueryComputerName(), std::string(name));
     EXPECT_FALSE(QueryComputerName().empty());
-}
 
-TEST(Monitors, ExtremesCoverTheDesktop) {
+    EXPECT_TRUE(platform::FontExists("Tahoma"));
+    EXPECT_FALSE(platform::FontExists("No Such Face Anywhere") || platform::FontExists(""));
+
     const ScreenExtremes found = FindScreenExtremes();
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ(found.primary.right, desktop.right);
-    EXPECT_EQ(found.primary.bottom, desktop.bottom);
-    EXPECT_LE(found.allMonitors.left, 0);
-    EXPECT_LE(found.allMonitors.top, 0);
-    EXPECT_GE(found.allMonitors.right, desktop.right);
-    EXPECT_GE(found.allMonitors.bottom, desktop.bottom);
+    EXPECT_TRUE(found.primary.right == desktop.right && found.primary.bottom == desktop.bottom);
+    EXPECT_TRUE(found.allMonitors.left <= 0 && found.allMonitors.top <= 0 &&
+                found.allMonitors.right >= desktop.right &&
+                found.allMonitors.bottom >= desktop.bottom);
     EXPECT_NEAR(platform::TwipsPerPixelX(), 15.0, 5.0);
-}
-
-TEST(Fonts, KnowsWhichFacesExist) {
-    EXPECT_TRUE(platform::FontExists("Tahoma"));
-    EXPECT_FALSE(platform::FontExists("No Such Face Anywhere"));
-    EXPECT_FALSE(platform::FontExists(""));
 }
 
 }  // namespace
