@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,62 +10,57 @@ namespace ostrel {
 namespace {
 
 using Rect = platform::PixelRect;
+using Edges = std::vector<std::array<std::int32_t, 4>>;  // left, top, right, bottom
 
-std::string Text(const Rect& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) +
-           "," + std::to_string(r.bottom);
-}
-
-std::string Text(const MonitorLayout& l) {
-    std::string s;
+// The monitors' edges, then the primary's index and the window's corner.
+std::pair<Edges, std::array<std::int32_t, 3>> Fields(const MonitorLayout& l) {
+    Edges edges;
     for (const Rect& r : l.monitors) {
-        s += Text(r) + " ";
+        edges.push_back({r.left, r.top, r.right, r.bottom});
     }
-    return s + "primary " + std::to_string(l.primary) + " window at " +
-           std::to_string(l.windowLeft) + "," + std::to_string(l.windowTop);
+    return {edges, {static_cast<std::int32_t>(l.primary), l.windowLeft, l.windowTop}};
 }
 
 TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
-    struct Case {
-        std::vector<Rect> monitors;
-        std::size_t primary;
-        Rect window;
-        const char* expected;
-    };
     // Monitors on every side of a 1920x1080 primary at (1280,200) in the root.
     const std::vector<Rect> four{{1280, 200, 3200, 1280},
                                  {0, 0, 1280, 1024},
                                  {3200, 300, 4000, 900},
                                  {1280, 1280, 2304, 2048}};
-    const Case cases[] = {
+    const Edges all{
+        {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 100, 2720, 700}, {0, 1080, 1024, 1848}};
+    const struct {
+        std::vector<Rect> monitors;
+        std::size_t primary;
+        Rect window;
+        Edges edges;
+        std::array<std::int32_t, 3> primaryAndCorner;
+    } cases[] = {
         // The root window: every monitor, the left one at negative x.
-        {four,
-         0,
-         {0, 0, 4000, 2048},
-         "0,0-1920,1080 -1280,-200-0,824 1920,100-2720,700 0,1080-1024,1848 primary 0 window at "
-         "-1280,-200"},
+        {four, 0, {0, 0, 4000, 2048}, all, {0, -1280, -200}},
         // A window on the second monitor only, as XScreenSaver gives each monitor its own.
-        {four, 0, {0, 0, 1280, 1024}, "0,0-1280,1024 primary 0 window at 0,0"},
+        {four, 0, {0, 0, 1280, 1024}, {{0, 0, 1280, 1024}}, {0, 0, 0}},
         // A window across the primary's lower half and the monitor below.
-        {four, 0, {1280, 740, 2304, 1600}, "0,0-1024,540 0,540-1024,860 primary 0 window at 0,0"},
+        {four, 0, {1280, 740, 2304, 1600}, {{0, 0, 1024, 540}, {0, 540, 1024, 860}}, {0, 0, 0}},
         // No primary named: the first monitor the window covers serves.
-        {four,
-         9,
-         {0, 0, 4000, 2048},
-         "0,0-1920,1080 -1280,-200-0,824 1920,100-2720,700 0,1080-1024,1848 primary 0 window at "
-         "-1280,-200"},
+        {four, 9, {0, 0, 4000, 2048}, all, {0, -1280, -200}},
         {four,
          1,
          {0, 0, 4000, 2048},
-         "1280,200-3200,1280 0,0-1280,1024 3200,300-4000,900 1280,1280-2304,2048 primary 1 window "
-         "at 0,0"},
+         {{1280, 200, 3200, 1280},
+          {0, 0, 1280, 1024},
+          {3200, 300, 4000, 900},
+          {1280, 1280, 2304, 2048}},
+         {1, 0, 0}},
         // A window off every monitor, or no monitors at all: the window is one.
-        {four, 0, {5000, 5000, 5300, 5200}, "0,0-300,200 primary 0 window at 0,0"},
-        {{}, 0, {10, 20, 810, 620}, "0,0-800,600 primary 0 window at 0,0"},
-        {{}, 0, {10, 20, 5, 10}, "0,0-0,0 primary 0 window at 0,0"},
+        {four, 0, {5000, 5000, 5300, 5200}, {{0, 0, 300, 200}}, {0, 0, 0}},
+        {{}, 0, {10, 20, 810, 620}, {{0, 0, 800, 600}}, {0, 0, 0}},
+        {{}, 0, {10, 20, 5, 10}, {{0, 0, 0, 0}}, {0, 0, 0}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Text(ArrangeMonitors(c.monitors, c.primary, c.window)), c.expected);
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fields(ArrangeMonitors(c.monitors, c.primary, c.window)),
+                  std::pair(c.edges, c.primaryAndCorner))
+            << c.window.left << "," << c.window.top;
     }
 }
 

@@ -79,29 +79,25 @@ TEST_F(OptionsLoad, EmptyFontNameShowsAndBecomesTahoma) {
     EXPECT_EQ(settings.fontName, "Tahoma");
 }
 
-TEST_F(OptionsLoad, DialogIsCentredOverDisplayPropertiesWhichStayDisabledUntilItCloses) {
-    fake().windowsByTitle["Display Properties"] = 0x3030;
-    fake().windowRects[0x3030] = {100, 100, 500, 550};
-    fake().optionsWidthTwips = 7200;
-    fake().optionsHeightTwips = 5400;
-    Load("/c:1234");
-    EXPECT_EQ(dialog.displayPropertiesWindow, 0x3030);
-    EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}}));
-    EXPECT_EQ(fake().optionsMoves, (Moves{{900, 2175}}));
-    dialog.OnCancel();
-    dialog.OnCloseBox();
-    EXPECT_EQ(fake().enableCalls, (Enables{{0x3030, false}, {0x3030, true}}));
-    EXPECT_EQ(fake().optionsWindowClosed, 1);
-
-    // Only a /C start looks for them; otherwise, or not found, the dialog centres on the screen.
-    for (const std::string line : {"", " /c", "/s", "/C"}) {
+TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabledTillClosing) {
+    // Otherwise, or with none found, the dialog centres on the screen.
+    for (const std::string line : {"/c:1234", "", " /c", "/s", "/C:1"}) {
         SetUp();
-        fake().windowsByTitle["Display Properties"] = line == "/C" ? 0 : 0x3030;
-        fake().optionsWidthTwips = 5400;
-        fake().optionsHeightTwips = 5881;
+        fake().windowsByTitle["Display Properties"] = line == "/C:1" ? 0 : 0x3030;
+        fake().windowRects[0x3030] = {100, 100, 500, 550};
+        fake().optionsWidthTwips = 7200;
+        fake().optionsHeightTwips = 5401;
         Load(line);
-        EXPECT_TRUE(dialog.displayPropertiesWindow == 0 && fake().enableCalls.empty()) << line;
-        EXPECT_EQ(fake().optionsMoves, (Moves{{4980, 2819.5}}));
+        const bool over = line == "/c:1234";
+        EXPECT_EQ(dialog.displayPropertiesWindow, over ? 0x3030 : 0) << line;
+        EXPECT_EQ(fake().optionsMoves,
+                  (Moves{over ? std::pair(900.0, 2174.0) : std::pair(4080.0, 3059.5)}))
+            << line;
+        dialog.OnCancel();
+        dialog.OnCloseBox();
+        EXPECT_EQ(fake().enableCalls,
+                  (over ? Enables{{0x3030, false}, {0x3030, true}} : Enables{}));
+        EXPECT_EQ(fake().optionsWindowClosed, 1);
     }
 }
 
