@@ -55,8 +55,6 @@ void PutObject(PerfBlock& block, const PerfObject& object) {
     Poke32(b, at + 4, static_cast<std::uint32_t>(definitions));
     Poke32(b, at + 8, 64);
     Poke32(b, at + 12, object.titleIndex);
-    Poke32(b, at + 20, object.titleIndex + 1);
-    Poke32(b, at + 28, 100);  // detail level: novice
     Poke32(b, at + 32, static_cast<std::uint32_t>(object.counters.size()));
     Poke32(b, at + 40,
            object.withoutInstances ? 0xFFFFFFFFu
@@ -68,9 +66,6 @@ void PutObject(PerfBlock& block, const PerfObject& object) {
         }
         Poke32(b, def, 40);
         Poke32(b, def + 4, object.counters[c]);
-        Poke32(b, def + 12, object.counters[c] + 1);
-        Poke32(b, def + 28, 0x25450500);  // a 100-ns timer, inverted
-        Poke32(b, def + 32, 8);
         Poke32(b, def + 36, static_cast<std::uint32_t>(8 + 8 * c));
     }
     if (object.withoutInstances) {
@@ -83,7 +78,6 @@ void PutObject(PerfBlock& block, const PerfObject& object) {
         }
         PutName(b, instance.name);
         Poke32(b, def, static_cast<std::uint32_t>(b.size() - def));
-        Poke32(b, def + 12, 0xFFFFFFFFu);  // no unique id
         Poke32(b, def + 16, 24);
         Poke32(b, def + 20, static_cast<std::uint32_t>(2 * (instance.name.size() + 1)));
         PutCounterBlock(block, object, instance.idle);
@@ -104,6 +98,7 @@ void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t valu
     Poke16(bytes, at + 2, static_cast<std::uint16_t>(value >> 16));
 }
 
+// Only the fields the reader looks at are filled in; the rest stay zero.
 PerfBlock BuildPerfBlock(const std::vector<PerfObject>& objects, const PerfTime& time) {
     PerfBlock block;
     std::vector<std::uint8_t>& b = block.bytes;
@@ -112,25 +107,16 @@ PerfBlock BuildPerfBlock(const std::vector<PerfObject>& objects, const PerfTime&
     for (std::size_t i = 0; i < 4; ++i) {
         Poke16(b, 2 * i, signature[i]);
     }
-    Poke32(b, 8, 1);   // little-endian
-    Poke32(b, 12, 1);  // version
-    Poke32(b, 16, 1);  // revision
     Poke32(b, 28, static_cast<std::uint32_t>(objects.size()));
-    Poke32(b, 32, 238);  // default object
     const int fields[8] = {time.year, time.month,  2 /* Tuesday */, time.day,
                            time.hour, time.minute, time.second,     time.milliseconds};
     for (std::size_t i = 0; i < 8; ++i) {
         Poke16(b, 36 + 2 * i, static_cast<std::uint16_t>(fields[i]));
     }
-    Poke64(b, 64, 10000000);  // performance frequency
-    const std::string system = "TESTBOX";
-    Poke32(b, 80, static_cast<std::uint32_t>(2 * (system.size() + 1)));
-    Poke32(b, 84, static_cast<std::uint32_t>(PutName(b, system)));
     Poke32(b, 24, static_cast<std::uint32_t>(b.size()));  // header length
     for (const PerfObject& object : objects) {
         PutObject(block, object);
     }
-    Poke32(b, 20, static_cast<std::uint32_t>(b.size()));  // total length
     return block;
 }
 
