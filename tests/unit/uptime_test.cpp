@@ -35,6 +35,8 @@ TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
     fake().highResolutionAnswer = 2;
     fake().tickCount = 123999;
     EXPECT_EQ(UptimeFixedPoint(), 1230000);  // whole seconds, truncated
+    NoCounter(0);
+    EXPECT_EQ(UptimeFixedPoint(), 0);
     NoCounter(0x7FFFFFFF);
     EXPECT_EQ(UptimeFixedPoint(), 2147483 * 10000LL);
     for (std::uint32_t wrapped : {0x80000000u, 0xFFFFFFFFu}) {
@@ -47,7 +49,7 @@ TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
 TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
     const std::pair<double, const char*> cases[] = {
         {93784, "1 day, 2:03:04"}, {950399, "10 days, 23:59:59"},      {86399.6, "1 day, 0:00:00"},
-        {0.4, "0 days, 0:00:00"},  {0.5, "0 days, 0:00:00"},           {1.5, "0 days, 0:00:02"},
+        {3600, "0 days, 1:00:00"}, {0.5, "0 days, 0:00:00"},           {1.5, "0 days, 0:00:02"},
         {609, "0 days, 0:10:09"},  {2147483647, "24855 days, 3:14:07"}};
     for (const auto& [seconds, text] : cases) {
         SetUptime(seconds);
