@@ -38,6 +38,7 @@ TEST_F(RegStuff, ReadsOfEveryKindOfStoredValue) {
         {"no bytes of number", "Name", kDword, {}, {}, {}},
         {"all bits", "Name", kDword, {255, 255, 255, 255}, "4294967295", -1},
         {"16777215", "Name", kDword, {255, 255, 255, 0}, "16777215", 16777215},
+        {"a fifth byte", "Name", kDword, {1, 0, 0, 0, 9}, "1", 1},
         {"other type", "Name", 3, {1, 2, 3}, "kept", {}},
         {"text of digits", "Name", kSz, {'1', '0'}, "10", {}},
         {"1024 bytes", "Name", kSz, Bytes(1024, 'y'), std::string(1024, 'y'), {}},
