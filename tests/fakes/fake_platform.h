@@ -57,9 +57,8 @@ struct FakePlatform {
     // Registry: keys by root and lower-cased path.
     std::map<std::pair<std::uint32_t, std::string>, RegKeyData> keys;
     int openKeys = 0;
-    bool refuseWrites = false;
+    bool refuseWrites = false, refuseCreate = false;
     std::set<std::string> refusedValues;  // writes of these value names fail
-    bool refuseCreate = false;
 
     // Windows.
     static constexpr platform::WindowHandle kSaverWindow = 0x1000;
@@ -68,16 +67,14 @@ struct FakePlatform {
     std::optional<std::int32_t> tickIntervalMs;  // set once the tick has started
     std::string saverCaption;
     std::uint32_t saverBackground = 0;
-    bool saverDestroyed = false;
-    bool programEnded = false;
+    bool saverDestroyed = false, programEnded = false;
     std::map<std::string, platform::WindowHandle> windowsByTitle;
     std::vector<Placement> placements;
     std::vector<bool> cursorCalls;
     std::map<platform::WindowHandle, platform::PixelRect> clientRects;
     std::map<std::pair<platform::WindowHandle, int>, std::int64_t> windowWords;
     std::vector<std::pair<platform::WindowHandle, platform::WindowHandle>> parentChanges;
-    double twipsPerPixelX = 15.0;
-    double twipsPerPixelY = 15.0;
+    double twipsPerPixelX = 15.0, twipsPerPixelY = 15.0;
     std::set<std::string> fonts{"Verdana", "Tahoma", "Arial"};
     std::vector<std::pair<float, float>> textBlockMoves;
     // Drawing requests in order: "move", "resize", "redraw TextBlock now", ...
@@ -98,8 +95,7 @@ struct FakePlatform {
 
     // Sources: clocks, memory, performance data, interface table.
     int highResolutionAnswer = 1;  // 1: the counter is there
-    std::int64_t highResolutionCount = 0;
-    std::int64_t highResolutionFrequency = 10000000;
+    std::int64_t highResolutionCount = 0, highResolutionFrequency = 10000000;
     std::uint32_t tickCount = 0;
     platform::MemoryStatus memory;
     std::int32_t processorCount = 2;
@@ -117,14 +113,10 @@ struct FakePlatform {
     std::optional<Failure> passwordFailure;
 
     // Options dialog.
-    bool refuseOptionsWindow = false;
-    bool optionsWindowCreated = false;
-    int optionsWindowShown = 0;
-    int optionsWindowClosed = 0;
-    double optionsWidthTwips = 5400;
-    double optionsHeightTwips = 5880;
-    double screenWidthTwips = 15360;
-    double screenHeightTwips = 11520;
+    bool refuseOptionsWindow = false, optionsWindowCreated = false;
+    int optionsWindowShown = 0, optionsWindowClosed = 0;
+    double optionsWidthTwips = 5400, optionsHeightTwips = 5880;
+    double screenWidthTwips = 15360, screenHeightTwips = 11520;
     std::vector<std::pair<double, double>> optionsMoves;
     std::map<platform::WindowHandle, platform::PixelRect> windowRects;
     std::vector<std::pair<platform::WindowHandle, bool>> enableCalls;
