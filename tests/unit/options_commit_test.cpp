@@ -13,6 +13,7 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecordAndTheRegistry) {
     fake().SetRegDword(kSettingsKey, "Options", 3);
     fake().SetRegDword(kSettingsKey, "DisplayItems", 0xFFFFF800);
     Load();
+    // Every field is changed from what was loaded, so a step OK leaves out shows.
     dialog.displayItemBoxes[3].value = true;
     dialog.displayItemBoxes[9].value = true;
     dialog.twentyFourHourBox.value = true;
