@@ -33,14 +33,14 @@ TEST_F(DialogPlacement, CentresOverARealWindowAndKeepsOnTheScreen) {
     }
 
     // The dialog is moved only for a real handle; an unknown one counts as empty.
-    fake().optionsWidthTwips = 7200;
-    fake().optionsHeightTwips = 5400;
+    // The fake's dialog is 5400 x 5880 twips; at 12 twips a pixel:
+    // 1200 + half(4800 - 5400), 1200 + half(5400 - 5880).
+    fake().twipsPerPixelX = fake().twipsPerPixelY = 12;
     fake().windowRects[77] = {100, 100, 500, 550};
-    CentreOverWindow(0);
-    CentreOverWindow(-5);
-    CentreOverWindow(77);
-    CentreOverWindow(78);
-    EXPECT_EQ(fake().optionsMoves, (std::vector<std::pair<double, double>>{{900, 2175}, {0, 0}}));
+    for (platform::WindowHandle window : {0, -5, 77, 78}) {
+        CentreOverWindow(window);
+    }
+    EXPECT_EQ(fake().optionsMoves, (std::vector<std::pair<double, double>>{{900, 960}, {0, 0}}));
 }
 
 }  // namespace

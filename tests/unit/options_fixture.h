@@ -7,6 +7,7 @@
 #include "fixture.h"
 #include "options/options_dialog.h"
 #include "platform/registry.h"
+#include "settings/registry_store.h"
 #include "settings/settings.h"
 
 namespace ostrel {
@@ -25,25 +26,12 @@ class OptionsTest : public PlatformTest {
         LoadSettings(settings);
         dialog.Load(commandLine);
     }
-    void SetDefaultSaver(const std::string& text) {
-        fake().keys[{platform::kHkeyUsers, ".default"}];
-        fake().keys[{platform::kHkeyUsers, ".default\\control panel"}];
-        fake().keys[{platform::kHkeyUsers, fake::Lower(kDesktopKey)}].values["scrnsave.exe"] =
-            fake::RegValue{platform::kRegSz, std::vector<std::uint8_t>(text.begin(), text.end())};
-    }
     // The text of a string value, or "<none>".
-    std::string Text(std::uint32_t root, const std::string& path, const std::string& name) {
-        const fake::RegValue* v = fake().FindValue(root, path, name);
-        if (v == nullptr) {
-            return "<none>";
-        }
-        std::string text(v->bytes.begin(), v->bytes.end());
-        return text == std::string(1, '\0') ? "" : text;
+    static std::string Text(std::uint32_t root, const std::string& path, const std::string& name) {
+        std::string text;
+        return ReadRegistryText(root, path, name, text) ? text : "<none>";
     }
     std::string DefaultSaver() { return Text(platform::kHkeyUsers, kDesktopKey, "SCRNSAVE.EXE"); }
-    std::string OldDefault() {
-        return Text(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS");
-    }
     Settings settings;
     OptionsDialog dialog;
 };

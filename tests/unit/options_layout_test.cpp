@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstring>
 #include <map>
 #include <set>
 #include <string>
@@ -35,71 +36,64 @@ Box Place(const ControlSpec& c) {
     return {left, top, left + c.width, top + c.height};
 }
 
-std::vector<std::string> CaptionsOn(int tab) {
-    std::vector<std::string> captions;
-    for (const ControlSpec& c : OptionsLayout()) {
-        if (c.tab == tab && c.caption[0] != '\0' && c.kind != ControlKind::Text) {
-            captions.push_back(c.caption);
-        }
-    }
-    return captions;
-}
-
 TEST(OptionsLayout, EachTabCarriesItsControlsInOrder) {
     EXPECT_EQ(std::vector<std::string>(std::begin(kTabCaptions), std::end(kTabCaptions)),
               (std::vector<std::string>{"&Display", "For&mat", "A&nimation", "&Other", "&About"}));
-    const std::map<int, std::vector<std::string>> expected = {
-        {0,
-         {"Display Options", "Description", "Computer Name", "Current Time", "Computer Uptime",
-          "Computer Start Time", "Memory Usage", "Committed Bytes (page file)", "Physical Memory",
-          "Virtual Memory", "Show Percentages", "CPU Usage", "Network Activity"}},
-        {1, {"Time Format", "24 hour format", "Display Font", "&Background...", "Set &Font..."}},
-        {2, {"Animation Type", "Multiple Monitors", "Constrain animation to primary monitor"}},
-        {3, {"Default Screen Saver", "Set This As Default Screen Saver For All Users"}},
-        {4, {"Alex Example", "website"}},
-        {kAllTabs, {"OK", "Cancel"}},
-    };
-    for (const auto& [tab, captions] : expected) {
-        EXPECT_EQ(CaptionsOn(tab), captions) << "tab " << tab;
-    }
-}
-
-TEST(OptionsLayout, EveryControlLiesInsideItsFramePageAndTheDialog) {
-    const Box client{0, 0, kClientWidthTwips, kClientHeightTwips};
-    const Box page{kTabsLeft, kTabsTop, kTabsLeft + kTabsWidth, kTabsTop + kTabsHeight};
-    const Box panel{kAnimationFrameLeft + 600, kAnimationFrameTop + 1440,
-                    kAnimationFrameLeft + 600 + kPanelWidth,
-                    kAnimationFrameTop + 1440 + kPanelHeight};
-    std::vector<ControlSpec> frames;
+    std::map<int, std::vector<std::string>> captions;
     for (const ControlSpec& c : OptionsLayout()) {
-        if (c.kind == ControlKind::Frame) {
-            frames.push_back(c);
+        if (c.caption[0] != '\0' && c.kind != ControlKind::Text) {
+            captions[c.tab].push_back(c.caption);
         }
     }
-    for (const ControlSpec& c : OptionsLayout()) {
+    EXPECT_EQ(
+        captions,
+        (std::map<int, std::vector<std::string>>{
+            {0,
+             {"Display Options", "Description", "Computer Name", "Current Time", "Computer Uptime",
+              "Computer Start Time", "Memory Usage", "Committed Bytes (page file)",
+              "Physical Memory", "Virtual Memory", "Show Percentages", "CPU Usage",
+              "Network Activity"}},
+            {1,
+             {"Time Format", "24 hour format", "Display Font", "&Background...", "Set &Font..."}},
+            {2, {"Animation Type", "Multiple Monitors", "Constrain animation to primary monitor"}},
+            {3, {"Default Screen Saver", "Set This As Default Screen Saver For All Users"}},
+            {4, {"Alex Example", "website"}},
+            {kAllTabs, {"OK", "Cancel"}},
+        }));
+}
+
+TEST(OptionsLayout, EveryControlHasItsOwnIdAndLiesInsideItsFramePageAndTheDialog) {
+    const Box client{0, 0, kClientWidthTwips, kClientHeightTwips};
+    const Box page{kTabsLeft, kTabsTop, kTabsLeft + kTabsWidth, kTabsTop + kTabsHeight};
+    const Box panel = Place({.panel = 0, .width = kPanelWidth, .height = kPanelHeight});
+    const auto layout = OptionsLayout();
+    std::set<int> ids{kIdTabs};
+    for (const ControlSpec& c : layout) {
+        EXPECT_TRUE(ids.insert(c.id).second) << c.id;
         const Box box = Place(c);
         EXPECT_TRUE(Inside(box, client)) << c.id;
         EXPECT_TRUE(c.tab == kAllTabs ? !Overlap(box, page) : Inside(box, page)) << c.id;
         EXPECT_TRUE(c.panel == kNoPanel || Inside(box, panel)) << c.id;
-        // A control whose corner lies in a frame of its tab lies in it whole.
-        for (const ControlSpec& f : frames) {
+        // A control that reaches into a frame of its tab lies in it whole,
+        // unless it is a frame around that frame; the panels lie in the
+        // animation frame.
+        for (const ControlSpec& f : layout) {
             const Box frame = Place(f);
-            if (f.id != c.id && f.tab == c.tab &&
-                Inside({box.left, box.top, box.left, box.top}, frame)) {
+            if (f.kind == ControlKind::Frame && &f != &c && f.tab == c.tab && Overlap(box, frame) &&
+                !Inside(frame, box)) {
                 EXPECT_TRUE(Inside(box, frame)) << c.id << " in " << f.caption;
             }
         }
+        EXPECT_TRUE(std::string(c.caption) != "Animation Type" || Inside(panel, box));
     }
-    const ControlSpec* animation = nullptr;
-    for (const ControlSpec& f : frames) {
-        animation = std::string(f.caption) == "Animation Type" ? &f : animation;
-    }
-    ASSERT_NE(animation, nullptr);
-    EXPECT_TRUE(Inside(panel, Place(*animation)));
 }
 
 TEST(OptionsLayout, NoTwoControlsOfAPageOverlapAndAcceleratorsAreUnique) {
     const auto& layout = OptionsLayout();
+    std::set<char> tabLetters;
+    for (const char* caption : kTabCaptions) {
+        tabLetters.insert(static_cast<char>(std::tolower(std::strchr(caption, '&')[1])));
+    }
     for (int tab = 0; tab < kTabCount; ++tab) {
         for (int panel = kNoPanel; panel < 5; ++panel) {
             // What one page shows: its controls, those of every tab, and one panel's.
@@ -110,26 +104,17 @@ TEST(OptionsLayout, NoTwoControlsOfAPageOverlapAndAcceleratorsAreUnique) {
                     shown.push_back(&c);
                 }
             }
-            std::set<char> letters;
-            for (const char* caption : kTabCaptions) {
-                letters.insert(static_cast<char>(
-                    std::tolower(std::string(caption)[std::string(caption).find('&') + 1])));
-            }
+            std::set<char> letters = tabLetters;
             for (std::size_t i = 0; i < shown.size(); ++i) {
-                const std::string caption = shown[i]->caption;
-                const auto amp = caption.find('&');
-                if (amp != std::string::npos) {
-                    EXPECT_TRUE(
-                        letters.insert(static_cast<char>(std::tolower(caption[amp + 1]))).second)
-                        << caption << " on tab " << tab;
-                }
+                const char* amp = std::strchr(shown[i]->caption, '&');
+                EXPECT_TRUE(amp == nullptr ||
+                            letters.insert(static_cast<char>(std::tolower(amp[1]))).second)
+                    << shown[i]->caption << " on tab " << tab;
                 for (std::size_t j = i + 1; j < shown.size(); ++j) {
-                    const bool frame = shown[i]->kind == ControlKind::Frame ||
-                                       shown[j]->kind == ControlKind::Frame;
-                    if (!frame) {
-                        EXPECT_FALSE(Overlap(Place(*shown[i]), Place(*shown[j])))
-                            << shown[i]->id << " and " << shown[j]->id << " on tab " << tab;
-                    }
+                    EXPECT_TRUE(shown[i]->kind == ControlKind::Frame ||
+                                shown[j]->kind == ControlKind::Frame ||
+                                !Overlap(Place(*shown[i]), Place(*shown[j])))
+                        << shown[i]->id << " and " << shown[j]->id << " on tab " << tab;
                 }
             }
         }
