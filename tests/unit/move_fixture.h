@@ -1,12 +1,12 @@
 #pragma once
 // Animation tests: a block of known size in an area of known size, and
-// either scripted or seeded random draws.
+// scripted draws.
 
-#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 #include "common/random.h"
@@ -15,21 +15,17 @@
 
 namespace ostrel {
 
+using Moves = std::vector<std::pair<float, float>>;
+
 class MoveTest : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        animation.reset();
         firstTick = true;
         ignored = {};
         bounceRandomness = 0;
         area = {0, 0, 15360, 11520};
         block = {.widthTwips = 3000, .heightTwips = 1200};
-    }
-    // A preview window of 152 x 112 pixels with a block to match.
-    void Preview(std::int32_t right = 2280, std::int32_t bottom = 1680) {
-        area = {0, 0, right, bottom};
-        block = {.widthTwips = 750, .heightTwips = 300};
     }
     // Each draw comes from the list; running out is a failure of the test.
     void Script(std::vector<float> draws) {
@@ -49,7 +45,7 @@ class MoveTest : public PlatformTest {
     // Steps the animation of the type, built on its first step as the saver
     // builds it at start-up.
     void Tick(AnimationType type, int times = 1) {
-        if (!animation) {
+        if (firstTick) {
             animation.emplace(static_cast<std::int16_t>(type), bounceRandomness);
         }
         for (int i = 0; i < times; ++i) {
@@ -58,32 +54,6 @@ class MoveTest : public PlatformTest {
         }
     }
     std::pair<float, float> LastMove() { return fake().textBlockMoves.back(); }
-    std::size_t MoveCount() { return fake().textBlockMoves.size(); }
-
-    // Starts afresh on the real generator and runs many ticks, draining the
-    // announced movements now and then as the mouse-move handler would; every
-    // position must lie within the slack (twips) of the legal area.
-    void RunSeeded(AnimationType type, double seed, int ticks, double slackX, double slackY) {
-        animation.reset();
-        firstTick = true;
-        ignored = {};
-        fake().textBlockMoves.clear();
-        SetRandomSource({});
-        SeedRandom(seed);
-        for (int i = 0; i < ticks; ++i) {
-            if (i % 5 == 0) {
-                ignored.set(static_cast<std::int16_t>(std::max(0, ignored.count() - (i / 5) % 4)));
-            }
-            Tick(type);
-            ASSERT_LE(ignored.count(), IgnoredMouseMoves::kCap) << "tick " << i;
-            // Written so that a position that is not a number fails too.
-            ASSERT_TRUE(block.leftTwips >= -slackX &&
-                        block.leftTwips <= area.rightTwips - block.widthTwips + slackX &&
-                        block.topTwips >= -slackY &&
-                        block.topTwips <= area.bottomTwips - block.heightTwips + slackY)
-                << "tick " << i << " at " << block.leftTwips << ", " << block.topTwips;
-        }
-    }
 
     std::optional<Animation> animation;
     std::int16_t bounceRandomness = 0;
