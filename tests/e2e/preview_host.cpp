@@ -71,11 +71,10 @@ int main() {
               "the saver's window is visible and covers the picture");
         // GetParent answers the owner for a pop-up: only a plain child has
         // the picture as its parent there too.
-        Check(GetParent(saver) == picture, "GetParent of the saver window is the picture");
         const LONG style = GetWindowLongA(saver, GWL_STYLE);
-        Check((style & WS_CHILD) != 0 && (style & WS_POPUP) == 0,
-              "the saver window is a child, not a pop-up");
-        Check(GetWindowTextLengthA(saver) == 0, "the preview window has no caption");
+        Check(GetParent(saver) == picture && (style & WS_CHILD) != 0 && (style & WS_POPUP) == 0 &&
+                  GetWindowTextLengthA(saver) == 0,
+              "the saver window is a plain child of the picture, without a caption");
 
         // Input reaches the preview but never ends it.
         PostMessageA(saver, WM_KEYDOWN, VK_SPACE, 0);

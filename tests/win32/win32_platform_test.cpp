@@ -25,36 +25,23 @@ std::string ProgramPath() {
     return dir.substr(0, dir.find_last_of("\\/") + 1) + "ostrel.scr";
 }
 
-class Identity : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        module = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-        ASSERT_NE(module, nullptr) << ProgramPath();
-    }
-    void TearDown() override {
-        if (module != nullptr) {
-            FreeLibrary(module);
-        }
-    }
-    std::string Resource(LPCSTR type, LPCSTR name) {
-        HRSRC r = FindResourceA(module, name, type);
-        if (r == nullptr) {
-            return "";
-        }
-        HGLOBAL g = LoadResource(module, r);
-        return std::string(static_cast<const char*>(LockResource(g)), SizeofResource(module, r));
-    }
-    HMODULE module = nullptr;
-};
-
-TEST_F(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
+TEST(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
+    const HMODULE module = LoadLibraryExA(ProgramPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr) << ProgramPath();
+    const auto resource = [&](LPCSTR type, LPCSTR name) {
+        const HRSRC r = FindResourceA(module, name, type);
+        return r == nullptr
+                   ? std::string()
+                   : std::string(static_cast<const char*>(LockResource(LoadResource(module, r))),
+                                 SizeofResource(module, r));
+    };
     char text[128] = {};
     ASSERT_GT(LoadStringA(module, IDS_SCREEN_SAVER_NAME, text, sizeof text), 0);
     EXPECT_STREQ(text, "Ostrel Screen Saver");
     ASSERT_GT(LoadStringA(module, IDS_MODULE_DESCRIPTION, text, sizeof text), 0);
     EXPECT_STREQ(text, "SCRNSAVE:Ostrel Screen Saver");
-    EXPECT_FALSE(Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_APP_ICON)).empty());
-    const std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
+    EXPECT_FALSE(resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_APP_ICON)).empty());
+    const std::string manifest = resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
     for (const char* part :
          {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware"}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
@@ -79,6 +66,7 @@ TEST_F(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
             query((std::string("\\StringFileInfo\\040904B0\\") + name).c_str()));
         EXPECT_STREQ(found ? found : "", value) << name;
     }
+    FreeLibrary(module);
 }
 
 class RealRegistry : public ::testing::Test {
