@@ -95,17 +95,17 @@ TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
 }
 
 TEST_F(CpuLoad, FailuresCarryTheirNumbersSourcesAndDescriptions) {
+    // No processors at all, even with a reading just as empty.
+    fake().processorCount = 0;
+    EXPECT_EQ(std::tuple(FailureOf([&] { sampler.Collect(); }), sampler.UsageText()),
+              std::tuple("9 : Subscript out of range", "CPU query failed"));
+    fake().processorCount = 2;
     After({0, 0}, 0);
     for (std::int32_t index : {0, 3}) {
         EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(index); }),
                   "-2147213501 CpuLoadSampler.UsagePercent(): CPU index out of bounds");
     }
     EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(2); }), "no failure");
-
-    fake().processorCount = 0;
-    CpuLoadSampler none;
-    EXPECT_EQ(std::tuple(FailureOf([&] { none.Collect(); }), none.UsageText()),
-              std::tuple("9 : Subscript out of range", "CPU query failed"));
     fake().versionAvailable = false;
     EXPECT_EQ(FailureOf([] { CpuLoadSampler{}; }),
               "-2147213503 CpuLoadSampler.Initialize: Can't get the Windows version");
