@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "fixture.h"
 #include "sources/cpu_load_sampler.h"
 
@@ -13,41 +11,33 @@ constexpr std::int64_t kStart = 128098047700000000;
 
 class CpuLoad : public PlatformTest {
   protected:
-    // The figures after a reading `seconds` after the start; `seen` marks the
-    // processors the reading has (all when empty).
-    std::string After(const std::vector<std::int64_t>& idle, std::int64_t seconds,
-                      std::vector<std::uint8_t> seen = {}) {
-        Reading(idle, seconds, std::move(seen));
-        return sampler.UsageText();
-    }
-    void Reading(const std::vector<std::int64_t>& idle, std::int64_t seconds,
-                 std::vector<std::uint8_t> seen = {}) {
-        if (seen.empty()) {
-            seen.assign(idle.size(), 1);
-        }
-        fake().processorTimes = {idle, seen, kStart + seconds * kSecond};
+    // The figures after a reading, of every processor, `seconds` after the start.
+    std::string After(const std::vector<std::int64_t>& idle, std::int64_t seconds) {
+        fake().processorTimes = {idle, std::vector<std::uint8_t>(idle.size(), 1),
+                                 kStart + seconds * kSecond};
         fake().processorTimesFailure.reset();
-    }
-    void Fails(std::int32_t code) {
-        fake().processorTimesFailure = Failure{ObjectError(code), "lost", "test"};
+        return sampler.UsageText();
     }
     CpuLoadSampler sampler;
 };
 
-TEST_F(CpuLoad, FiguresStartAtTheSecondCollection) {
+TEST_F(CpuLoad, FiguresAreTheBusyShareBetweenTheLastTwoCollections) {
     // Asking for a figure before any collection collects first; with nothing
     // earlier to compare with, the figure is 0.
-    Reading({1000 * kSecond, 2000 * kSecond}, 0);
+    fake().processorTimes = {{9 * kSecond, 0}, {1, 1}, kStart};
     EXPECT_EQ(sampler.UsagePercent(2), 0);
     EXPECT_EQ(std::tuple(sampler.KnownProcessorCount(), fake().processorReadings),
               std::tuple(2, 1));
     // Busy = 1 - idle / time: 0.93 s idle in a second is 7 %, 0.58 s is 42 %.
-    EXPECT_EQ(After({1000 * kSecond + 9300000, 2000 * kSecond + 5800000}, 1), "07% 42%");
-    // Over two seconds, unchanged idle times are all busy.
-    EXPECT_EQ(After({1000 * kSecond + 9300000, 2000 * kSecond + 5800000}, 3), "100% 100%");
+    EXPECT_EQ(After({9 * kSecond + 9300000, 5800000}, 1), "07% 42%");
+    // 12.5 % busy rounds to 12 and 37.5 % to 38; an idle time that ran ahead
+    // of the clock is not clamped.
+    EXPECT_EQ(After({9 * kSecond + 18050000, 16300000}, 2), "12% -05%");
+    EXPECT_EQ(After({11 * kSecond + 4300000, 16300000}, 3), "38% 100%");
+    EXPECT_EQ(After({0, 3 * kSecond}, 3), "00% 00%");  // the same time stamp again
 }
 
-TEST_F(CpuLoad, TwelveProcessorsEachWithItsOwnFigureInOrder) {
+TEST_F(CpuLoad, EveryProcessorHasItsOwnFigureInOrder) {
     fake().processorCount = 12;
     std::vector<std::int64_t> idle(12, 0);
     After(idle, 0);
@@ -56,25 +46,17 @@ TEST_F(CpuLoad, TwelveProcessorsEachWithItsOwnFigureInOrder) {
         idle[k] = static_cast<std::int64_t>(k) * kSecond / 10;
     }
     EXPECT_EQ(After(idle, 1), "100% 90% 80% 70% 60% 50% 40% 30% 20% 10% 00% -10%");
-}
-
-TEST_F(CpuLoad, PercentagesRoundHalvesToEvenAndAreNotClamped) {
-    After({0, 0}, 0);
-    // 12.5 % busy rounds to 12; the second's idle time ran ahead of the clock.
-    EXPECT_EQ(After({8750000, 10500000}, 1), "12% -05%");
-    EXPECT_EQ(After({8750000 + 6250000, 10500000}, 2), "38% 100%");  // 37.5 % rounds to 38
-    EXPECT_EQ(After({0, 3 * kSecond}, 2), "00% 00%");                // the same time stamp again
-}
-
-TEST_F(CpuLoad, OneProcessorHasABlankBeforeThePercentSign) {
+    // One processor alone has a blank before the percent sign.
     fake().processorCount = 1;
-    EXPECT_EQ(After({5 * kSecond}, 0), "00 %");
-    EXPECT_EQ(After({5 * kSecond + 9300000}, 1), "07 %");
+    sampler = CpuLoadSampler{};
+    EXPECT_EQ(After({5 * kSecond}, 2), "00 %");
+    EXPECT_EQ(After({5 * kSecond + 9300000}, 3), "07 %");
 }
 
 TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
     After({0, 0}, 0);
-    EXPECT_EQ(After({kSecond / 2, 9 * kSecond}, 1, {1, 0}), "50% 00%");
+    fake().processorTimes = {{kSecond / 2, 9 * kSecond}, {1, 0}, kStart + kSecond};
+    EXPECT_EQ(sampler.UsageText(), "50% 00%");
     // The second processor has one sample again: no figure yet, though
     // against its sample before the gap it would read 50 %.
     EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 00%");
@@ -83,7 +65,8 @@ TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
 
 TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
     After({0, 0}, 0);
-    Fails(platform::kErrUnreadableProcessorData);
+    fake().processorTimesFailure =
+        Failure{ObjectError(platform::kErrUnreadableProcessorData), "lost", "test"};
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
     // Still measured against the reading before the failure.
     EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 75%");
@@ -95,46 +78,37 @@ TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
 }
 
 TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
-    for (std::int32_t code :
-         {platform::kErrNoProcessorObject, platform::kErrNoProcessorTimeCounter}) {
-        SetUp();
-        sampler = CpuLoadSampler{};
-        Fails(code);
+    // Figures that could not be read this time are asked for again at once.
+    for (std::int32_t code : {platform::kErrNoProcessorObject, platform::kErrNoProcessorTimeCounter,
+                              platform::kErrUnreadableProcessorData}) {
+        fake().processorReadings = 0;
+        fake().processorTimesFailure = Failure{ObjectError(code), "lost", "test"};
         // The failed reading, then 59 calls that do not ask.
         for (int i = 0; i < 60; ++i) {
             EXPECT_EQ(sampler.UsageText(), "CPU query failed");
         }
-        EXPECT_EQ(fake().processorReadings, 1) << code;
         // Processors that appear later are shown from the next asking on.
-        Reading({0, 0}, 1);
-        EXPECT_EQ(sampler.UsageText(), "00% 00%");
-        EXPECT_EQ(fake().processorReadings, 2) << code;
+        const int asked = fake().processorReadings;
+        EXPECT_EQ(std::tuple(asked, After({0, 0}, 1)),
+                  std::tuple(code == platform::kErrUnreadableProcessorData ? 60 : 1, "00% 00%"));
     }
-    // Figures that could not be read this time are asked for again at once.
-    Fails(platform::kErrUnreadableProcessorData);
-    sampler.UsageText();
-    sampler.UsageText();
-    EXPECT_EQ(fake().processorReadings, 4);
 }
 
 TEST_F(CpuLoad, FailuresCarryTheirNumbersSourcesAndDescriptions) {
+    // No processors at all, even with a reading just as empty.
+    fake().processorCount = 0;
+    EXPECT_EQ(std::tuple(FailureOf([&] { sampler.Collect(); }), sampler.UsageText()),
+              std::tuple("9 : Subscript out of range", "CPU query failed"));
+    fake().processorCount = 2;
+    After({0, 0}, 0);
+    for (std::int32_t index : {0, 3}) {
+        EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(index); }),
+                  "-2147213501 CpuLoadSampler.UsagePercent(): CPU index out of bounds");
+    }
+    EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(2); }), "no failure");
     fake().versionAvailable = false;
     EXPECT_EQ(FailureOf([] { CpuLoadSampler{}; }),
               "-2147213503 CpuLoadSampler.Initialize: Can't get the Windows version");
-    fake().versionAvailable = true;
-
-    After({0, 0}, 0);
-    for (std::int32_t index : {0, 3, -1}) {
-        EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(index); }),
-                  "-2147213501 CpuLoadSampler.UsagePercent(): CPU index out of bounds")
-            << index;
-    }
-    EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(2); }), "no failure");
-
-    fake().processorCount = 0;
-    CpuLoadSampler none;
-    EXPECT_EQ(FailureOf([&] { none.Collect(); }), "9 : Subscript out of range");
-    EXPECT_EQ(none.UsageText(), "CPU query failed");
 }
 
 }  // namespace

