@@ -28,7 +28,6 @@ class Dismissal : public PlatformTest {
             }
         }
     }
-    bool Closed() const { return fake::Fake().saverDestroyed; }
     SaverWindow saver;
 };
 
@@ -56,7 +55,7 @@ TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
         SetUp();
         saver.ignoredMouseMoves.set(announced);
         Move(moves);
-        EXPECT_EQ(std::tuple(Closed(), saver.countedMoves, saver.firstMoveSecond,
+        EXPECT_EQ(std::tuple(fake().saverDestroyed, saver.countedMoves, saver.firstMoveSecond,
                              saver.ignoredMouseMoves.count()),
                   std::tuple(closed, count, first, 0))
             << std::get<0>(moves[0]) << " " << moves.size();
@@ -71,13 +70,14 @@ TEST_F(Dismissal, AKeyOrAClickEndsButAPreviewIgnoresEverything) {
     Move({{1000, 20, 0}});
     saver.OnKeyDown();
     saver.OnMouseDown();
-    EXPECT_EQ(std::tuple(Closed(), saver.countedMoves, saver.ignoredMouseMoves.count()),
-              std::tuple(false, 0, 3));
+    EXPECT_EQ(
+        std::tuple(fake().saverDestroyed, saver.countedMoves, saver.ignoredMouseMoves.count()),
+        std::tuple(false, 0, 3));
 
     for (const auto end : {&SaverWindow::OnKeyDown, &SaverWindow::OnMouseDown}) {
         SetUp();
         (saver.*end)();
-        EXPECT_TRUE(Closed());
+        EXPECT_TRUE(fake().saverDestroyed);
     }
 }
 

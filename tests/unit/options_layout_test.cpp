@@ -8,13 +8,12 @@
 #include <vector>
 
 #include "options/options_layout.h"
+#include "platform/windowing.h"
 
 namespace ostrel {
 namespace {
 
-struct Box {
-    std::int32_t left, top, right, bottom;
-};
+using Box = platform::PixelRect;
 
 bool Inside(const Box& inner, const Box& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -39,27 +38,23 @@ Box Place(const ControlSpec& c) {
 TEST(OptionsLayout, EachTabCarriesItsControlsInOrder) {
     EXPECT_EQ(std::vector<std::string>(std::begin(kTabCaptions), std::end(kTabCaptions)),
               (std::vector<std::string>{"&Display", "For&mat", "A&nimation", "&Other", "&About"}));
-    std::map<int, std::vector<std::string>> captions;
+    std::map<int, std::string> captions;  // a tab's captions, each ended by '|'
     for (const ControlSpec& c : OptionsLayout()) {
         if (c.caption[0] != '\0' && c.kind != ControlKind::Text) {
-            captions[c.tab].push_back(c.caption);
+            captions[c.tab] += std::string(c.caption) + "|";
         }
     }
-    EXPECT_EQ(
-        captions,
-        (std::map<int, std::vector<std::string>>{
-            {0,
-             {"Display Options", "Description", "Computer Name", "Current Time", "Computer Uptime",
-              "Computer Start Time", "Memory Usage", "Committed Bytes (page file)",
-              "Physical Memory", "Virtual Memory", "Show Percentages", "CPU Usage",
-              "Network Activity"}},
-            {1,
-             {"Time Format", "24 hour format", "Display Font", "&Background...", "Set &Font..."}},
-            {2, {"Animation Type", "Multiple Monitors", "Constrain animation to primary monitor"}},
-            {3, {"Default Screen Saver", "Set This As Default Screen Saver For All Users"}},
-            {4, {"Alex Example", "website"}},
-            {kAllTabs, {"OK", "Cancel"}},
-        }));
+    EXPECT_EQ(captions,
+              (std::map<int, std::string>{
+                  {0,
+                   "Display Options|Description|Computer Name|Current Time|Computer Uptime|"
+                   "Computer Start Time|Memory Usage|Committed Bytes (page file)|Physical Memory|"
+                   "Virtual Memory|Show Percentages|CPU Usage|Network Activity|"},
+                  {1, "Time Format|24 hour format|Display Font|&Background...|Set &Font...|"},
+                  {2, "Animation Type|Multiple Monitors|Constrain animation to primary monitor|"},
+                  {3, "Default Screen Saver|Set This As Default Screen Saver For All Users|"},
+                  {4, "Alex Example|website|"},
+                  {kAllTabs, "OK|Cancel|"}}));
 }
 
 TEST(OptionsLayout, EveryControlHasItsOwnIdAndLiesInsideItsFramePageAndTheDialog) {

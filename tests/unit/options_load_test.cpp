@@ -18,20 +18,19 @@ int PanelsShown(const OptionsDialog& d) {
 
 TEST_F(OptionsLoad, DefaultsFillEveryControlAndOkSavesThemUnchanged) {
     Load();
-    EXPECT_EQ(std::tuple(dialog.caption, dialog.appNameLabel.caption, dialog.versionLabel.caption),
-              std::tuple("Ostrel Screen Saver Setup", "Ostrel Screen Saver",
-                         "version 1.4.6  (5 December 2006)"));
-    EXPECT_EQ(dialog.animationList.items,
-              (std::vector<std::string>{"Random Jumping", "Random Sliding", "Bounce Off Sides",
-                                        "Random Path", "Stationary in Centre"}));
     // It opens on the first tab.
-    EXPECT_EQ(std::tuple(dialog.currentTab, dialog.descriptionBox.enabled,
-                         dialog.descriptionBox.backColour, dialog.animationPanels[2].visible,
-                         PanelsShown(dialog), dialog.bounceRandomnessSlider.toolTipText,
-                         dialog.fontSample.caption, dialog.fontSample.foreColour,
-                         dialog.fontSample.backColour, dialog.previousDefaultSaver),
-              std::tuple(0, false, 0x8000000Fu, true, 1, "2", "Verdana regular 10 point", 0xFFFFFFu,
-                         0u, ""));
+    EXPECT_EQ(
+        std::tuple(dialog.caption, dialog.appNameLabel.caption, dialog.versionLabel.caption,
+                   dialog.animationList.items, dialog.currentTab, dialog.descriptionBox.enabled,
+                   dialog.descriptionBox.backColour, dialog.animationPanels[2].visible,
+                   PanelsShown(dialog), dialog.bounceRandomnessSlider.toolTipText,
+                   dialog.fontSample.caption, dialog.fontSample.foreColour,
+                   dialog.fontSample.backColour, dialog.previousDefaultSaver),
+        std::tuple(
+            "Ostrel Screen Saver Setup", "Ostrel Screen Saver", "version 1.4.6  (5 December 2006)",
+            std::vector<std::string>{"Random Jumping", "Random Sliding", "Bounce Off Sides",
+                                     "Random Path", "Stationary in Centre"},
+            0, false, 0x8000000Fu, true, 1, "2", "Verdana regular 10 point", 0xFFFFFFu, 0u, ""));
     // Loading changes nothing in the registry, and shows nothing (below).
     EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), "<none>");
     // The values of the boxes, the list and the slider come back whole.
@@ -60,10 +59,8 @@ TEST_F(OptionsLoad, StoredValuesComeBackThroughTheControlsAndAnEmptyFontNameBeco
                    dialog.fontSample.backColour, PanelsShown(dialog), fake().messages.size()),
         std::tuple(true, 0x80000005u, "Tahoma", "Tahoma bold italic 10 point", 0x123456u, 0, 0u));
     dialog.OnOk();
-    EXPECT_EQ(std::tuple(settings.displayItems, settings.description, settings.options,
-                         settings.timeFormat, settings.fontName, settings.animationType,
-                         settings.bounceRandomness),
-              std::tuple(0x00C5, "my box", 0, 1, "Tahoma", -1, 10));
+    EXPECT_EQ(Fields(settings), std::tuple("Tahoma", 10, 0xFFFFFFu, 0x123456u, true, true, false,
+                                           false, 0x00C5, 0, "my box", -1, 10, 1));
 }
 
 TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabledTillClosing) {
@@ -87,40 +84,34 @@ TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabled
     }
 }
 
-TEST_F(OptionsLoad, InvalidAnimationIsCriticalAndCloses) {
-    for (int option : {5, -2}) {
-        SetUp();
-        fake().windowsByTitle["Display Properties"] = 0x3030;
-        fake().SetRegDword(kSettingsKey, "MoveOption", static_cast<std::uint32_t>(option));
-        Load();
-        ASSERT_EQ(fake().messages.size(), 1u) << option;
-        const auto& m = fake().messages[0];
-        EXPECT_EQ(std::tuple(m.text, m.caption, m.style, dialog.closed, fake().programEnded,
-                             fake().optionsWindowClosed, fake().enableCalls),
-                  std::tuple("Critical Error encountered while loading Options form: \rInvalid "
-                             "property value [380]",
-                             "Ostrel Screen Saver", 16u, true, true, 1,
-                             Enables{{0x3030, false}, {0x3030, true}}));
-    }
-}
-
 TEST_F(OptionsLoad, ShowOptionsDialogLoadsWithTheProgramArgumentsAndShows) {
     fake().programArguments = "/c:99";
     ShowOptionsDialog(settings);
     EXPECT_EQ(std::tuple(TheOptionsDialog().commandLine, fake().optionsWindowShown),
               std::tuple("/c:99", 1));
+}
 
-    // No window, or a load that fails: the critical box, and nothing shown.
-    for (bool noWindow : {true, false}) {
+TEST_F(OptionsLoad, NoWindowOrAnInvalidAnimationIsCriticalAndShowsNothing) {
+    const std::tuple<bool, int, std::string> cases[] = {
+        {true, 0, "Out of memory [7]"},
+        {false, 5, "Invalid property value [380]"},
+        {false, -2, "Invalid property value [380]"}};
+    for (const auto& [noWindow, option, reason] : cases) {
         SetUp();
         fake().refuseOptionsWindow = noWindow;
-        settings.animationType = noWindow ? 0 : 9;
+        fake().programArguments = "/c";
+        fake().windowsByTitle["Display Properties"] = 0x3030;
+        settings.animationType = static_cast<std::int16_t>(option);
         ShowOptionsDialog(settings);
-        EXPECT_TRUE(fake().messages.size() == 1 &&
-                    fake().messages[0].text.starts_with(
-                        "Critical Error encountered while loading Options form: \r") &&
-                    fake().optionsWindowShown == 0 && fake().programEnded)
-            << noWindow;
+        const auto& m = fake().messages.at(0);
+        EXPECT_EQ(
+            std::tuple(m.text, m.caption, m.style, fake().messages.size(),
+                       TheOptionsDialog().closed, fake().programEnded, fake().optionsWindowClosed,
+                       fake().optionsWindowShown, fake().enableCalls),
+            std::tuple("Critical Error encountered while loading Options form: \r" + reason,
+                       "Ostrel Screen Saver", 16u, 1u, true, true, 1, 0,
+                       noWindow ? Enables{} : Enables{{0x3030, false}, {0x3030, true}}))
+            << option;
     }
 }
 

@@ -29,29 +29,19 @@ TEST_F(RandomSlidingTest, FirstTickCentresChoosesATargetAndSteps) {
     EXPECT_EQ(DrawsLeft(), 0u);
 }
 
-TEST_F(RandomSlidingTest, TheLargerVerticalDistanceTakesTheFullStep) {
-    // R1 0.5625: floor(6952.5) = 6952; R2 0.125: 1290. DX 772 < DY 3870:
-    // step y -1, step x 772 / 3870 = 0.19948. (Equal distances go this way
-    // too, but give steps of +-1 on both axes whichever axis leads.)
-    Script({0.5625f, 0.125f});
-    Tick(AnimationType::RandomSliding);
-    EXPECT_NEAR(LastMove().first, 6180 + 25 * 772 / 3870.0, 1e-3);
-    EXPECT_EQ(LastMove().second, 5135.0f);
-}
-
 TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
     // Target (floor(12360 x 0.5), floor(10320 x 0.5)) = (6180, 5160), where the
     // block stands: there is no direction, so the block stays a tick.
     // Then target (floor(12360 x 0.9375) = 11587, 5160): DY 0, step (+1, 0).
     // Next tick the vertical distance 0 is below 100: new target
-    // (floor(12360 x 0.25) = 3090, floor(10320 x 0.75) = 7740) from (6205,
-    // 5160): DX 3115 > DY 2580, step x -1, step y 2580 / 3115 = 0.82825.
-    Script({0.5f, 0.5f, 0.9375f, 0.5f, 0.25f, 0.75f});
+    // (floor(12360 x 0.25) = 3090, 0) from (6205, 5160): DX 3115 < DY 5160,
+    // so the vertical takes the full step, step y -1, step x -3115 / 5160.
+    Script({0.5f, 0.5f, 0.9375f, 0.5f, 0.25f, 0.0f});
     Tick(AnimationType::RandomSliding, 2);
     EXPECT_EQ(fake().textBlockMoves, (Moves{{6180, 5160}, {6180, 5160}, {6205, 5160}}));
     Tick(AnimationType::RandomSliding);
-    EXPECT_EQ(LastMove().first, 6180.0f);
-    EXPECT_NEAR(LastMove().second, 5160 + 25 * 2580 / 3115.0, 1e-3);
+    EXPECT_NEAR(LastMove().first, 6205 - 25 * 3115 / 5160.0, 1e-3);
+    EXPECT_EQ(LastMove().second, 5135.0f);
 }
 
 TEST_F(RandomSlidingTest, ExactlyOneHundredTwipsAwayIsNotNearYet) {
