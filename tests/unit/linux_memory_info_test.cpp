@@ -17,11 +17,11 @@ constexpr std::uint64_t kAddressSpace = 140737488355328;  // 2^47
 
 TEST(LinuxMemoryInfo, MapsEachLineToItsLinuxFigures) {
     // Physical: MemTotal and MemAvailable, or before it free memory plus
-    // buffers and cache (150 kB); page file: CommitLimit and what
+    // buffers and cache (330 kB); page file: CommitLimit and what
     // Committed_AS leaves; virtual: the address space and what VmSize leaves.
     // 1000 kB = 1,024,000 bytes throughout. Fields are found by their whole name.
     const std::string old =
-        "MemTotal:       1000 kB\nMemFree:  100 kB\nBuffers: 20 kB\n"
+        "MemTotal:       1000 kB\nMemFree:  100 kB\nBuffers: 200 kB\n"
         "Cached: 30 kB\nSwapCached: 5 kB\nCommitLimit:  3000 kB\n"
         "Committed_AS:  700 kB\n";
     const std::string now = old + "MemAvailable: 400 kB\n";
@@ -29,7 +29,7 @@ TEST(LinuxMemoryInfo, MapsEachLineToItsLinuxFigures) {
     const std::uint64_t vmLeft = kAddressSpace - 8192000;
     const std::tuple<std::string, std::string, platform::MemoryStatus> cases[] = {
         {now, vm, {1024000, 409600, 3072000, 2355200, kAddressSpace, vmLeft}},
-        {old, vm, {1024000, 153600, 3072000, 2355200, kAddressSpace, vmLeft}},
+        {old, vm, {1024000, 337920, 3072000, 2355200, kAddressSpace, vmLeft}},
         // Commitments past the limit leave nothing; the largest count of kB that fits.
         {now + "Committed_AS: 18014398509481983 kB\n",
          vm,
