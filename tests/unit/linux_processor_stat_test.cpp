@@ -34,9 +34,10 @@ TEST(LinuxProcessorStat, ReadsIdlePlusIoWaitOfEveryProcessorIn100NanosecondUnits
               std::tuple(std::vector<std::int64_t>{10000000, 20100000, 0, 40300000, 0, 0, 0, 0, 0,
                                                    0, 111000000},
                          std::vector<std::uint8_t>{1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1}, 77));
-    // At 250 ticks a second one tick is 40,000 units: processor 10 has 1110 ticks.
-    ASSERT_EQ(ReadProcessorIdle(kEleven, 250, 11, t), Read);
-    EXPECT_EQ(t.idle[10], 44400000);
+    // At one tick a second processor 10 has 1110 seconds; no ticks are no clock.
+    ASSERT_EQ(ReadProcessorIdle(kEleven, 1, 11, t), Read);
+    EXPECT_EQ(t.idle[10], 11100000000);
+    EXPECT_EQ(ReadProcessorIdle(kEleven, 0, 11, t), Unreadable);
 }
 
 TEST(LinuxProcessorStat, AnswersWhyAReadingFailsAndKeepsTheLastOne) {
