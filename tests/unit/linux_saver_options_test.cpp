@@ -23,8 +23,9 @@ TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
         {{"-root", "-window"}, OwnWindow, 0}};              // the last one counts
     for (const auto& [args, target, windowId] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.error, o.target, o.windowId, o.printText),
-                  std::tuple("", target, windowId, false));
+        EXPECT_EQ(
+            std::tuple(o.error, o.target, o.windowId, o.printText, o.widthPixels, o.heightPixels),
+            std::tuple("", target, windowId, false, 800, 600));
     }
     const SaverOptions o =
         ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-save", "-print-text"});
@@ -39,7 +40,8 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                           "-font",      "DejaVu Serif", "-font-size",    "14",
                           "-fg",        "#FFA500",      "-bg",           "#123",
                           "-bold",      "-underline",   "-no-bold",      "-strikethrough",
-                          "-text",      "Hello",        "-primary-only", "-24-hour"});
+                          "-text",      "Hello",        "-all-monitors", "-primary-only",
+                          "-12-hour",   "-24-hour"});
     const SettingsChanges& c = o.settings;
     // Orange is red FF, green A5, blue 00; #123 is #112233. Bold set then
     // cleared, underline and strikethrough set: stored bold and italic 3 become
@@ -84,10 +86,10 @@ TEST(LinuxSaverOptions, NamesTheFirstArgumentItCannotRead) {
         EXPECT_EQ(ReadSaverOptions(args).error, error);
     }
     const std::pair<const char*, const char*> refused[] = {
-        {"-font-size", "0"},     {"-font-size", "2161"}, {"-randomness", "11"},
-        {"-animation", "5"},     {"-fg", "#12345"},      {"-bg", "#GGGGGG"},
-        {"-items", "cpu,,time"}, {"-window-id", "0"},    {"-window-id", "0x100000000"},
-        {"-geometry", "800"},    {"-geometry", "8x600"}};
+        {"-font-size", "0"},  {"-font-size", "2161"},  {"-randomness", "11"},
+        {"-animation", "5"},  {"-animation", ""},      {"-fg", "#12345"},
+        {"-bg", "#GGGGGG"},   {"-items", "cpu,,time"}, {"-window-id", "0"},
+        {"-geometry", "800"}, {"-geometry", "8x600"},  {"-window-id", "0x100000000"}};
     for (const auto& [option, value] : refused) {
         EXPECT_EQ(ReadSaverOptions({option, value}).error,
                   std::string("option ") + option + " cannot take \"" + value + "\"");
