@@ -29,21 +29,22 @@ TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLine) {
     // a later line of the same name, in any case, replaces the earlier one in its place.
     EXPECT_EQ(
         Read("# comment\n\nFontSize = 12\nFontName=\"DejaVu Sans\"\r\n  BgColour\t=\t0x00FF8000  \n"
-             "A = -1\nB = 4294967295\nC = -2147483648\nD = 0XFFFFFFFF\nfontsize = \"twelve\"\n"
-             "Descr = \"a\\\"b\\\\c\\rd\\ne\\tf\\x41\\x00g\"\n"),
+             "A = -1\nB = 4294967295\nC = -2147483648\nD = 0XFFFFFFFF\nE = 0x5\n"
+             "fontsize = \"twelve\"\nDescr = \"a\\\"b\\\\c\\rd\\ne\\tf\\x41\\x00g\"\n"),
         std::tuple(
             0u, 0u,
             std::vector{Text("fontsize", "twelve"), Text("FontName", "DejaVu Sans"),
                         Number("BgColour", 0xFF8000), Number("A", 0xFFFFFFFF),
                         Number("B", 0xFFFFFFFF), Number("C", 0x80000000), Number("D", 0xFFFFFFFF),
-                        Text("Descr", std::string("a\"b\\c\rd\ne\tfA\0g", 14))}));
+                        Number("E", 5), Text("Descr", std::string("a\"b\\c\rd\ne\tfA\0g", 14))}));
     // Too wide, not a number, no value, no name, a bad name, an unknown
     // escape, a short \x, a missing quote, something after it, not text:
     // left out and counted.
-    EXPECT_EQ(Read("H = 7\nA = 4294967296\nB = -2147483649\nC = 0x100000000\nD = 12x\nE =\n= 5\n"
-                   "F G = 1\nX = \"a\\qb\"\nY = \"a\\x4\"\nZ = \"open\nW = \"done\" trailing\n"
-                   "\xff\xfe garbage\n\x01\x02\nV = \"ok\"  \n"),
-              std::tuple(13u, 2u, std::vector{Number("H", 7), Text("V", "ok")}));
+    EXPECT_EQ(
+        Read("H = 7\nA = 4294967296\nB = -2147483649\nC = 0x100000000\nG = 0x10000000000000000\n"
+             "D = 12x\nE =\n= 5\nF G = 1\nX = \"a\\qb\"\nY = \"a\\x4\"\nZ = \"open\n"
+             "W = \"done\" trailing\n\xff\xfe garbage\n\x01\x02\nV = \"ok\"  \n"),
+        std::tuple(14u, 2u, std::vector{Number("H", 7), Text("V", "ok")}));
 }
 
 TEST(LinuxSettingsFile, WritesAFileThatReadsBackTheSame) {
