@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <tuple>
 
@@ -17,56 +16,34 @@ auto Fields(const platform::MemoryStatus& m) {
 constexpr std::uint64_t kAddressSpace = 140737488355328;  // 2^47
 
 TEST(LinuxMemoryInfo, MapsEachLineToItsLinuxFigures) {
-    struct Case {
-        const char* meminfo;
-        const char* status;
-        platform::MemoryStatus expected;
-    };
-    const Case cases[] = {
-        // Physical: MemTotal and MemAvailable; page file: CommitLimit and what
-        // Committed_AS leaves; virtual: the address space and what VmSize leaves.
-        // 1000 kB = 1,024,000 bytes throughout.
-        {"MemTotal:       1000 kB\nMemFree:  100 kB\nMemAvailable: 400 kB\nBuffers: 20 kB\n"
-         "Cached: 30 kB\nCommitLimit:  3000 kB\nCommitted_AS:  700 kB\n",
-         "Name:\tostrel\nVmPeak:\t 9000 kB\nVmSize:\t 8000 kB\n",
-         {1024000, 409600, 3072000, 2355200, kAddressSpace, kAddressSpace - 8192000}},
-        // Before MemAvailable: free memory plus buffers and cache, 150 kB.
-        {"MemTotal: 1000 kB\nMemFree: 100 kB\nBuffers: 20 kB\nCached: 30 kB\n"
-         "CommitLimit: 3000 kB\nCommitted_AS: 700 kB\n",
-         "VmSize: 8000 kB\n",
-         {1024000, 153600, 3072000, 2355200, kAddressSpace, kAddressSpace - 8192000}},
-        // Commitments past the limit leave nothing.
-        {"MemTotal: 1000 kB\nMemAvailable: 400 kB\nCommitLimit: 3000 kB\nCommitted_AS: 3500 kB\n",
-         "VmSize: 8000 kB\n",
-         {1024000, 409600, 3072000, 0, kAddressSpace, kAddressSpace - 8192000}},
+    // Physical: MemTotal and MemAvailable, or before it free memory plus
+    // buffers and cache (330 kB); page file: CommitLimit and what
+    // Committed_AS leaves; virtual: the address space and what VmSize leaves.
+    // 1000 kB = 1,024,000 bytes throughout. Fields are found by their whole name.
+    const std::string old =
+        "MemTotal:       1000 kB\nMemFree:  100 kB\nBuffers: 200 kB\n"
+        "Cached: 30 kB\nSwapCached: 5 kB\nCommitLimit:  3000 kB\n"
+        "Committed_AS:  700 kB\n";
+    const std::string now = old + "MemAvailable: 400 kB\n";
+    const std::string vm = "Name:\tostrel\nVmPeak:\t 9000 kB\nVmSize:\t 8000 kB\n";
+    const std::uint64_t vmLeft = kAddressSpace - 8192000;
+    const std::tuple<std::string, std::string, platform::MemoryStatus> cases[] = {
+        {now, vm, {1024000, 409600, 3072000, 2355200, kAddressSpace, vmLeft}},
+        {old, vm, {1024000, 337920, 3072000, 2355200, kAddressSpace, vmLeft}},
+        // Commitments past the limit leave nothing; the largest count of kB that fits.
+        {now + "Committed_AS: 18014398509481983 kB\n",
+         vm,
+         {1024000, 409600, 3072000, 0, kAddressSpace, vmLeft}},
         // Nothing to read physical memory from, or a figure that cannot be read.
-        {"MemTotal: 1000 kB\nCommitLimit: 3000 kB\nCommitted_AS: 700 kB\n",
-         "VmSize: 8000 kB\n",
-         {}},
-        {"MemTotal: 1000 MB\nMemAvailable: 400 kB\nCommitLimit: 3000 kB\nCommitted_AS: 700 kB\n",
-         "VmSize: 8000 kB\n",
-         {}},
-        {"MemTotal: 18014398509481984 kB\nMemAvailable: 4 kB\nCommitLimit: 3 kB\n"
-         "Committed_AS: 7 kB\n",
-         "VmSize: 8 kB\n",
-         {}},
-        {"MemTotal: 1000 kB\nMemAvailable: 400 kB\nCommitLimit: 3000 kB\nCommitted_AS: 700 kB\n",
-         "VmRSS: 8000 kB\n",
-         {}},
-        {"", "", {}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Fields(MemoryStatusFrom(c.meminfo, c.status, kAddressSpace)), Fields(c.expected))
-            << c.meminfo;
+        {old + "Cached: 30 MB\n", vm, {}},
+        {now + "MemTotal: 1000 MB\n", vm, {}},
+        {now + "MemTotal: 18014398509481984 kB\n", vm, {}},
+        {now, "VmRSS: 8000 kB\n", {}},
+        {"", "", {}}};
+    for (const auto& [meminfo, status, expected] : cases) {
+        EXPECT_EQ(Fields(MemoryStatusFrom(meminfo, status, kAddressSpace)), Fields(expected))
+            << meminfo;
     }
-}
-
-TEST(LinuxMemoryInfo, FieldsAreFoundByTheirWholeName) {
-    std::array<KilobyteField, 3> fields{{{"Cached", {}}, {"SwapCached", {}}, {"Missing", {}}}};
-    ReadKilobyteFields("SwapCached:  5 kB\nCached:  7 kB\nCached2: 9 kB\nNoColon 3 kB\n", fields);
-    EXPECT_EQ(fields[0].bytes, 7168u);
-    EXPECT_EQ(fields[1].bytes, 5120u);
-    EXPECT_FALSE(fields[2].bytes.has_value());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <tuple>
 
 #include "common/failure.h"
 #include "common/numeric.h"
@@ -12,66 +14,50 @@ namespace ostrel {
 namespace {
 
 TEST(Rounding, HalvesGoToEvenAndOutOfRangeIsOverflowAsInNarrowing) {
-    const struct {
-        double in;
-        std::int32_t out;
-    } cases[] = {{2.5, 2}, {3.5, 4},   {-22.5, -22}, {-2.5, -2},   {0.5, 0},
-                 {1.5, 2}, {-1.5, -2}, {-0.5, 0},    {0.49999, 0}, {2.500001, 3}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(RoundToInt32(c.in), c.out) << c.in;
-    }
-    EXPECT_EQ(RoundToInt32(2147483647.4), INT32_MAX);
-    EXPECT_EQ(RoundToInt32(-2147483648.4), INT32_MIN);
-    EXPECT_EQ(RoundToInt16(32767.4), 32767);
-    EXPECT_EQ(RoundToInt16(-32768.5), -32768);
-    EXPECT_EQ(RoundToInt16(4.5), 4);
-    for (double v : {2147483647.5, -2147483648.6, 1e300, std::numeric_limits<double>::infinity(),
-                     std::numeric_limits<double>::quiet_NaN()}) {
+    EXPECT_EQ(std::tuple(RoundToInt32(2.5), RoundToInt32(3.5), RoundToInt32(-22.5),
+                         RoundToInt32(-0.5), RoundToInt32(0.49999), RoundToInt32(2.500001),
+                         RoundToInt32(2147483647.4), RoundToInt32(-2147483648.4)),
+              std::tuple(2, 4, -22, 0, 0, 3, INT32_MAX, INT32_MIN));
+    EXPECT_EQ(std::tuple(RoundToInt16(32767.4), RoundToInt16(-32768.5), RoundToInt16(4.5),
+                         NarrowToInt16(32767), NarrowToInt16(-32768)),
+              std::tuple(32767, -32768, 4, 32767, -32768));
+    for (double v : {2147483647.5, -2147483648.6, 1e300, HUGE_VAL, std::nan("")}) {
         EXPECT_THROW(RoundToInt32(v), Failure) << v;
     }
     EXPECT_THROW(RoundToInt16(32767.5), Failure);
     EXPECT_THROW(RoundToInt16(-32769), Failure);
-    EXPECT_EQ(NarrowToInt16(32767), 32767);
-    EXPECT_EQ(NarrowToInt16(-32768), -32768);
     EXPECT_THROW(NarrowToInt16(32768), Failure);
     EXPECT_THROW(NarrowToUInt8(-1), Failure);
 }
 
 TEST(ReadNumber, ReadsTheNumberAtTheStart) {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {
-        {"1234", 1234},      {" 1234", 1234}, {"12 34", 1234}, {"\t1\n2", 12},
-        {"-5", -5},          {"+7", 7},       {"- 5", -5},     {"3.25", 3.25},
-        {".5", 0.5},         {"1e3", 1000},   {"1E+2", 100},   {"25e-1", 2.5},
-        {"2d2", 200},        {"1e", 1},       {"1e+", 1},      {"12abc", 12},
-        {"1234 rest", 1234}, {"&H1F", 31},    {"&hff", 255},   {"&O17", 15},
-        {"&o8", 0},          {"&H", 0},       {"", 0},         {"abc", 0},
-        {"a 1234", 0},       {"-", 0},        {".", 0},        {"1.2.3", 1.2},
-        {"\r5", 0},          {"  \t\n", 0},   {"1e-999", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
+    const std::pair<const char*, double> cases[] = {
+        {"12 34", 1234}, {"\t1\n2", 12},     {"\r5", 0},     {"-5", -5},
+        {"+7", 7},       {"3.25", 3.25},     {".5", 0.5},    {"1e3", 1000},
+        {"1E+2", 100},   {"25e-1", 2.5},     {"2d2", 200},   {"1e", 1},
+        {"1e+", 1},      {"12abc", 12},      {"1.2.3", 1.2}, {"&H1F", 31},
+        {"&hff", 255},   {"&O17", 15},       {"&o8", 0},     {"&H", 0},
+        {"", 0},         {"abc", 0},         {"-", 0},       {".", 0},
+        {"1e-999", 0},   {"1e999", HUGE_VAL}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_DOUBLE_EQ(ReadNumber(text), value) << '"' << text << '"';
     }
-    EXPECT_TRUE(std::isinf(ReadNumber("1e999")));
 }
 
 TEST(ReadNumber, BeyondADoublesRangeByItsDigitsAsWellAsItsExponent) {
-    const std::string zeros(400, '0');
-    // 1 followed by 400 zeros is 10^400; divided by ten it is still far too
-    // large, so it overflows however the exponent is written.
-    EXPECT_TRUE(std::isinf(ReadNumber("1" + zeros + "e-1")));
-    EXPECT_TRUE(std::isinf(ReadNumber("-1" + zeros + ".5")));
-    // 0.(400 zeros)1 is 10^-401, and ten times that still far too small.
-    EXPECT_EQ(ReadNumber("0." + zeros + "1"), 0.0);
-    EXPECT_EQ(ReadNumber("0." + zeros + "1e+1"), 0.0);
-    EXPECT_EQ(ReadNumber("." + zeros + "42"), 0.0);
-    // An exponent of 10^400 is beyond any integer, and still decides;
+    const std::string z(400, '0');
+    // 1 followed by 400 zeros is 10^400; divided by 10^50 it is still far too
+    // large. 0.(400 zeros)1 is 10^-401, and ten times that still far too
+    // small. An exponent of 10^400 is beyond any integer, and still decides;
     // leading zeros do not make an exponent large.
-    EXPECT_TRUE(std::isinf(ReadNumber("1e1" + zeros)));
-    EXPECT_EQ(ReadNumber("1e-1" + zeros), 0.0);
-    EXPECT_EQ(ReadNumber("2e" + zeros + "1"), 20.0);
+    const double inf = HUGE_VAL;
+    const std::pair<std::string, double> cases[] = {
+        {"1" + z + "e-050", inf}, {"-1" + z + ".5", -inf}, {"0." + z + "1", 0},
+        {"0." + z + "1e+1", 0},   {"." + z + "42", 0},     {"1e1" + z, inf},
+        {"1e-1" + z, 0},          {"2e" + z + "1", 20}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(ReadNumber(text), value) << text.substr(0, 4);
+    }
 }
 
 TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
@@ -85,6 +71,10 @@ TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
     }
 }
 
+TEST(UpperCase, ChangesOnlyAsciiLetters) {
+    EXPECT_EQ(UpperCase("az@[`{AZ\xe9"), "AZ@[`{AZ\xe9");
+}
+
 TEST(RandomDraw, AWholePeriodStaysBelowOneAndReachesZero) {
     // The generator passes through every one of its 2^24 states before it
     // repeats, so one period shows the smallest and largest draws.
@@ -95,8 +85,7 @@ TEST(RandomDraw, AWholePeriodStaysBelowOneAndReachesZero) {
         lowest = std::min(lowest, r);
         highest = std::max(highest, r);
     }
-    EXPECT_EQ(lowest, 0.0f);
-    EXPECT_EQ(highest, 0.99999994f);  // the largest float below 1
+    EXPECT_EQ(std::tuple(lowest, highest), std::tuple(0.0f, 0.99999994f));  // the largest below 1
 }
 
 }  // namespace
