@@ -1,5 +1,7 @@
 // Windows, input and monitors, recorded for the tests to inspect.
 
+#include <algorithm>
+
 #include "fakes/fake_platform.h"
 #include "platform/windowing.h"
 
@@ -91,12 +93,8 @@ void MoveTextBlock(float leftTwips, float topTwips) {
 TextSize MeasureText(const TextFont&, const std::string& text) {
     std::int32_t lines = 1, longest = 0, current = 0;
     for (char c : text) {
-        if (c == '\r') {
-            ++lines;
-            current = 0;
-        } else if (++current > longest) {
-            longest = current;
-        }
+        current = c == '\r' ? (++lines, 0) : current + 1;
+        longest = std::max(longest, current);
     }
     return TextSize{7 * longest, 16 * lines};
 }
@@ -134,16 +132,14 @@ bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device) {
     return true;
 }
 
+// Device names are unique: the first of the name answers.
 bool ReadDisplaySettings(const std::string& deviceName, std::int32_t mode,
                          DisplaySettings& settings) {
     for (const auto& d : Fake().devices) {
-        if (d.device.name == deviceName) {
-            const auto& source = mode == kEnumCurrentSettings ? d.current : d.registry;
-            if (source) {
-                settings = *source;
-                return true;
-            }
-            return false;
+        const auto& source = mode == kEnumCurrentSettings ? d.current : d.registry;
+        if (d.device.name == deviceName && source) {
+            settings = *source;
+            return true;
         }
     }
     return false;
