@@ -68,6 +68,7 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
         {{2006, 12, 5, 15, 6, 10, 0}, 3600.4, kTime24Hour, "05-Dec-06 14:06:10"},
         {{1970, 1, 1, 0, 0, 5, 0}, 10, 0, "31-Dec-69 11:59:55 pm"},
         {{2004, 3, 1, 12, 0, 0, 0}, 86400 + 12 * 3600, 0, "29-Feb-04 12:00:00 am"},
+        {{2004, 3, 2, 1, 0, 0, 0}, 86400 + 3600, 0, "01-Mar-04 12:00:00 am"},  // after a leap day
         {{2006, 12, 5, 15, 6, 10, 0}, 3e9, 0, "unknown time"},  // too many seconds to count back
     };
     for (const auto& [now, uptime, format, text] : cases) {
