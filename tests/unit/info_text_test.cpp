@@ -38,9 +38,8 @@ TEST_F(InfoText, TheOtherLinesFollowInTheirFixedOrder) {
     settings.timeFormat = kTime24Hour;
     EXPECT_EQ(Compose(kShowCurrentTime | kShowUptime | kShowStartTime | kShowPageFile |
                       kShowPhysicalMemory | kShowVirtualMemory | kShowCpuUsage),
-              "15:06:10\rup for 0 days, 0:00:00\rup since 05-Dec-06 15:06:10\r"
-              "Page file usage: K\rPhysical memory: K\rVirtual memory: K\r"
-              "CPU usage: CPU query failed");
+              "15:06:10\rup for 0 days, 0:00:00\rup since 05-Dec-06 15:06:10\rPage file usage: K\r"
+              "Physical memory: K\rVirtual memory: K\rCPU usage: CPU query failed");
 }
 
 }  // namespace

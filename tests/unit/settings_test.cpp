@@ -49,10 +49,9 @@ TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
     SaveSettings(s);
     Settings again;
     LoadSettings(again);
-    EXPECT_EQ(std::tuple(Fields(again), StoredBytes("FontSettings")),
-              std::tuple(Fields(s), Bytes{14, 0, 0, 0}));
-    EXPECT_TRUE(fake().messages.empty() && fake().openKeys == 0 &&
-                StoredBytes("oldDefaultSS").empty());
+    EXPECT_EQ(std::tuple(Fields(again), StoredBytes("FontSettings"), fake().messages.size(),
+                         fake().openKeys, StoredBytes("oldDefaultSS")),
+              std::tuple(Fields(s), Bytes{14, 0, 0, 0}, 0u, 0, Bytes{}));
 }
 
 TEST_F(SettingsRecord, DescriptionIsGatedByItsDisplayBit) {
