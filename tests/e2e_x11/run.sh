@@ -124,19 +124,15 @@ test_xscreensaver_window_names_the_window() {
     [ "$back" -gt 25000 ] || fail "$back of 30,000 pixels painted"
 }
 
-test_sigterm_and_sigint_end_it_cleanly() {
-    local signal
+test_signals_and_input_in_its_own_window_end_it() {
+    local signal how id
     for signal in TERM INT; do
         start_saver "sig$signal" -root
         kill -"$signal" "$saver"
         within 1 gone "$saver" || fail "SIG$signal did not end it within a second"
         wait "$saver" 2>/dev/null || fail "SIG$signal killed it"  # not a clean end
     done
-}
-
-# In a window of its own, a key, a click and the tenth quick pointer move end it.
-test_own_window_ends_on_input() {
-    local how id
+    # In a window of its own, a key, a click and the tenth quick pointer move end it.
     for how in key click moves; do
         start_saver own -window -animation centre
         id=$(xdotool search --name '^OstrelSS$' | head -1)
@@ -182,7 +178,7 @@ if [ ! -x "$BIN/ostrel" ] || [ ! -x "$BIN/host_window" ]; then
 fi
 start_display 120 || { echo "e2e-x11: 0 passed, 1 failed"; exit 1; }
 run_tests test_settings_colours_survive_a_malformed_file test_cpu_line_follows_a_load test_window_id_draws_there_and_ends_with_it \
-    test_xscreensaver_window_names_the_window test_sigterm_and_sigint_end_it_cleanly \
-    test_own_window_ends_on_input test_settings_file_round_trips
+    test_xscreensaver_window_names_the_window test_signals_and_input_in_its_own_window_end_it \
+    test_settings_file_round_trips
 echo "e2e-x11: $E2E_PASSED passed, $E2E_FAILED failed"
 [ "$E2E_FAILED" = 0 ]

@@ -37,12 +37,9 @@ void EnableOtherWindow(WindowHandle window, bool enable) {
     Fake().enableCalls.emplace_back(window, enable);
 }
 bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
-    const auto r = Fake().windowRects.find(window);
-    if (r == Fake().windowRects.end()) {
-        return false;
-    }
-    rect = r->second;
-    return true;
+    const bool found = Fake().windowRects.count(window) != 0;
+    rect = found ? Fake().windowRects[window] : rect;
+    return found;
 }
 
 double TextWidthTwips(const std::string& text, bool) {
@@ -64,20 +61,14 @@ void SetBusyPointer(bool busy) {
 
 bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
     Fake().fontRequests.push_back({title, flags, font});
-    if (!Fake().fontAnswer) {
-        return false;
-    }
-    font = *Fake().fontAnswer;
-    return true;
+    font = Fake().fontAnswer.value_or(font);
+    return Fake().fontAnswer.has_value();
 }
 
 bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_t& colour) {
     Fake().colourRequests.push_back({title, flags, colour});
-    if (!Fake().colourAnswer) {
-        return false;
-    }
-    colour = *Fake().colourAnswer;
-    return true;
+    colour = Fake().colourAnswer.value_or(colour);
+    return Fake().colourAnswer.has_value();
 }
 
 std::int64_t OpenWithShell(const std::string& target) {

@@ -42,10 +42,7 @@ void ReadProcessorTimes(std::int32_t, ProcessorTimes& times) {
 
 std::string MonthAbbreviation(int month) {
     const auto& names = Fake().monthNames;
-    if (month < 1 || static_cast<std::size_t>(month) > names.size()) {
-        return "";
-    }
-    return names[month - 1];
+    return month >= 1 && static_cast<std::size_t>(month) <= names.size() ? names[month - 1] : "";
 }
 
 std::string ThousandsSeparator() {

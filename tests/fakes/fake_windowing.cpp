@@ -61,12 +61,9 @@ int ChangeCursorVisibility(bool show) {
 }
 
 bool ReadClientRect(WindowHandle window, PixelRect& rect) {
-    const auto r = Fake().clientRects.find(window);
-    if (r == Fake().clientRects.end()) {
-        return false;
-    }
-    rect = r->second;
-    return true;
+    const bool found = Fake().clientRects.count(window) != 0;
+    rect = found ? Fake().clientRects[window] : rect;
+    return found;
 }
 
 std::int32_t ReadWindowWord(WindowHandle window, int index) {
@@ -155,11 +152,9 @@ MonitorHandle MonitorAtPoint(std::int32_t x, std::int32_t y) {
 }
 
 bool ReadMonitorRect(MonitorHandle monitor, PixelRect& rect) {
-    if (monitor == 0 || monitor > Fake().monitors.size()) {
-        return false;
-    }
-    rect = Fake().monitors[monitor - 1].rect;
-    return true;
+    const bool found = monitor != 0 && monitor <= Fake().monitors.size();
+    rect = found ? Fake().monitors[monitor - 1].rect : rect;
+    return found;
 }
 
 bool FontExists(const std::string& faceName) {

@@ -45,9 +45,11 @@ TEST_F(RegStuff, ReadsOfEveryKindOfStoredValue) {
         std::int32_t readNumber = 77;
         const bool textRead = ReadRegistryText(kHklm, kKey, "Name", readText);
         const bool numberRead = ReadRegistryNumber(kHklm, kKey, "Name", readNumber);
-        EXPECT_EQ(std::tuple(textRead, readText, numberRead, readNumber, fake().openKeys),
+        // Reading never creates the key.
+        EXPECT_EQ(std::tuple(textRead, readText, numberRead, readNumber, fake().openKeys,
+                             fake().keys.empty()),
                   std::tuple(text.has_value(), text.value_or(""), number.has_value(),
-                             number.value_or(77), 0))
+                             number.value_or(77), 0, valueName == nullptr))
             << "case " << &c - cases;
     }
 }

@@ -177,9 +177,10 @@ TEST_F(StartUp, PreviewSitsInsideItsHostWithAQuarterOfTheFont) {
                        saver.previewMode, saver.previewHost,
                        fake().windowWords[{kSaver, platform::kGwlStyle}],
                        fake().windowWords[{kSaver, platform::kGwlHwndParent}], fake().parentChanges,
-                       Closed(), fake().tickIntervalMs.has_value(), fake().messages.empty()),
+                       Closed(), fake().tickIntervalMs.has_value(), fake().messages.empty(),
+                       saver.infoLabel.visible || saver.networkLabel.visible),
             std::tuple(points, points, true, 1234, 0x46000000, 1234, ParentChanges{{kSaver, 1234}},
-                       !host, host, true))
+                       !host, host, true, false))
             << size;
         EXPECT_EQ(Placed(), std::tuple(kSaver, -1, 0, 0, host ? 152 : 0, host ? 112 : 0, 0x54u));
         EXPECT_EQ(Bounds(), std::tuple(0, host ? 2280 : 0, 0, host ? 1344 : 0));
