@@ -19,9 +19,9 @@ TEST(CommandLine, ArgumentTextFollowsTheProgramPath) {
 
 TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"/p 1234", 1234}, {"/P:1234", 1234}, {"/p1234", 1234}, {"/p", 0},
-        {"/p -77", -77},   {"/p 12.5", 12},   {"/p 13.5", 14},  {"/p 1e3", 1000},
-        {"/p &H10", 16},   {"/p abc", 0},     {"", 0},          {"/p x12y", 0}};
+        {"/p 1234", 1234}, {"/P:1234", 1234}, {"/p1234", 1234}, {"/p", 0},       {"/p -77", -77},
+        {"/p 12.5", 12},   {"/p 13.5", 14},   {"/p 1e3", 1000}, {"/p &H10", 16}, {"/p abc", 0},
+        {"", 0},           {"/p x12y", 0},    {"4321", 4321}};
     for (const auto& [line, handle] : cases) {
         EXPECT_EQ(PreviewHostHandle(line), handle) << '"' << line << '"';
     }
