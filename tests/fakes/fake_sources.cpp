@@ -50,10 +50,8 @@ std::string ThousandsSeparator() {
 }
 
 InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces) {
-    interfaces.clear();
-    if (Fake().interfaceAnswer == InterfaceQuery::Read) {
-        interfaces = Fake().interfaces;
-    }
+    const bool read = Fake().interfaceAnswer == InterfaceQuery::Read;
+    interfaces = read ? Fake().interfaces : std::vector<InterfaceOctets>{};
     return Fake().interfaceAnswer;
 }
 
