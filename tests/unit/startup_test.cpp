@@ -73,8 +73,8 @@ TEST_F(StartUp, OtherSelectorsDoTheirOneJobAndClose) {
     // change asked for (-1: none). Only the untrimmed line gives that handle.
     // Another full-screen instance runs throughout: only /s looks for it.
     const std::tuple<const char*, int, std::int64_t> cases[] = {
-        {"", 1, -1},  {"   ", 1, -1},     {"/c", 1, -1},   {"/a 1234", 0, 1234},
-        {"/a", 0, 0}, {" /a 1234", 0, 0}, {"\t/s", 0, -1}, {"/s", 0, -1}};
+        {"", 1, -1},        {"   ", 1, -1},  {"/c", 1, -1}, {"/a 1234", 0, 1234}, {"/a", 0, 0},
+        {" /a 1234", 0, 0}, {"\t/s", 0, -1}, {"/s", 0, -1}, {"/C:9", 1, -1},      {"/a 2.5", 0, 2}};
     for (const auto& [line, options, password] : cases) {
         SetUp();
         fake().windowsByTitle["OstrelSS"] = 0x2222;
