@@ -19,8 +19,8 @@ TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
         {{"-root"}, Root, 0},
         {{"--window"}, OwnWindow, 0},
         {{"-window-id", "0xFFFFFFFF"}, WindowId, 0xFFFFFFFF},
-        {{"-window-id", "031457287"}, WindowId, 31457287},  // decimal despite the 0
-        {{"-root", "-window"}, OwnWindow, 0}};              // the last one counts
+        {{"-window-id", "031457287"}, WindowId, 31457287},           // decimal despite the 0
+        {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7}};  // the last one counts
     for (const auto& [args, target, windowId] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
         EXPECT_EQ(

@@ -63,9 +63,9 @@ TEST(LinuxSettingsFile, WritesAFileThatReadsBackTheSame) {
 }
 
 TEST(LinuxSettingsFile, NamesAreFoundInAnyCase) {
-    std::vector<SettingsFileEntry> entries{Number("BgColour", 1), Number("FontColour", 2)};
+    std::vector<SettingsFileEntry> entries{Number("BgColour", 1), Number("FontSize", 2)};
     EXPECT_EQ(
-        std::tuple(FindSettingsEntry(entries, "fontCOLOUR"), FindSettingsEntry(entries, "Colour")),
+        std::tuple(FindSettingsEntry(entries, "fontSIZE"), FindSettingsEntry(entries, "Size")),
         std::tuple(&entries[1], nullptr));
     EXPECT_EQ(std::tuple(IsSettingsName("Move.EB-Random_2"), IsSettingsName(std::string(255, 'a')),
                          IsSettingsName(std::string(256, 'a')), IsSettingsName("Font Name")),
