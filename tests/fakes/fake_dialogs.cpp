@@ -42,8 +42,9 @@ bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
     return found;
 }
 
-double TextWidthTwips(const std::string& text, bool) {
-    return Fake().twipsPerCharacter * static_cast<double>(text.size());
+// Bold text is wider, so that a caption measured in the wrong weight shows.
+double TextWidthTwips(const std::string& text, bool bold) {
+    return Fake().twipsPerCharacter * static_cast<double>(text.size()) * (bold ? 1.25 : 1.0);
 }
 
 std::string DecimalSeparator() {

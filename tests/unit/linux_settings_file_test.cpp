@@ -29,7 +29,7 @@ TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLine) {
     // a later line of the same name, in any case, replaces the earlier one in its place.
     EXPECT_EQ(
         Read("# comment\n\nFontSize = 12\nFontName=\"DejaVu Sans\"\r\n  BgColour\t=\t0x00FF8000  \n"
-             "A = -1\nB = 4294967295\nC = -2147483648\nD = 0XFFFFFFFF\nE = 0x5\n"
+             "A = -1\nB = 4294967295\nC = -2147483648\nD = 0X00000000FFFFFFFF\nE = 0x5\n"
              "fontsize = \"twelve\"\nDescr = \"a\\\"b\\\\c\\rd\\ne\\tf\\x41\\x00g\"\n"),
         std::tuple(
             0u, 0u,
