@@ -6,7 +6,7 @@
 
 #include "fakes/fake_platform.h"
 #include "fakes/source_data.h"
-#include "platform/windows_data/performance_data.h"
+#include "windows/portable/performance_data.h"
 #include "settings/settings.h"
 #include "sources/cpu_load_sampler.h"
 #include "sources/memory_text.h"

@@ -1,7 +1,7 @@
 # Windows build: ostrel.scr, statically linked so that it needs system DLLs only.
 enable_language(RC)
 
-file(GLOB OSTREL_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/win32/*.cpp)
+file(GLOB OSTREL_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/windows/*.cpp)
 configure_file(${CMAKE_SOURCE_DIR}/res/ostrel.rc.in ${CMAKE_BINARY_DIR}/ostrel.rc @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/res/ostrel.manifest.in ${CMAKE_BINARY_DIR}/ostrel.manifest @ONLY)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/src")

@@ -7,7 +7,8 @@ if(NOT X11_Xrandr_FOUND)
     message(FATAL_ERROR "the X11 program needs RandR (libxrandr-dev)")
 endif()
 
-file(GLOB OSTREL_X11_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/x11/*.cpp)
+file(GLOB OSTREL_X11_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/x11/*.cpp
+                                                ${CMAKE_SOURCE_DIR}/src/linux/*.cpp)
 add_executable(ostrel ${OSTREL_X11_SOURCES})
 target_link_libraries(ostrel PRIVATE ostrel_core X11::X11 X11::Xrandr PkgConfig::XFT)
 

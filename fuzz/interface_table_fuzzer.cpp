@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/failure.h"
-#include "platform/windows_data/interface_table.h"
+#include "windows/portable/interface_table.h"
 #include "property.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/memory_info.h"
+#include "linux/portable/memory_info.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/monitor_layout.h"
+#include "x11/portable/monitor_layout.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzBytes in(data, size);

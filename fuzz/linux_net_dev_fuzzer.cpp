@@ -8,7 +8,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/net_dev.h"
+#include "linux/portable/net_dev.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/processor_stat.h"
+#include "linux/portable/processor_stat.h"
 
 namespace {
 

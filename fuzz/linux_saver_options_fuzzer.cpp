@@ -8,7 +8,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/saver_options.h"
+#include "x11/portable/saver_options.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::string_view> arguments;

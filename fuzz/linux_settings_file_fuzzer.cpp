@@ -7,7 +7,7 @@
 
 #include "fuzz_bytes.h"
 #include "property.h"
-#include "platform/linux_data/settings_file.h"
+#include "linux/portable/settings_file.h"
 #include "platform/registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -10,7 +10,7 @@
 
 #include "common/failure.h"
 #include "platform/sysinfo.h"
-#include "platform/windows_data/performance_data.h"
+#include "windows/portable/performance_data.h"
 #include "property.h"
 
 namespace ostrel {

@@ -23,7 +23,7 @@ import sys
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 PORTABLE = ["common", "settings", "sources", "movement", "display", "options", "startup",
-            "platform/windows_data", "platform/linux_data"]
+            "windows/portable", "linux/portable", "x11/portable"]
 
 OPERATORS = [
     (r" < ", " <= "), (r" <= ", " < "), (r" > ", " >= "), (r" >= ", " > "),

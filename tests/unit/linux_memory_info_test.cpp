@@ -3,7 +3,7 @@
 #include <string>
 #include <tuple>
 
-#include "platform/linux_data/memory_info.h"
+#include "linux/portable/memory_info.h"
 
 namespace ostrel {
 namespace {

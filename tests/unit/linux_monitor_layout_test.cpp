@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/linux_data/monitor_layout.h"
+#include "x11/portable/monitor_layout.h"
 
 namespace ostrel {
 namespace {

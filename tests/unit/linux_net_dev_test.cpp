@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/linux_data/net_dev.h"
+#include "linux/portable/net_dev.h"
 
 namespace ostrel {
 namespace {

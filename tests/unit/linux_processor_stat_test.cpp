@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/linux_data/processor_stat.h"
+#include "linux/portable/processor_stat.h"
 
 namespace ostrel {
 namespace {

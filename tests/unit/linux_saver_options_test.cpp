@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/linux_data/saver_options.h"
+#include "x11/portable/saver_options.h"
 
 namespace ostrel {
 namespace {

@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/linux_data/settings_file.h"
+#include "linux/portable/settings_file.h"
 #include "platform/registry.h"
 
 namespace ostrel {

@@ -4,7 +4,7 @@
 
 #include "fakes/source_data.h"
 #include "fixture.h"
-#include "platform/windows_data/interface_table.h"
+#include "windows/portable/interface_table.h"
 #include "sources/network_activity.h"
 
 namespace ostrel {

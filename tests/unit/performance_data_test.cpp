@@ -6,7 +6,7 @@
 
 #include "fakes/source_data.h"
 #include "fixture.h"
-#include "platform/windows_data/performance_data.h"
+#include "windows/portable/performance_data.h"
 
 namespace ostrel {
 namespace {

@@ -14,7 +14,7 @@
 
 #include "platform/network.h"
 #include "platform/sysinfo.h"
-#include "platform/windows_data/performance_data.h"
+#include "windows/portable/performance_data.h"
 #include "settings/settings.h"
 #include "sources/cpu_load_sampler.h"
 #include "sources/memory_text.h"

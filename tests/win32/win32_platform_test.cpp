@@ -10,7 +10,7 @@
 #include "movement/screen_extremes.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
-#include "platform/win32/resource_ids.h"
+#include "windows/resource_ids.h"
 #include "platform/windowing.h"
 #include "settings/registry_store.h"
 #include "sources/computer_name.h"

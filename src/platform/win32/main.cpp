@@ -1,9 +1,0 @@
-// The program's entry point.
-
-#include <windows.h>
-
-#include "platform/win32/win32_app.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return ostrel::win32::RunProgram(instance);
-}

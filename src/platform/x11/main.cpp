@@ -1,7 +1,0 @@
-// The program's entry point.
-
-#include "platform/x11/x11_app.h"
-
-int main(int argc, char** argv) {
-    return ostrel::x11::RunProgram(argc, argv);
-}

@@ -1,0 +1,30 @@
+#include "windows/gdi.h"
+
+#include <cmath>
+
+namespace ostrel::win32 {
+
+int ScreenDpiY() {
+    const ScreenDc screen;
+    return GetDeviceCaps(screen.get(), LOGPIXELSY);
+}
+
+LOGFONTA LogFontFor(const platform::TextFont& font) {
+    LOGFONTA lf{};
+    lf.lfHeight = -static_cast<LONG>(std::lround(font.sizePoints * ScreenDpiY() / 72.0));
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic ? TRUE : FALSE;
+    lf.lfUnderline = font.underline ? TRUE : FALSE;
+    lf.lfStrikeOut = font.strikethrough ? TRUE : FALSE;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(lf.lfFaceName, font.name.c_str(), LF_FACESIZE);
+    return lf;
+}
+
+FontObject MakeFont(const platform::TextFont& font) {
+    const LOGFONTA lf = LogFontFor(font);
+    return FontObject(CreateFontIndirectA(&lf));
+}
+
+}  // namespace ostrel::win32
