@@ -26,6 +26,8 @@ check() {
 
 # Includes run downward through the layers only.
 check scripts/check_layers.sh
+# No variable of static storage holds state, in the core or either front end.
+check scripts/check_globals.sh
 # Two builds of the same tree give the same ostrel.scr.
 check scripts/check_reproducible.sh
 

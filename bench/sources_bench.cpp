@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "fakes/fake_platform.h"
+#include "fakes/fake_services.h"
 #include "fakes/source_data.h"
 #include "windows/portable/performance_data.h"
 #include "settings/settings.h"
@@ -25,26 +25,26 @@ std::vector<std::int64_t> IdleTimes(int processors, std::int64_t base) {
 }
 
 void SourcesOfOneUpdate(benchmark::State& state) {
-    fake::ResetFake();
-    fake::FakePlatform& f = fake::Fake();
+    fake::FakeServices fakes;
+    platform::SystemInfo& f = fakes.system;
     f.highResolutionCount = 93784LL * 10000000;
     f.memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     f.processorCount = 2;
-    f.interfaces = {{1000, 2000}, {30, 40}};
+    fakes.network.interfaces = {{1000, 2000}, {30, 40}};
     Settings settings;
     settings.displayItems = 1151;  // the default choice of lines
     StartTime startTime;
     const platform::ProcessorTimes readings[2] = {
         {IdleTimes(2, 0), {1, 1}, 128098047700000000},
         {IdleTimes(2, 5000000), {1, 1}, 128098047710000000}};
-    CpuLoadSampler sampler;
-    NetworkActivity monitor;
+    CpuLoadSampler sampler{f};
+    NetworkActivity monitor{fakes.network};
     int tick = 0;
     for (auto _ : state) {
         f.processorTimes = readings[tick++ % 2];
-        benchmark::DoNotOptimize(UptimeText());
-        benchmark::DoNotOptimize(startTime.Text(settings.timeFormat));
-        benchmark::DoNotOptimize(MemoryText(settings));
+        benchmark::DoNotOptimize(UptimeText(f));
+        benchmark::DoNotOptimize(startTime.Text(f, settings.timeFormat));
+        benchmark::DoNotOptimize(MemoryText(f, settings));
         benchmark::DoNotOptimize(sampler.UsageText());
         benchmark::DoNotOptimize(monitor.StatusText());
     }
@@ -63,10 +63,10 @@ void ReadSixtyFourProcessorBlock(benchmark::State& state) {
 BENCHMARK(ReadSixtyFourProcessorBlock);
 
 void CollectSixtyFourProcessors(benchmark::State& state) {
-    fake::ResetFake();
-    fake::Fake().processorCount = 64;
-    fake::Fake().processorTimes = {IdleTimes(64, 777), std::vector<std::uint8_t>(64, 1), 1};
-    CpuLoadSampler sampler;
+    fake::FakeServices fakes;
+    fakes.system.processorCount = 64;
+    fakes.system.processorTimes = {IdleTimes(64, 777), std::vector<std::uint8_t>(64, 1), 1};
+    CpuLoadSampler sampler{fakes.system};
     for (auto _ : state) {
         sampler.Collect();
     }

@@ -1,6 +1,7 @@
 // The command line is whatever started the program: any bytes must give an
 // argument text, a run-mode selector and window handles, or the overflow
-// failure for a handle too large, and nothing else.
+// failure for a handle too large, and nothing else; the run request keeps
+// that failure instead of raising it.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +11,7 @@
 
 #include "common/failure.h"
 #include "property.h"
-#include "startup/command_line.h"
+#include "windows/portable/command_line.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ std::int64_t HandleOrFailure(Read read) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace ostrel;
+    using namespace ostrel::win32;
     const std::string line(reinterpret_cast<const char*>(data), size);
 
     // The arguments are what is left after the program's path and the
@@ -77,6 +79,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Any line gives a handle or the overflow failure.
     HandleOrFailure([&] { return PreviewHostHandle(line); });
     HandleOrFailure([&] { return PasswordParentHandle(line); });
+
+    // The request's mode follows the selector alone, and its window is the
+    // handle read for that mode, or the failure reading it raised.
+    const platform::RunRequest request = ReadRunRequest(line);
+    PROPERTY(request.arguments == line);
+    const bool preview = selector == "/P";
+    const bool password = selector == "/A";
+    PROPERTY(preview == (request.mode == platform::RunMode::Preview));
+    PROPERTY(password == (request.mode == platform::RunMode::ChangePassword));
+    PROPERTY((selector == "/S") == (request.mode == platform::RunMode::FullScreen));
+    PROPERTY((selector.empty() || selector == "/C") ==
+             (request.mode == platform::RunMode::Options));
+    if (preview || password) {
+        const std::int64_t handle = HandleOrFailure(
+            [&] { return preview ? PreviewHostHandle(line) : PasswordParentHandle(line); });
+        PROPERTY(request.windowFailure.has_value() == (handle == -(std::int64_t{1} << 40)));
+        PROPERTY(request.windowFailure ? request.window == 0 : request.window == handle);
+    } else {
+        PROPERTY(request.window == 0 && !request.windowFailure);
+    }
 
     // A handle the system writes, whatever came before it on the line, is
     // read back exactly.

@@ -1,5 +1,6 @@
 // Fuzzes the monitor layout with monitors and windows of any size: the
-// primary always sits at the origin, and every monitor lies in the window.
+// primary always sits at the origin, every monitor lies in the window, and
+// the span around them holds the origin.
 
 #include <cstdint>
 #include <string_view>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!in.empty() && monitors.size() < 16) {
         monitors.push_back(rect());
     }
-    const ostrel::MonitorLayout l = ostrel::ArrangeMonitors(monitors, primary, window);
+    const ostrel::CoveredMonitors l = ostrel::ArrangeMonitors(monitors, primary, window);
     PROPERTY(!l.monitors.empty() && l.primary < l.monitors.size());
     PROPERTY(l.monitors[l.primary].left == 0 && l.monitors[l.primary].top == 0);
     for (const ostrel::platform::PixelRect& m : l.monitors) {
@@ -34,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  window.right < window.left);
         PROPERTY(m.left <= m.right && m.top <= m.bottom);
     }
+    // The span reaches the origin from every side it covers, and the primary
+    // stands at it.
+    const ostrel::platform::MonitorLayout span = ostrel::SpanMonitors(l);
+    PROPERTY(span.primary.left == 0 && span.primary.top == 0);
+    PROPERTY(span.allMonitors.left <= 0 && span.allMonitors.top <= 0);
+    PROPERTY(span.allMonitors.right >= 0 && span.allMonitors.bottom >= 0);
     const std::string_view text(reinterpret_cast<const char*>(data), size < 24 ? size : 24);
     const std::int32_t dpi = ostrel::ScreenDotsPerInch(text, window.right, window.bottom);
     PROPERTY(dpi >= 24 && dpi <= 960);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fakes/source_data.h"
-#include "platform/registry.h"
+#include "windows/portable/registry_store.h"
 
 namespace {
 
@@ -108,30 +108,30 @@ int main(int argc, char** argv) {
     // BgColour, FontSettings, DisplayItems, Options, Descr, MoveOption,
     // MoveEBRandom, TimeFormat.
     Bytes saved;
-    AddValue(saved, 0, platform::kRegSz, Text("Tahoma"));
-    AddValue(saved, 1, platform::kRegDword, Dword(12));
-    AddValue(saved, 2, platform::kRegDword, Dword(0x00FFFFFF));
-    AddValue(saved, 3, platform::kRegDword, Dword(0x00402010));
-    AddValue(saved, 4, platform::kRegDword, Dword(5));
-    AddValue(saved, 5, platform::kRegDword, Dword(1151));
-    AddValue(saved, 6, platform::kRegDword, Dword(1));
-    AddValue(saved, 7, platform::kRegSz, Text("Build server"));
-    AddValue(saved, 8, platform::kRegDword, Dword(3));
-    AddValue(saved, 9, platform::kRegDword, Dword(7));
-    AddValue(saved, 10, platform::kRegDword, Dword(1));
+    AddValue(saved, 0, ostrel::win32::kRegSz, Text("Tahoma"));
+    AddValue(saved, 1, ostrel::win32::kRegDword, Dword(12));
+    AddValue(saved, 2, ostrel::win32::kRegDword, Dword(0x00FFFFFF));
+    AddValue(saved, 3, ostrel::win32::kRegDword, Dword(0x00402010));
+    AddValue(saved, 4, ostrel::win32::kRegDword, Dword(5));
+    AddValue(saved, 5, ostrel::win32::kRegDword, Dword(1151));
+    AddValue(saved, 6, ostrel::win32::kRegDword, Dword(1));
+    AddValue(saved, 7, ostrel::win32::kRegSz, Text("Build server"));
+    AddValue(saved, 8, ostrel::win32::kRegDword, Dword(3));
+    AddValue(saved, 9, ostrel::win32::kRegDword, Dword(7));
+    AddValue(saved, 10, ostrel::win32::kRegDword, Dword(1));
     Write(registry, "saved_settings", saved);
     Bytes odd;
-    AddValue(odd, 0, platform::kRegDword, Dword(42));
-    AddValue(odd, 1, platform::kRegSz, {'1', '2', 0});
-    AddValue(odd, 2, platform::kRegDword, {0x34, 0x12});
+    AddValue(odd, 0, ostrel::win32::kRegDword, Dword(42));
+    AddValue(odd, 1, ostrel::win32::kRegSz, {'1', '2', 0});
+    AddValue(odd, 2, ostrel::win32::kRegDword, {0x34, 0x12});
     AddValue(odd, 5, 3 /* binary */, Dword(0xFFFFFFFF));
-    AddValue(odd, 7, platform::kRegSz, {});
-    AddValue(odd, 8, platform::kRegDword, {});
+    AddValue(odd, 7, ostrel::win32::kRegSz, {});
+    AddValue(odd, 8, ostrel::win32::kRegDword, {});
     Write(registry, "odd_types_and_sizes", odd);
     Bytes wide;
-    AddValue(wide, 0, platform::kRegSz, Bytes(1100, 'A'));
-    AddValue(wide, 1, platform::kRegDword, Dword(40000));
-    AddValue(wide, 10, platform::kRegDword, Dword(256));
+    AddValue(wide, 0, ostrel::win32::kRegSz, Bytes(1100, 'A'));
+    AddValue(wide, 1, ostrel::win32::kRegDword, Dword(40000));
+    AddValue(wide, 10, ostrel::win32::kRegDword, Dword(256));
     Write(registry, "too_wide", wide);
     return 0;
 }

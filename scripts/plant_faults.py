@@ -4,7 +4,12 @@ many the unit tests catch.
 
 Each fault is one textual change of the kind a developer makes: a comparison
 made strict or loose, a comparison or a logical operator swapped, a sign
-flipped, a constant off by one, a negation dropped, a statement left out.
+flipped, a constant off by one, a negation dropped, a statement left out; a
+named constant exchanged for one of its family (kShowUptime for
+kShowStartTime), two rows of a table exchanging one field, one comparison of
+a chain of them made always true (a field an "anything changed?" test
+forgets), the lower or upper limit of a clamp dropped, a carriage return
+not recognised.
 A fault that does not compile is not counted. A fault is caught when the
 unit tests fail, crash or hang.
 
@@ -33,6 +38,15 @@ OPERATORS = [
     (r"!(?=[\w(])", ""), (r"\+\+", "--"), (r" <= ", " >= "), (r" < ", " > "),
 ]
 NUMBER = re.compile(r"(?<![\w.])(\d+)(?![\w.'])")
+# A named constant: k, a first word (its family), then more words.
+CONSTANT = re.compile(r"\b(k[A-Z][a-z0-9]+)([A-Z]\w*)\b")
+# One comparison inside a chain of && or ||.
+CHAINED = re.compile(r"(?:(?<=&& )|(?<=\|\| )|(?<=\()|^\s*)([\w.\[\]()>-]+ [!=]= [\w.\[\]()>-]+)"
+                     r"(?=\s*(?:&&|\|\||\)|$))")
+CLAMP = re.compile(r"std::clamp(?:<[^>]*>)?\(([^,()]+(?:\([^()]*\))?), ([^,()]+(?:\([^()]*\))?), "
+                   r"([^,()]+(?:\([^()]*\))?)\)")
+# A row of a declarative table: one brace-enclosed initialiser on its own line.
+ROW = re.compile(r"^(\s*)\{(.*)\},?\s*$")
 
 
 def code_part(line):
@@ -43,7 +57,41 @@ def code_part(line):
     return out if cut < 0 else out[:cut]
 
 
-def faults_of(path):
+def split_fields(text):
+    """The top-level comma-separated fields of a row, with their spans."""
+    fields, depth, start = [], 0, 0
+    for i, c in enumerate(text):
+        if c in "({[":
+            depth += 1
+        elif c in ")}]":
+            depth -= 1
+        elif c == "," and depth == 0:
+            fields.append((start, i))
+            start = i + 1
+    fields.append((start, len(text)))
+    return fields
+
+
+def row_swaps(rel, lines, i):
+    """Faults that exchange one field between row i and the row after it."""
+    found = []
+    a, b = ROW.match(code_part(lines[i])), ROW.match(code_part(lines[i + 1]))
+    if not a or not b:
+        return found
+    fa, fb = split_fields(a.group(2)), split_fields(b.group(2))
+    if len(fa) != len(fb) or len(fa) < 2:
+        return found
+    offa, offb = a.start(2), b.start(2)
+    for (sa, ea), (sb, eb) in zip(fa, fb):
+        va, vb = lines[i][offa + sa:offa + ea], lines[i + 1][offb + sb:offb + eb]
+        if va.strip() != vb.strip() and '"' not in va + vb:
+            new_a = lines[i][:offa + sa] + vb + lines[i][offa + ea:]
+            new_b = lines[i + 1][:offb + sb] + va + lines[i + 1][offb + eb:]
+            found.append((rel, [(i, new_a), (i + 1, new_b)]))
+    return found
+
+
+def faults_of(path, families):
     rel = os.path.relpath(path, ROOT)
     with open(path) as f:
         lines = f.read().split("\n")
@@ -70,18 +118,49 @@ def faults_of(path):
             found.append((rel, i, 0, len(line), "{}"))
         if stripped.startswith(("++", "--")) or re.match(r"^\w+(\.\w+)* [-+*/]?= ", stripped):
             found.append((rel, i, 0, len(line), "{}"))
-    return found
+        for m in CONSTANT.finditer(code):
+            members = families.get(m.group(1), [])
+            if m.group(0) in members and len(members) > 1:
+                other = members[(members.index(m.group(0)) + 1) % len(members)]
+                found.append((rel, i, m.start(), m.end(), other))
+        if "&&" in code or "||" in code:
+            for m in CHAINED.finditer(code):
+                found.append((rel, i, m.start(1), m.end(1), "true" if "&&" in code else "false"))
+        for m in CLAMP.finditer(code):
+            found.append((rel, i, m.start(), m.end(), f"std::min({m.group(1)}, {m.group(3)})"))
+            found.append((rel, i, m.start(), m.end(), f"std::max({m.group(1)}, {m.group(2)})"))
+        for m in re.finditer(r"'\\r'", line):
+            found.append((rel, i, m.start(), m.end(), "'\\v'"))
+        if i + 1 < len(lines):
+            found.extend(row_swaps(rel, lines, i))
+    return [f if len(f) == 2 else (f[0], [(f[1], lines[f[1]][:f[2]] + f[4] + lines[f[1]][f[3]:])])
+            for f in found]
+
+
+def constant_families(paths):
+    """Named constants by family (kShow..., kErr...), each family sorted."""
+    families = {}
+    for path in paths:
+        with open(path) as f:
+            for line in f:
+                for m in CONSTANT.finditer(code_part(line)):
+                    families.setdefault(m.group(1), set()).add(m.group(0))
+    return {k: sorted(v) for k, v in families.items()}
 
 
 def all_faults(only):
-    faults = []
+    paths = []
     for part in PORTABLE:
         folder = os.path.join(ROOT, "src", part)
         for name in sorted(os.listdir(folder)):
             path = os.path.join(folder, name)
             if name.endswith((".cpp", ".h")) and os.path.isfile(path):
-                if only is None or only in os.path.relpath(path, ROOT):
-                    faults.extend(faults_of(path))
+                paths.append(path)
+    families = constant_families(paths)
+    faults = []
+    for path in paths:
+        if only is None or only in os.path.relpath(path, ROOT):
+            faults.extend(faults_of(path, families))
     return faults
 
 
@@ -119,6 +198,10 @@ def main():
 
     faults = all_faults(args.only)
     random.Random(args.seed).shuffle(faults)
+    if args.list:
+        for rel, edits in faults[:args.count]:
+            print(f"{rel}:{edits[0][0] + 1}: " + " | ".join(text.strip() for _, text in edits))
+        return
     build = os.path.join(ROOT, args.build)
     if not os.path.exists(os.path.join(build, "build.ninja")):
         subprocess.run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja",
@@ -127,20 +210,18 @@ def main():
         sys.exit("the unchanged tree does not build")
 
     planted = caught = 0
-    for rel, index, start, end, replacement in faults:
+    for rel, edits in faults:
         if planted >= args.count:
             break
         path = os.path.join(ROOT, rel)
         with open(path) as f:
             original = f.read()
         lines = original.split("\n")
-        before = lines[index]
-        lines[index] = before[:start] + replacement + before[end:]
-        where = f"{rel}:{index + 1}: {before.strip()} => {lines[index].strip()}"
-        if args.list:
-            print(where)
-            planted += 1
-            continue
+        before = " | ".join(lines[index].strip() for index, _ in edits)
+        for index, text in edits:
+            lines[index] = text
+        after = " | ".join(lines[index].strip() for index, _ in edits)
+        where = f"{rel}:{edits[0][0] + 1}: {before} => {after}"
         try:
             with open(path, "w") as f:
                 f.write("\n".join(lines))

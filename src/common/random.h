@@ -1,18 +1,26 @@
 #pragma once
-// The one process-wide random generator, seeded once at start-up from the
-// time of day. Only the movement engine draws from it. Tests replace the
-// generator with a scripted source.
+// The movement engine's random generator, owned by the saver window and
+// seeded once at start-up from the time of day. Tests replace the generator
+// with a scripted source.
 
+#include <cstdint>
 #include <functional>
 
 namespace ostrel {
 
-void SeedRandom(double secondsSinceMidnight);
+class Random {
+  public:
+    void Seed(double secondsSinceMidnight);
 
-// A single-precision value, uniform in [0, 1).
-float RandomDraw();
+    // A single-precision value, uniform in [0, 1).
+    float Draw();
 
-// Replaces the generator (an empty function restores it).
-void SetRandomSource(std::function<float()> source);
+    // Replaces the generator (an empty function restores it).
+    void Script(std::function<float()> source);
+
+  private:
+    std::uint32_t state_ = 0x50000u;
+    std::function<float()> script_;
+};
 
 }  // namespace ostrel

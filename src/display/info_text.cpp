@@ -3,6 +3,7 @@
 #include "sources/cpu_load_sampler.h"
 #include "sources/memory_text.h"
 #include "sources/uptime.h"
+#include "platform/windowing.h"
 
 namespace ostrel {
 
@@ -10,7 +11,7 @@ namespace {
 
 void StartLine(std::string& text) {
     if (!text.empty()) {
-        text += '\r';
+        text += platform::kLineSeparator;
     }
 }
 
@@ -18,9 +19,9 @@ constexpr std::int16_t kAnyMemoryLine = kShowPageFile | kShowPhysicalMemory | kS
 
 }  // namespace
 
-std::string ComposeInfoText(const Settings& settings, const std::string& computerName,
-                            const platform::LocalTime& now, StartTime& startTime,
-                            CpuLoadSampler* sampler) {
+std::string ComposeInfoText(platform::SystemInfo& system, const Settings& settings,
+                            const std::string& computerName, const platform::LocalTime& now,
+                            StartTime& startTime, CpuLoadSampler* sampler) {
     const std::int16_t items = settings.displayItems;
     std::string text;
     if ((items & kShowDescription) != 0) {
@@ -41,15 +42,15 @@ std::string ComposeInfoText(const Settings& settings, const std::string& compute
     }
     if ((items & kShowUptime) != 0) {
         StartLine(text);
-        text += "up for " + UptimeText();
+        text += "up for " + UptimeText(system);
     }
     if ((items & kShowStartTime) != 0) {
         StartLine(text);
-        text += "up since " + startTime.Text(settings.timeFormat);
+        text += "up since " + startTime.Text(system, settings.timeFormat);
     }
     if ((items & kAnyMemoryLine) != 0) {
         StartLine(text);
-        text += MemoryText(settings);
+        text += MemoryText(system, settings);
     }
     if ((items & kShowCpuUsage) != 0) {
         StartLine(text);

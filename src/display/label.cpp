@@ -9,8 +9,8 @@ namespace {
 constexpr float kLargestFontPoints = 2160.0f;
 }  // namespace
 
-void SetFontName(Label& label, const std::string& name) {
-    if (name.empty() || !platform::FontExists(name)) {
+void SetFontName(platform::Windowing& windowing, Label& label, const std::string& name) {
+    if (name.empty() || !platform::FontExists(windowing, name)) {
         ThrowInvalidProperty();
     }
     label.font.name = name;
@@ -23,11 +23,11 @@ void SetFontSize(Label& label, float points) {
     label.font.sizePoints = points;
 }
 
-void SetLabelCaption(Label& label, const std::string& text) {
+void SetLabelCaption(platform::Windowing& windowing, Label& label, const std::string& text) {
     label.caption = text;
-    const platform::TextSize size = platform::MeasureText(label.font, text);
-    label.widthTwips = RoundToInt32(size.widthPixels * platform::TwipsPerPixelX());
-    label.heightTwips = RoundToInt32(size.heightPixels * platform::TwipsPerPixelY());
+    const platform::TextSize size = platform::MeasureText(windowing, label.font, text);
+    label.widthTwips = RoundToInt32(size.widthPixels * platform::TwipsPerPixelX(windowing));
+    label.heightTwips = RoundToInt32(size.heightPixels * platform::TwipsPerPixelY(windowing));
 }
 
 }  // namespace ostrel

@@ -24,10 +24,10 @@ struct Label {
 
 // Assigning a face the system does not have, or a size no font can take,
 // fails with "Invalid property value" and leaves the font as it was.
-void SetFontName(Label& label, const std::string& name);
+void SetFontName(platform::Windowing& windowing, Label& label, const std::string& name);
 void SetFontSize(Label& label, float points);
 
 // Sets a label's text; the label sizes itself to the text in its font.
-void SetLabelCaption(Label& label, const std::string& text);
+void SetLabelCaption(platform::Windowing& windowing, Label& label, const std::string& text);
 
 }  // namespace ostrel

@@ -5,35 +5,34 @@
 
 #include <cerrno>
 
-namespace ostrel::x11 {
+#include "linux/file_descriptor.h"
 
-bool ReadWholeFile(const char* path, std::string& text, std::size_t limitBytes) {
+namespace ostrel::linux_kernel {
+
+int ReadWholeFile(const char* path, std::string& text, std::size_t limitBytes) {
     text.clear();
-    const int fd = open(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
+    const FileDescriptor file(open(path, O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) {
+        return errno;
     }
     // The kernel's files tell no size beforehand: read until the end.
     constexpr std::size_t kChunk = 4096;
-    bool ok = true;
     while (text.size() < limitBytes) {
         const std::size_t at = text.size();
         const std::size_t want = limitBytes - at < kChunk ? limitBytes - at : kChunk;
         text.resize(at + want);
-        const ssize_t n = read(fd, text.data() + at, want);
+        const ssize_t n = read(file.get(), text.data() + at, want);
         if (n < 0 && errno == EINTR) {
             text.resize(at);
             continue;
         }
         if (n <= 0) {
             text.resize(at);
-            ok = n == 0;
-            break;
+            return n == 0 ? 0 : errno;
         }
         text.resize(at + static_cast<std::size_t>(n));
     }
-    close(fd);
-    return ok;
+    return 0;
 }
 
-}  // namespace ostrel::x11
+}  // namespace ostrel::linux_kernel

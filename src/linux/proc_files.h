@@ -1,13 +1,13 @@
 #pragma once
-// Reading the kernel's small text files whole.
+// Reading the kernel's small text files, and the settings file, whole.
 
 #include <cstddef>
 #include <string>
 
-namespace ostrel::x11 {
+namespace ostrel::linux_kernel {
 
-// Reads up to `limitBytes` of the file into `text`, reusing its storage;
-// false when it cannot be opened or read.
-bool ReadWholeFile(const char* path, std::string& text, std::size_t limitBytes);
+// Reads up to `limitBytes` of the file into `text`, reusing its storage.
+// Answers 0, or the error number of the open or read that failed.
+int ReadWholeFile(const char* path, std::string& text, std::size_t limitBytes);
 
-}  // namespace ostrel::x11
+}  // namespace ostrel::linux_kernel

@@ -22,12 +22,12 @@ Animation::Animation(std::int16_t type, std::int16_t bounceRandomnessTenths) {
     }
 }
 
-void Animation::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-                     bool firstTick) {
+void Animation::Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                     IgnoredMouseMoves& ignored, Random& random, bool firstTick) {
     std::visit(
         [&](auto& animation) {
             if constexpr (!std::is_same_v<std::decay_t<decltype(animation)>, std::monostate>) {
-                animation.Step(block, area, ignored, firstTick);
+                animation.Step(windowing, block, area, ignored, random, firstTick);
             }
         },
         kind_);

@@ -25,10 +25,10 @@ enum class AnimationType : std::int16_t {
 
 // Stationary in centre: centred on the first tick, then left alone.
 struct StationaryInCentre {
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick) {
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& /*random*/, bool firstTick) {
         if (firstTick) {
-            MoveToCentre(block, area, ignored);
+            MoveToCentre(windowing, block, area, ignored);
         }
     }
 };
@@ -41,8 +41,8 @@ class Animation {
     // is. `bounceRandomnessTenths` only matters to Bounce off sides.
     Animation(std::int16_t type, std::int16_t bounceRandomnessTenths);
 
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick);
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& random, bool firstTick);
 
   private:
     std::variant<std::monostate, RandomJumping, RandomSliding, BounceOffSides, RandomPath,

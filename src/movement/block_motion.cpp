@@ -30,13 +30,14 @@ bool IgnoredMouseMoves::TakeOne() {
     return true;
 }
 
-void MoveBlock(TextBlock& block, float left, double top) {
+void MoveBlock(platform::Windowing& windowing, TextBlock& block, float left, double top) {
     block.leftTwips = left;
     block.topTwips = static_cast<float>(top);
-    platform::MoveTextBlock(block.leftTwips, block.topTwips);
+    platform::MoveTextBlock(windowing, block.leftTwips, block.topTwips);
 }
 
-void MoveToCentre(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored) {
+void MoveToCentre(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                  IgnoredMouseMoves& ignored) {
     try {
         ignored.RaiseForCentring();
         const double left =
@@ -45,10 +46,10 @@ void MoveToCentre(TextBlock& block, const MovementArea& area, IgnoredMouseMoves&
         const double top =
             area.topTwips +
             std::floor((static_cast<double>(area.HeightTwips()) - block.heightTwips) / 2);
-        MoveBlock(block, static_cast<float>(left), top);
+        MoveBlock(windowing, block, static_cast<float>(left), top);
     } catch (const Failure& f) {
-        platform::ShowMessage(StepFailureText("Failed to calculate centre position:", f), kAppTitle,
-                              platform::kMbOk);
+        platform::ShowMessage(windowing, StepFailureText("Failed to calculate centre position:", f),
+                              kAppTitle, platform::MessageIcon::None);
     }
 }
 

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+#include "common/random.h"
+#include "platform/services.h"
+
 namespace ostrel {
 
 // The block of text: its top-left corner (single precision, as the window
@@ -56,10 +59,11 @@ class IgnoredMouseMoves {
 };
 
 // Moves the block to (left, top) in one operation; its size stays.
-void MoveBlock(TextBlock& block, float left, double top);
+void MoveBlock(platform::Windowing& windowing, TextBlock& block, float left, double top);
 
 // Centres the block in the area and announces two pointer movements. A
 // failure is reported in a message box and leaves the block where it was.
-void MoveToCentre(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored);
+void MoveToCentre(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                  IgnoredMouseMoves& ignored);
 
 }  // namespace ostrel

@@ -27,13 +27,14 @@ double InitialSpeed(double draw, std::int32_t extentTwips) {
 
 }  // namespace
 
-double VaryBounceSpeed(double speed, double randomness, double maxSpeed, double minSpeed) {
+double VaryBounceSpeed(Random& random, double speed, double randomness, double maxSpeed,
+                       double minSpeed) {
     // Compared in single precision, so that a draw equal to the randomness
     // as the slider gives it (0.2f for 2) still varies.
-    if (RandomDraw() > static_cast<float>(randomness)) {
+    if (random.Draw() > static_cast<float>(randomness)) {
         return speed;
     }
-    const double draw = RandomDraw();
+    const double draw = random.Draw();
     const double newSpeed = speed * (2 * randomness * draw + (1 - randomness));
     if (speed < 0) {
         return std::fmin(std::fmax(newSpeed, -maxSpeed), -minSpeed);
@@ -41,29 +42,30 @@ double VaryBounceSpeed(double speed, double randomness, double maxSpeed, double 
     return std::fmax(std::fmin(newSpeed, maxSpeed), minSpeed);
 }
 
-void BounceOffSides::Initialise(const MovementArea& area) {
+void BounceOffSides::Initialise(const MovementArea& area, Random& random) {
     // The vertical sides use the same margin, derived from the width.
     marginTwips_ = static_cast<std::int32_t>(std::nearbyint(area.WidthTwips() * kMarginFraction));
     stepTwips_ = 2 * marginTwips_;
-    velocityX_ = InitialSpeed(RandomDraw(), area.WidthTwips());
-    velocityY_ = InitialSpeed(RandomDraw(), area.HeightTwips());
+    velocityX_ = InitialSpeed(random.Draw(), area.WidthTwips());
+    velocityY_ = InitialSpeed(random.Draw(), area.HeightTwips());
 }
 
 // Called after a side has turned one component back.
-void BounceOffSides::VaryBoth() {
+void BounceOffSides::VaryBoth(Random& random) {
     const double randomness = randomnessTenths_ / kTenths;
-    velocityX_ = VaryBounceSpeed(velocityX_, randomness, kMaxSpeed, kMinSpeed);
-    velocityY_ = VaryBounceSpeed(velocityY_, randomness, kMaxSpeed, kMinSpeed);
+    velocityX_ = VaryBounceSpeed(random, velocityX_, randomness, kMaxSpeed, kMinSpeed);
+    velocityY_ = VaryBounceSpeed(random, velocityY_, randomness, kMaxSpeed, kMinSpeed);
 }
 
-void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
+void BounceOffSides::Step(platform::Windowing& windowing, TextBlock& block,
+                          const MovementArea& area, IgnoredMouseMoves& ignored, Random& random,
                           bool firstTick) {
     ignored.Raise(2);
     if (firstTick) {
-        MoveToCentre(block, area, ignored);
+        MoveToCentre(windowing, block, area, ignored);
     }
     if (velocityX_ == 0 && velocityY_ == 0) {
-        Initialise(area);
+        Initialise(area, random);
     }
     const double width = block.widthTwips;
     const double height = block.heightTwips;
@@ -72,12 +74,12 @@ void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMou
     const double left = block.leftTwips;
     if (left < area.leftTwips + margin || width + left + margin > area.rightTwips) {
         velocityX_ = -velocityX_;
-        VaryBoth();
+        VaryBoth(random);
     }
     const double top = block.topTwips;
     if (top < area.topTwips + margin || height + top + margin > area.bottomTwips) {
         velocityY_ = -velocityY_;
-        VaryBoth();
+        VaryBoth(random);
     }
 
     // Back inside the area before the step; only the model is corrected, the
@@ -97,7 +99,7 @@ void BounceOffSides::Step(TextBlock& block, const MovementArea& area, IgnoredMou
     }
 
     const double step = stepTwips_;
-    MoveBlock(block, static_cast<float>(std::floor(step * velocityX_ + block.leftTwips)),
+    MoveBlock(windowing, block, static_cast<float>(std::floor(step * velocityX_ + block.leftTwips)),
               std::floor(step * velocityY_ + block.topTwips));
 }
 

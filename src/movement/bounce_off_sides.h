@@ -15,12 +15,12 @@ class BounceOffSides {
     // `randomnessTenths` is the setting, 0 to 10.
     explicit BounceOffSides(std::int16_t randomnessTenths) : randomnessTenths_(randomnessTenths) {}
 
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick);
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& random, bool firstTick);
 
   private:
-    void Initialise(const MovementArea& area);
-    void VaryBoth();
+    void Initialise(const MovementArea& area, Random& random);
+    void VaryBoth(Random& random);
 
     std::int16_t randomnessTenths_ = 0;
     // Velocity factors in step units per tick; positive is right and down.
@@ -36,6 +36,7 @@ class BounceOffSides {
 // `randomness` (0 to 1) the factor is scaled by a random amount in
 // [1 - randomness, 1 + randomness) and its magnitude limited to
 // minSpeed .. maxSpeed, keeping its sign; otherwise it is returned as is.
-double VaryBounceSpeed(double speed, double randomness, double maxSpeed, double minSpeed);
+double VaryBounceSpeed(Random& random, double speed, double randomness, double maxSpeed,
+                       double minSpeed);
 
 }  // namespace ostrel

@@ -30,22 +30,23 @@ TwipsPoint PlaceOverWindow(const pf::PixelRect& window, const DialogFrame& f) {
     return p;
 }
 
-void CentreOverWindow(pf::WindowHandle window) {
+void CentreOverWindow(pf::Dialogs& dialogs, pf::Windowing& windowing, pf::WindowHandle window) {
     if (window <= 0) {
         return;
     }
     pf::PixelRect rect;
     DialogFrame frame;
     TwipsPoint place;
-    RunSkippingFailures([&] { pf::ReadWindowRect(window, rect); },
-                        [&] { pf::ReadOptionsWindowSize(frame.dialogWidth, frame.dialogHeight); },
-                        [&] { pf::ReadScreenSize(frame.screenWidth, frame.screenHeight); },
-                        [&] {
-                            frame.twipsPerPixelX = pf::TwipsPerPixelX();
-                            frame.twipsPerPixelY = pf::TwipsPerPixelY();
-                        },
-                        [&] { place = PlaceOverWindow(rect, frame); },
-                        [&] { pf::MoveOptionsWindow(place.x, place.y); });
+    RunSkippingFailures(
+        [&] { pf::ReadWindowRect(dialogs, window, rect); },
+        [&] { pf::ReadOptionsWindowSize(dialogs, frame.dialogWidth, frame.dialogHeight); },
+        [&] { pf::ReadScreenSize(dialogs, frame.screenWidth, frame.screenHeight); },
+        [&] {
+            frame.twipsPerPixelX = pf::TwipsPerPixelX(windowing);
+            frame.twipsPerPixelY = pf::TwipsPerPixelY(windowing);
+        },
+        [&] { place = PlaceOverWindow(rect, frame); },
+        [&] { pf::MoveOptionsWindow(dialogs, place.x, place.y); });
 }
 
 }  // namespace ostrel

@@ -30,6 +30,7 @@ TwipsPoint PlaceOverWindow(const platform::PixelRect& window, const DialogFrame&
 
 // Moves the options dialog over the window; a handle of 0 or less leaves it
 // where it is. A window that cannot be read counts as an empty rectangle.
-void CentreOverWindow(platform::WindowHandle window);
+void CentreOverWindow(platform::Dialogs& dialogs, platform::Windowing& windowing,
+                      platform::WindowHandle window);
 
 }  // namespace ostrel

@@ -15,10 +15,10 @@ static_assert(static_cast<int>(kHoldMs) % kTickIntervalMs == 0);
 
 }  // namespace
 
-void RandomJumping::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-                         bool firstTick) {
+void RandomJumping::Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                         IgnoredMouseMoves& ignored, Random& random, bool firstTick) {
     if (firstTick) {
-        MoveToCentre(block, area, ignored);
+        MoveToCentre(windowing, block, area, ignored);
     }
     const double holdTicks = kHoldMs / kTickIntervalMs;
     if (ticksSinceJump_ != holdTicks) {
@@ -27,12 +27,12 @@ void RandomJumping::Step(TextBlock& block, const MovementArea& area, IgnoredMous
     }
     ignored.Raise(1);
     const double width = block.widthTwips;
-    const double r1 = RandomDraw();
+    const double r1 = random.Draw();
     const double height = block.heightTwips;
-    const double r2 = RandomDraw();
+    const double r2 = random.Draw();
     const double left = area.leftTwips + std::floor((area.WidthTwips() - width) * r1);
     const double top = area.topTwips + std::floor((area.HeightTwips() - height) * r2);
-    MoveBlock(block, static_cast<float>(left), top);
+    MoveBlock(windowing, block, static_cast<float>(left), top);
     ticksSinceJump_ = 0;
 }
 

@@ -10,8 +10,8 @@ namespace ostrel {
 
 class RandomJumping {
   public:
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick);
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& random, bool firstTick);
 
   private:
     // Ticks since the last jump (or since the start); a jump happens on the

@@ -34,8 +34,8 @@ std::int32_t RoundToWhole(double value) {
     return static_cast<std::int32_t>(std::nearbyint(value));
 }
 
-std::int64_t EdgeHeading(double lowest) {
-    return static_cast<std::int64_t>(std::nearbyint(RandomDraw() * kEdgeSpread + lowest));
+std::int64_t EdgeHeading(Random& random, double lowest) {
+    return static_cast<std::int64_t>(std::nearbyint(random.Draw() * kEdgeSpread + lowest));
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ std::int64_t EdgeHeading(double lowest) {
 // Runs after the move, so the block may pass a side's line by up to two
 // steps before it turns. Later tests override earlier ones, so in a corner
 // the later side in the order right, bottom, top, left decides.
-void RandomPath::TurnAtSides(const TextBlock& block, const MovementArea& area) {
+void RandomPath::TurnAtSides(const TextBlock& block, const MovementArea& area, Random& random) {
     const auto right =
         static_cast<float>(static_cast<double>(area.rightTwips) - block.widthTwips - kEdgeTwips);
     const auto bottom =
@@ -51,30 +51,30 @@ void RandomPath::TurnAtSides(const TextBlock& block, const MovementArea& area) {
     const auto leftEdge = static_cast<float>(area.leftTwips + kEdgeTwips);
     const auto topEdge = static_cast<float>(area.topTwips + kEdgeTwips);
     if (block.leftTwips >= right) {
-        headingDegrees_ = EdgeHeading(kFromRight);
+        headingDegrees_ = EdgeHeading(random, kFromRight);
     }
     if (block.topTwips >= bottom) {
-        headingDegrees_ = EdgeHeading(kFromBottom);
+        headingDegrees_ = EdgeHeading(random, kFromBottom);
     }
     if (block.topTwips <= topEdge) {
-        headingDegrees_ = EdgeHeading(kFromTop);
+        headingDegrees_ = EdgeHeading(random, kFromTop);
     }
     if (block.leftTwips <= leftEdge) {
-        headingDegrees_ = EdgeHeading(kFromLeft);
+        headingDegrees_ = EdgeHeading(random, kFromLeft);
     }
 }
 
-void RandomPath::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-                      bool firstTick) {
+void RandomPath::Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                      IgnoredMouseMoves& ignored, Random& random, bool firstTick) {
     if (firstTick) {
-        MoveToCentre(block, area, ignored);
+        MoveToCentre(windowing, block, area, ignored);
         xTwips_ = RoundToWhole(block.leftTwips);
         yTwips_ = RoundToWhole(block.topTwips);
         headingDegrees_ = static_cast<std::int64_t>(kStartHeading);
     }
     tickInTurn_ = (tickInTurn_ + 1) % kTicksPerTurn;
     if (tickInTurn_ == 1) {
-        const auto index = static_cast<std::size_t>(std::nearbyint(RandomDraw() * 16.0));
+        const auto index = static_cast<std::size_t>(std::nearbyint(random.Draw() * 16.0));
         turnDegreesPerTick_ = kTurnTable[index];
     }
     ignored.Raise(2);
@@ -82,9 +82,9 @@ void RandomPath::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMo
     const double radians = static_cast<double>(headingDegrees_) * kPi / 180;
     yTwips_ += kTwipsPerUnit * RoundToWhole(std::sin(radians) * kAmplitudeY);
     xTwips_ += kTwipsPerUnit * RoundToWhole(std::cos(radians) * kAmplitudeX);
-    MoveBlock(block, static_cast<float>(xTwips_), yTwips_);
+    MoveBlock(windowing, block, static_cast<float>(xTwips_), yTwips_);
     if (tickInTurn_ % 2 == 0) {
-        TurnAtSides(block, area);
+        TurnAtSides(block, area, random);
     }
 }
 

@@ -12,11 +12,11 @@ namespace ostrel {
 
 class RandomPath {
   public:
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick);
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& random, bool firstTick);
 
   private:
-    void TurnAtSides(const TextBlock& block, const MovementArea& area);
+    void TurnAtSides(const TextBlock& block, const MovementArea& area, Random& random);
 
     std::int32_t tickInTurn_ = 0;  // 1, 2, ..., 19, 0, 1, ...
     std::int32_t xTwips_ = 0;

@@ -13,13 +13,13 @@ constexpr double kArrivalTwips = 100;
 
 }  // namespace
 
-void RandomSliding::ChooseTarget(const TextBlock& block, const MovementArea& area) {
+void RandomSliding::ChooseTarget(const TextBlock& block, const MovementArea& area, Random& random) {
     const double width = block.widthTwips;
     targetXTwips_ = area.leftTwips + static_cast<std::int32_t>(
-                                         std::floor((area.WidthTwips() - width) * RandomDraw()));
+                                         std::floor((area.WidthTwips() - width) * random.Draw()));
     const double height = block.heightTwips;
     targetYTwips_ = area.topTwips + static_cast<std::int32_t>(
-                                        std::floor((area.HeightTwips() - height) * RandomDraw()));
+                                        std::floor((area.HeightTwips() - height) * random.Draw()));
 
     const double left = block.leftTwips;
     const double top = block.topTwips;
@@ -40,11 +40,11 @@ void RandomSliding::ChooseTarget(const TextBlock& block, const MovementArea& are
     }
 }
 
-void RandomSliding::Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-                         bool firstTick) {
+void RandomSliding::Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+                         IgnoredMouseMoves& ignored, Random& random, bool firstTick) {
     ignored.Raise(2);
     if (firstTick) {
-        MoveToCentre(block, area, ignored);
+        MoveToCentre(windowing, block, area, ignored);
     }
     const bool nearX =
         std::fabs(block.leftTwips - static_cast<double>(targetXTwips_)) < kArrivalTwips;
@@ -52,11 +52,12 @@ void RandomSliding::Step(TextBlock& block, const MovementArea& area, IgnoredMous
         std::fabs(block.topTwips - static_cast<double>(targetYTwips_)) < kArrivalTwips;
     const bool noTarget = targetXTwips_ == 0 && targetYTwips_ == 0;
     if (noTarget || nearY || nearX) {
-        ChooseTarget(block, area);
+        ChooseTarget(block, area, random);
     }
     const double left = block.leftTwips;
     const double top = block.topTwips;
-    MoveBlock(block, static_cast<float>(left + kStepTwips * stepX_), top + kStepTwips * stepY_);
+    MoveBlock(windowing, block, static_cast<float>(left + kStepTwips * stepX_),
+              top + kStepTwips * stepY_);
 }
 
 }  // namespace ostrel

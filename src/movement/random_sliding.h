@@ -11,11 +11,11 @@ namespace ostrel {
 
 class RandomSliding {
   public:
-    void Step(TextBlock& block, const MovementArea& area, IgnoredMouseMoves& ignored,
-              bool firstTick);
+    void Step(platform::Windowing& windowing, TextBlock& block, const MovementArea& area,
+              IgnoredMouseMoves& ignored, Random& random, bool firstTick);
 
   private:
-    void ChooseTarget(const TextBlock& block, const MovementArea& area);
+    void ChooseTarget(const TextBlock& block, const MovementArea& area, Random& random);
 
     // Target of the block's top-left corner; (0, 0) means none yet.
     std::int32_t targetXTwips_ = 0;

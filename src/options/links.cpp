@@ -9,9 +9,6 @@ namespace ostrel {
 
 namespace {
 
-// The shell answers above this for success and with an error number up to it.
-constexpr std::int64_t kShellErrorLimit = 32;
-
 const char* HandlerKind(const std::string& url) {
     // Case-sensitive on purpose: only these exact prefixes are known kinds.
     if (url.compare(0, 4, "http") == 0) {
@@ -30,16 +27,17 @@ std::string LinkErrorText(std::int64_t result, const std::string& url) {
            HandlerKind(url) + " is correctly installed.";
 }
 
-void ExecuteLink(const std::string& url) {
-    RunSkippingFailures([] { platform::SetBusyPointer(true); },
+void ExecuteLink(platform::Shell& shell, platform::Dialogs& dialogs, const std::string& url) {
+    RunSkippingFailures([&] { platform::SetBusyPointer(dialogs, true); },
                         [&] {
-                            const std::int64_t result = platform::OpenWithShell(url);
-                            if (result <= kShellErrorLimit) {
-                                platform::ShowOptionsMessage(LinkErrorText(result, url), kAppTitle,
-                                                             platform::kMbIconExclamation);
+                            const platform::OpenResult result = platform::OpenWithShell(shell, url);
+                            if (!result.opened) {
+                                platform::ShowOptionsMessage(
+                                    dialogs, LinkErrorText(result.errorNumber, url), kAppTitle,
+                                    platform::MessageIcon::Exclamation);
                             }
                         },
-                        [] { platform::SetBusyPointer(false); });
+                        [&] { platform::SetBusyPointer(dialogs, false); });
 }
 
 }  // namespace ostrel

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/services.h"
+
 namespace ostrel {
 
 // The message shown when the shell cannot open a link: it names the program
@@ -12,6 +14,6 @@ std::string LinkErrorText(std::int64_t result, const std::string& url);
 
 // Opens the link under the busy pointer; a shell error is reported in a
 // message box owned by the options dialog.
-void ExecuteLink(const std::string& url);
+void ExecuteLink(platform::Shell& shell, platform::Dialogs& dialogs, const std::string& url);
 
 }  // namespace ostrel

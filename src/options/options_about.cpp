@@ -16,8 +16,8 @@ constexpr std::int32_t kLinkGapTwips = 60;
 constexpr int kLeftButton = 1;
 constexpr int kShiftCtrlAlt = 7;
 
-void SizeToText(TextLabel& label) {
-    label.width = RoundToInt32(platform::TextWidthTwips(label.caption, false));
+void SizeToText(platform::Dialogs& dialogs, TextLabel& label) {
+    label.width = RoundToInt32(platform::TextWidthTwips(dialogs, label.caption, false));
 }
 
 }  // namespace
@@ -26,21 +26,22 @@ void OptionsDialog::OnActivate() {
     commandLineLabel.caption.clear();
     mailSubject = std::string(kAppTitle) + " " + kVersionText;
     visitLabel.caption = std::string("visit the ") + kAppTitle;
-    SizeToText(visitLabel);
-    SizeToText(websiteLink);
+    SizeToText(services.dialogs, visitLabel);
+    SizeToText(services.dialogs, websiteLink);
     websiteLink.left = visitLabel.left + visitLabel.width + kLinkGapTwips;
-    SizeToText(copyrightLabel);
-    SizeToText(emailLink);
+    SizeToText(services.dialogs, copyrightLabel);
+    SizeToText(services.dialogs, emailLink);
     emailLink.left = copyrightLabel.left + copyrightLabel.width + kLinkGapTwips;
 }
 
 void OptionsDialog::OnWebsiteLink() {
-    ExecuteLink(kWebPage);
+    ExecuteLink(services.shell, services.dialogs, kWebPage);
 }
 
 void OptionsDialog::OnEmailLink() {
     // The subject goes as it is, blanks included.
-    ExecuteLink(std::string("mailto:") + kAuthorEmail + "?subject=" + mailSubject);
+    ExecuteLink(services.shell, services.dialogs,
+                std::string("mailto:") + kAuthorEmail + "?subject=" + mailSubject);
 }
 
 void OptionsDialog::OnPointerOverLink() {

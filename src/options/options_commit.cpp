@@ -6,8 +6,7 @@
 #include "common/numeric.h"
 #include "options/default_saver.h"
 #include "options/options_dialog.h"
-#include "platform/registry.h"
-#include "settings/registry_store.h"
+#include "platform/settings_store.h"
 
 namespace ostrel {
 
@@ -48,7 +47,8 @@ void OptionsDialog::OnOk() {
         [&] { s.animationType = static_cast<std::int16_t>(animationList.listIndex); },
         [&] { s.bounceRandomness = static_cast<std::int16_t>(bounceRandomnessSlider.value); },
         [&] { s.timeFormat = twentyFourHourBox.value ? kTime24Hour : 0; },
-        [&] { UpdateDefaultScreenSaver(); }, [&] { SaveSettings(s); }, [&] { Close(); });
+        [&] { UpdateDefaultScreenSaver(); },
+        [&] { SaveSettings(services.store, services.windowing, s); }, [&] { Close(); });
     committing_ = false;
 }
 
@@ -59,15 +59,12 @@ void OptionsDialog::UpdateDefaultScreenSaver() {
     }
     if (wanted) {
         // Keep what the default was, so that giving it back restores it.
-        WriteRegistryText(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
-                          previousDefaultSaver);
-        WriteDefaultScreenSaver(kOwnFileName);
+        platform::WriteTextValue(services.store, kOldDefaultValue, previousDefaultSaver);
+        platform::WriteDefaultSaver(services.store, kOwnFileName);
     } else {
-        if (!ReadRegistryText(platform::kHkeyLocalMachine, SettingsKeyPath(), kOldDefaultValue,
-                              previousDefaultSaver)) {
-            previousDefaultSaver = kFallbackSaver;
-        }
-        WriteDefaultScreenSaver(previousDefaultSaver);
+        const platform::StoredText old = platform::ReadTextValue(services.store, kOldDefaultValue);
+        previousDefaultSaver = old.ok() ? old.value : kFallbackSaver;
+        platform::WriteDefaultSaver(services.store, previousDefaultSaver);
     }
     wasDefaultSaver = wanted;
 }

@@ -9,16 +9,13 @@
 #include "options/about_texts.h"
 #include "options/default_saver.h"
 #include "options/options_layout.h"
-#include "platform/shell.h"
-#include "settings/registry_store.h"
+#include "platform/settings_store.h"
 
 namespace ostrel {
 
 namespace pf = platform;
 
 namespace {
-
-OptionsDialog gOptionsDialog;
 
 constexpr const char* kDisplayPropertiesTitle = "Display Properties";
 
@@ -38,25 +35,26 @@ TextLabel LabelAt(int id, const char* caption) {
     return TextLabel{caption, 0, 0, 0};
 }
 
-void CentreOnScreen() {
+void CentreOnScreen(pf::Dialogs& dialogs) {
     double screenWidth = 0, screenHeight = 0, width = 0, height = 0;
-    pf::ReadScreenSize(screenWidth, screenHeight);
-    pf::ReadOptionsWindowSize(width, height);
-    pf::MoveOptionsWindow((screenWidth - width) / 2, (screenHeight - height) / 2);
+    pf::ReadScreenSize(dialogs, screenWidth, screenHeight);
+    pf::ReadOptionsWindowSize(dialogs, width, height);
+    pf::MoveOptionsWindow(dialogs, (screenWidth - width) / 2, (screenHeight - height) / 2);
 }
 
 void ReportLoadFailure(OptionsDialog& dialog, const Failure& f) {
-    pf::ShowMessage(CriticalFailureText("Options form", f), kAppTitle, pf::kMbIconCritical);
+    pf::ShowMessage(dialog.services.windowing, CriticalFailureText("Options form", f), kAppTitle,
+                    pf::MessageIcon::Critical);
     dialog.Close();
-    pf::EndProgram();
+    pf::EndProgram(dialog.services.windowing);
 }
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(Settings* record) : settings(record) {
-    // What is saved must load again, and the registry store reads no more
-    // than its buffer holds.
-    descriptionBox.maxLength = kRegistryReadBufferBytes;
+OptionsDialog::OptionsDialog(pf::Services services, Settings* record)
+    : services(services), settings(record) {
+    // What is saved must load again.
+    descriptionBox.maxLength = kLongestStoredTextBytes;
     appNameLabel = LabelAt(kIdAppName, "");
     versionLabel = LabelAt(kIdVersion, "");
     copyrightLabel = LabelAt(kIdCopyright, kCopyrightNotice);
@@ -76,15 +74,16 @@ void OptionsDialog::Load(const std::string& arguments) {
             versionLabel.caption = VersionLine();
 
             if (UpperCase(arguments.substr(0, 2)) == "/C") {
-                displayPropertiesWindow = pf::FindWindowTitled(kDisplayPropertiesTitle);
+                displayPropertiesWindow =
+                    pf::FindWindowTitled(services.windowing, kDisplayPropertiesTitle);
             }
             if (displayPropertiesWindow != 0) {
                 // The display settings stay out of reach while their saver is
                 // being set up; every way of closing gives them back.
-                pf::EnableOtherWindow(displayPropertiesWindow, false);
-                CentreOverWindow(displayPropertiesWindow);
+                pf::EnableOtherWindow(services.dialogs, displayPropertiesWindow, false);
+                CentreOverWindow(services.dialogs, services.windowing, displayPropertiesWindow);
             } else {
-                CentreOnScreen();
+                CentreOnScreen(services.dialogs);
             }
 
             workingFont = pf::FontChoice{s.fontName,          static_cast<float>(s.fontSizePoints),
@@ -108,8 +107,9 @@ void OptionsDialog::Load(const std::string& arguments) {
             SetSliderValue(bounceRandomnessSlider, s.bounceRandomness);
             OnBounceRandomnessChanged();
 
-            const bool read = ReadDefaultScreenSaver(previousDefaultSaver);
-            wasDefaultSaver = read && IsThisProgram(previousDefaultSaver);
+            const pf::StoredText current = pf::ReadDefaultSaver(services.store);
+            previousDefaultSaver = current.ok() ? current.value : "";
+            wasDefaultSaver = current.ok() && IsThisProgram(previousDefaultSaver);
             setAsDefaultBox.value = wasDefaultSaver;
 
             twentyFourHourBox.value = (s.timeFormat & kTime24Hour) != 0;
@@ -124,7 +124,7 @@ void OptionsDialog::Load(const std::string& arguments) {
 void OptionsDialog::OnClose() {
     closed = true;
     if (displayPropertiesWindow != 0) {
-        pf::EnableOtherWindow(displayPropertiesWindow, true);
+        pf::EnableOtherWindow(services.dialogs, displayPropertiesWindow, true);
     }
 }
 
@@ -133,7 +133,7 @@ void OptionsDialog::Close() {
         return;
     }
     OnClose();
-    pf::CloseOptionsWindow();
+    pf::CloseOptionsWindow(services.dialogs);
 }
 
 void OptionsDialog::OnCancel() {
@@ -144,20 +144,14 @@ void OptionsDialog::OnCloseBox() {
     Close();
 }
 
-OptionsDialog& TheOptionsDialog() {
-    return gOptionsDialog;
-}
-
-void ShowOptionsDialog(Settings& settings) {
-    OptionsDialog& dialog = TheOptionsDialog();
-    dialog = OptionsDialog(&settings);
-    if (!pf::CreateOptionsWindow()) {
-        ReportLoadFailure(dialog, Failure{kErrOutOfMemory, "Out of memory", ""});
+void OptionsDialog::Open(const std::string& arguments) {
+    if (!pf::CreateOptionsWindow(services.dialogs, *this)) {
+        ReportLoadFailure(*this, Failure{kErrOutOfMemory, "Out of memory", ""});
         return;
     }
-    dialog.Load(pf::ProgramArguments());
-    if (!dialog.closed) {
-        pf::ShowOptionsWindow();
+    Load(arguments);
+    if (!closed) {
+        pf::ShowOptionsWindow(services.dialogs);
     }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The options dialog: its members, its controls and its handlers. The
-// platform layer owns the real window and calls the handlers; everything the
+// front end owns the real window and calls the handlers; everything the
 // dialog decides happens here.
 
 #include <array>
@@ -9,6 +9,7 @@
 
 #include "options/option_controls.h"
 #include "platform/dialogs.h"
+#include "platform/services.h"
 #include "platform/windowing.h"
 #include "settings/settings.h"
 
@@ -20,6 +21,8 @@ inline constexpr int kAnimationCount = 5;
 enum class MousePointer { Default, Hand };
 
 struct OptionsDialog {
+    // What the dialog asks of the platform.
+    platform::Services services;
     // The record the dialog loads from and OK saves; it outlives the dialog.
     Settings* settings = nullptr;
 
@@ -57,8 +60,12 @@ struct OptionsDialog {
     TextLabel commandLineLabel;
 
     // A dialog over the settings record it loads from and saves to.
-    explicit OptionsDialog(Settings* record = nullptr);
+    OptionsDialog(platform::Services services, Settings* record);
 
+    // Creates the options window, loads the dialog and shows it, modeless and
+    // without an owner; a window that cannot be made is reported as a load
+    // failure.
+    void Open(const std::string& arguments);
     // Fills the dialog from the Settings record; a failure is critical and
     // ends the program. The window exists (hidden) when this runs.
     void Load(const std::string& arguments);
@@ -97,12 +104,5 @@ struct OptionsDialog {
 
     bool committing_ = false;
 };
-
-// The one options dialog of the process.
-OptionsDialog& TheOptionsDialog();
-
-// Creates, loads and shows the options dialog over the settings record,
-// modeless and without an owner.
-void ShowOptionsDialog(Settings& settings);
 
 }  // namespace ostrel

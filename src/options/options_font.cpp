@@ -8,14 +8,9 @@ namespace ostrel {
 
 namespace pf = platform;
 
-namespace {
-constexpr std::uint32_t kFontChooserFlags =
-    pf::kCfScreenFonts | pf::kCfEffects | pf::kCfForceFontExist | pf::kCfNoScriptSel;
-}
-
 void OptionsDialog::OnSetFont() {
     pf::FontChoice choice = workingFont;
-    if (!pf::ChooseFontFor("Specify Display Font...", kFontChooserFlags, choice)) {
+    if (!pf::ChooseFontFor(services.dialogs, "Specify Display Font...", choice)) {
         return;
     }
     workingFont = choice;
@@ -24,7 +19,7 @@ void OptionsDialog::OnSetFont() {
 
 void OptionsDialog::OnSetBackground() {
     std::uint32_t colour = fontSample.backColour;
-    if (!pf::ChooseColourFor("Specify Background Colour...", pf::kCcRgbInit, colour)) {
+    if (!pf::ChooseColourFor(services.dialogs, "Specify Background Colour...", colour)) {
         return;
     }
     workingBackColour = colour;
@@ -41,7 +36,7 @@ void OptionsDialog::ShowFontSample() {
                   workingFont.italic, workingFont.strikethrough, workingFont.underline};
     fontSample.foreColour = workingFont.colour;
     fontSample.backColour = workingBackColour;
-    fontSample.caption = SampleText(workingFont, pf::DecimalSeparator());
+    fontSample.caption = SampleText(workingFont, pf::DecimalSeparator(services.dialogs));
 }
 
 }  // namespace ostrel

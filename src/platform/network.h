@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/services.h"
+
 namespace ostrel::platform {
 
 // The byte counters of one interface, as 32-bit counters that wrap.
@@ -18,6 +20,6 @@ enum class InterfaceQuery {
     Failed,        // they could not be read this time; `interfaces` is empty
 };
 
-InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces);
+InterfaceQuery ReadInterfaceOctets(Network& network, std::vector<InterfaceOctets>& interfaces);
 
 }  // namespace ostrel::platform

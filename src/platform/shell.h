@@ -1,20 +1,25 @@
 #pragma once
-// Services of the system's shell and password providers.
+// The system's password change and opening links.
 
 #include <cstdint>
 #include <string>
 
+#include "platform/services.h"
+#include "platform/windowing.h"
+
 namespace ostrel::platform {
 
-// Shows the system's password-change dialog for the provider. Raises a
-// Failure when the password-change service cannot be loaded.
-void ChangePassword(const std::string& providerKey, std::int64_t parentWindow);
+// Shows the system's password-change dialog for the screen saver, owned by
+// `parent` (0: none). Raises a Failure when the password-change service
+// cannot be loaded.
+void ChangePassword(Shell& shell, WindowHandle parent);
 
-// Opens an address or file with the user's handler for it. Answers the
-// shell's result: above 32 for success, else the shell's error number.
-std::int64_t OpenWithShell(const std::string& target);
-
-// The program's command-line arguments as received, without its own path.
-std::string ProgramArguments();
+// Opening an address or file with the user's handler for it: done, or the
+// system's error number.
+struct OpenResult {
+    bool opened = false;
+    std::int64_t errorNumber = 0;
+};
+OpenResult OpenWithShell(Shell& shell, const std::string& target);
 
 }  // namespace ostrel::platform

@@ -1,22 +1,21 @@
 #pragma once
-// System information: identity, version, clocks, memory, processors and
-// the performance data, the user's locale.
+// System information: identity, clocks, memory, processors, the user's
+// locale.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/services.h"
+
 namespace ostrel::platform {
 
-// `size` holds the buffer's size on entry and, on success, the number of
-// characters of the name without the terminating zero.
-bool ReadComputerName(char* buffer, std::uint32_t& size);
-
-// True when the platform's version can be queried.
-bool QueryPlatformVersion();
+// The computer's name; nothing when it cannot be read.
+std::optional<std::string> ComputerName(SystemInfo& system);
 
 // Local time of day, in seconds since midnight with the fraction.
-double SecondsSinceMidnight();
+double SecondsSinceMidnight(SystemInfo& system);
 
 struct LocalTime {
     int year = 2000;
@@ -29,17 +28,16 @@ struct LocalTime {
 };
 
 // The current local date and time.
-LocalTime CurrentLocalTime();
+LocalTime CurrentLocalTime(SystemInfo& system);
 
 // Clocks.
 
-// Reads the high-resolution counter; answers the platform's own result,
-// 1 for success.
-int ReadHighResolutionCounter(std::int64_t& count);
+// The high-resolution counter; nothing where it cannot be read.
+std::optional<std::int64_t> ReadHighResolutionCounter(SystemInfo& system);
 // Counts per second of that counter (0 where it has none).
-std::int64_t HighResolutionFrequency();
+std::int64_t HighResolutionFrequency(SystemInfo& system);
 // Milliseconds since start-up; wraps after about 49.7 days.
-std::uint32_t TickCountMilliseconds();
+std::uint32_t TickCountMilliseconds(SystemInfo& system);
 
 // Memory, in bytes. A failed query leaves every count 0.
 struct MemoryStatus {
@@ -50,12 +48,16 @@ struct MemoryStatus {
     std::uint64_t totalVirtual = 0;
     std::uint64_t availVirtual = 0;
 };
-MemoryStatus ReadMemoryStatus();
+MemoryStatus ReadMemoryStatus(SystemInfo& system);
 
-// Processors and the performance data.
+// Processors.
+
+// True when the processor figures can be had at all (the system's version
+// can be read).
+bool ProcessorFiguresAvailable(SystemInfo& system);
 
 // The number of processors the system reports.
-std::int32_t ProcessorCount();
+std::int32_t ProcessorCount(SystemInfo& system);
 
 // One reading of how long each processor has been idle.
 struct ProcessorTimes {
@@ -74,14 +76,13 @@ inline constexpr std::int32_t kErrUnreadableProcessorData = 8006;
 // Reads the idle times of processors 0 .. processorCount - 1. A reading is
 // whole or raises a Failure: the processor figures unreadable or missing,
 // or a processor number outside that range (the subscript failure).
-void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times);
+void ReadProcessorTimes(SystemInfo& system, std::int32_t processorCount, ProcessorTimes& times);
 
 // The user's locale.
 
-// Abbreviated month name, month 1..12, in the system's ANSI code page;
-// empty when the locale does not say.
-std::string MonthAbbreviation(int month);
+// Abbreviated month name, month 1..12; empty when the locale does not say.
+std::string MonthAbbreviation(SystemInfo& system, int month);
 // Digit-group separator of numbers; empty when the locale does not say.
-std::string ThousandsSeparator();
+std::string ThousandsSeparator(SystemInfo& system);
 
 }  // namespace ostrel::platform

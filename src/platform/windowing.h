@@ -1,40 +1,24 @@
 #pragma once
-// Windows, input and monitors. Handles are plain numbers here; 0 is none.
+// The saver window, its drawing and text, messages, and the monitors.
+// Another program's window is a plain number here; 0 is none.
 
 #include <cstdint>
 #include <string>
 
+#include "platform/services.h"
+
 namespace ostrel::platform {
 
 using WindowHandle = std::int64_t;
-using MonitorHandle = std::uint64_t;
 
 struct PixelRect {
     std::int32_t left = 0;
     std::int32_t top = 0;
     std::int32_t right = 0;
     std::int32_t bottom = 0;
+
+    bool operator==(const PixelRect&) const = default;
 };
-
-// Message box styles and the window-placement constants the program uses.
-inline constexpr std::uint32_t kMbOk = 0;
-inline constexpr std::uint32_t kMbIconCritical = 16;
-inline constexpr std::uint32_t kMbIconExclamation = 48;
-
-inline constexpr WindowHandle kHwndTopmost = -1;
-inline constexpr std::uint32_t kSwpNoZOrder = 0x0004;
-inline constexpr std::uint32_t kSwpNoActivate = 0x0010;
-inline constexpr std::uint32_t kSwpShowWindow = 0x0040;
-
-inline constexpr int kGwlStyle = -16;
-inline constexpr int kGwlHwndParent = -8;
-inline constexpr std::int32_t kWsChild = 0x40000000;
-inline constexpr std::int32_t kWsPopup = static_cast<std::int32_t>(0x80000000u);
-
-inline constexpr std::uint32_t kDisplayDeviceAttachedToDesktop = 1;
-inline constexpr std::uint32_t kDisplayDeviceMirroringDriver = 8;
-inline constexpr std::int32_t kEnumCurrentSettings = -1;
-inline constexpr std::int32_t kEnumRegistrySettings = -2;
 
 // A font as the program describes it.
 struct TextFont {
@@ -53,77 +37,82 @@ struct TextSize {
     std::int32_t heightPixels = 0;
 };
 
-// The size of a text in a font; carriage returns break lines. An empty
-// text is one line high and has no width.
-TextSize MeasureText(const TextFont& font, const std::string& text);
+// The icon of a message box.
+enum class MessageIcon { None, Critical, Exclamation };
+
+// Lines inside the program's texts are separated by this one character;
+// each front end turns it into its own line ends where it draws or prints.
+inline constexpr char kLineSeparator = '\r';
+
+// The size of a text in a font; kLineSeparator breaks lines. An empty text
+// is one line high and has no width.
+TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text);
+bool FontExists(Windowing& windowing, const std::string& faceName);
+
+// The screen's resolution: twips (1/1440 inch) per pixel across and down.
+double TwipsPerPixelX(Windowing& windowing);
+double TwipsPerPixelY(Windowing& windowing);
 
 // The saver window's parts that are drawn.
 enum class SaverPart { InfoLabel, NetworkLabel, TextBlock, Window };
 
 // Marks a part whose look changed for drawing (only its own area); with
 // `now` the part's pending drawing is done at once.
-void RedrawPart(SaverPart part, bool now);
-
+void RedrawPart(Windowing& windowing, SaverPart part, bool now);
 // Resizes the text panel to a size in twips.
-void ResizeTextBlock(std::int32_t widthTwips, std::int32_t heightTwips);
+void ResizeTextBlock(Windowing& windowing, std::int32_t widthTwips, std::int32_t heightTwips);
+// Moves the text panel inside the saver window to a position in twips.
+void MoveTextBlock(Windowing& windowing, float leftTwips, float topTwips);
 
-// Shows a modal message box, owned by the options window while that is open
-// and by the saver window otherwise; answers the button pressed.
-int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style);
+// Shows a message and waits until the user has seen it: a modal box owned
+// by the options window while that is open and by the saver window
+// otherwise, or a line where nobody can click a box.
+void ShowMessage(Windowing& windowing, const std::string& text, const std::string& caption,
+                 MessageIcon icon);
 
-// The saver window, created hidden before its load handler runs.
-WindowHandle SaverWindow();
-void SetSaverCaption(const std::string& caption);
+// The saver window: created hidden before the program's start-up runs.
+void SetSaverCaption(Windowing& windowing, const std::string& caption);
 // Background colour (0x00BBGGRR) of the saver window and its text panel.
-void SetSaverBackground(std::uint32_t colour);
-// Destroys the saver window; the core has already run its unload handlers.
-void DestroySaverWindow();
-// Ends the whole program at once.
-void EndProgram();
+void SetSaverBackground(Windowing& windowing, std::uint32_t colour);
+// Full screen: the saver window covers this desktop rectangle, above every
+// other window, and is shown.
+void CoverDesktop(Windowing& windowing, const PixelRect& desktopRect);
+// Preview: the saver window becomes a plain child of the host window that
+// fills its client area of this size, and is shown without activation.
+void EmbedInPreviewHost(Windowing& windowing, WindowHandle host, std::int32_t widthPixels,
+                        std::int32_t heightPixels);
+// Hides the pointer while the saver runs, and shows it again.
+void SetPointerVisible(Windowing& windowing, bool visible);
+// Destroys the saver window; the program has already run its close handler.
+void DestroySaverWindow(Windowing& windowing);
+// Ends the whole program at once, after a failure at start-up.
+void EndProgram(Windowing& windowing);
 
 // Starts the saver window's periodic tick: the first one at once, then one
 // every interval.
-void StartTicking(std::int32_t intervalMs);
+void StartTicking(Windowing& windowing, std::int32_t intervalMs);
 
-WindowHandle FindWindowTitled(const std::string& title);
-bool WindowExists(WindowHandle window);
-bool PlaceWindow(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
-                 std::int32_t cx, std::int32_t cy, std::uint32_t flags);
-// Answers the new display count.
-int ChangeCursorVisibility(bool show);
-bool ReadClientRect(WindowHandle window, PixelRect& rect);
-std::int32_t ReadWindowWord(WindowHandle window, int index);
-std::int64_t WriteWindowWord(WindowHandle window, int index, std::int64_t value);
-WindowHandle ChangeParent(WindowHandle child, WindowHandle parent);
+// Whether the system reports a pointer movement when the text block moves
+// under a resting pointer. Where it does, the saver must not count those
+// movements towards ending; where it does not, there is nothing to ignore.
+bool ReportsPointerMovesOfMovingBlock(Windowing& windowing);
 
-double TwipsPerPixelX();
-double TwipsPerPixelY();
+// Other programs' windows.
+WindowHandle FindWindowTitled(Windowing& windowing, const std::string& title);
+bool WindowExists(Windowing& windowing, WindowHandle window);
+// The client area of a window (left and top are 0); false, leaving `rect`
+// as it was, when the window cannot be read.
+bool ReadClientRect(Windowing& windowing, WindowHandle window, PixelRect& rect);
 
-// Moves the text panel inside the saver window to a position in twips.
-void MoveTextBlock(float leftTwips, float topTwips);
+// The monitors, in desktop pixels: the rectangle that spans all of them and
+// the primary one's. A front end that cannot tell answers the whole screen
+// for both.
+struct MonitorLayout {
+    PixelRect allMonitors;
+    PixelRect primary;
 
-// Monitors.
-PixelRect DesktopWindowRect();
-
-struct DisplayDevice {
-    std::string name;
-    std::uint32_t stateFlags = 0;
+    bool operator==(const MonitorLayout&) const = default;
 };
-// False when no device has this index.
-bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device);
-
-struct DisplaySettings {
-    std::int32_t positionX = 0;
-    std::int32_t positionY = 0;
-};
-// Fills `settings` only on success.
-bool ReadDisplaySettings(const std::string& deviceName, std::int32_t mode,
-                         DisplaySettings& settings);
-// The monitor at a desktop point, or 0 when there is none.
-MonitorHandle MonitorAtPoint(std::int32_t x, std::int32_t y);
-bool ReadMonitorRect(MonitorHandle monitor, PixelRect& rect);
-
-// Fonts.
-bool FontExists(const std::string& faceName);
+MonitorLayout ReadMonitorLayout(Windowing& windowing);
 
 }  // namespace ostrel::platform

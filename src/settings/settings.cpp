@@ -2,82 +2,69 @@
 
 #include "common/app.h"
 #include "common/numeric.h"
-#include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "platform/windowing.h"
-#include "settings/registry_store.h"
 
 namespace ostrel {
 
-namespace {
+namespace pf = platform;
 
-constexpr std::uint32_t kRoot = platform::kHkeyLocalMachine;
-
-constexpr std::int32_t kBoldBit = 1;
-constexpr std::int32_t kItalicBit = 2;
-constexpr std::int32_t kStrikethroughBit = 4;
-constexpr std::int32_t kUnderlineBit = 8;
-
-std::string ReadText(const char* name, const char* fallback) {
-    std::string text;
-    return ReadRegistryText(kRoot, SettingsKeyPath(), name, text) ? text : fallback;
+std::int32_t FontSettingsBits(const Settings& s) {
+    return (s.fontBold ? kFontBold : 0) | (s.fontItalic ? kFontItalic : 0) |
+           (s.fontStrikethrough ? kFontStrikethrough : 0) | (s.fontUnderline ? kFontUnderline : 0);
 }
 
-std::int32_t ReadNumberOr(const char* name, std::int32_t fallback) {
-    std::int32_t number = 0;
-    return ReadRegistryNumber(kRoot, SettingsKeyPath(), name, number) ? number : fallback;
+void SetFontSettingsBits(Settings& s, std::int32_t bits) {
+    s.fontBold = (bits & kFontBold) != 0;
+    s.fontItalic = (bits & kFontItalic) != 0;
+    s.fontStrikethrough = (bits & kFontStrikethrough) != 0;
+    s.fontUnderline = (bits & kFontUnderline) != 0;
 }
 
-void WriteNumber(const char* name, std::int32_t number) {
-    WriteRegistryNumber(kRoot, SettingsKeyPath(), name, number);
-}
-
-}  // namespace
-
-std::string SettingsKeyPath() {
-    return std::string("Software\\") + kAppTitle + "\\Settings";
-}
-
-void LoadSettings(Settings& s) {
-    s.fontName = ReadText("FontName", "Verdana");
-    s.fontSizePoints = NarrowToInt16(ReadNumberOr("FontSize", 10));
-    s.fontColour = static_cast<std::uint32_t>(ReadNumberOr("FontColour", 16777215));
-    s.backgroundColour = static_cast<std::uint32_t>(ReadNumberOr("BgColour", 0));
-    const std::int32_t fontSettings = ReadNumberOr("FontSettings", 0);
-    s.fontBold = (fontSettings & kBoldBit) != 0;
-    s.fontItalic = (fontSettings & kItalicBit) != 0;
-    s.fontStrikethrough = (fontSettings & kStrikethroughBit) != 0;
-    s.fontUnderline = (fontSettings & kUnderlineBit) != 0;
-    s.displayItems = NarrowToInt16(ReadNumberOr("DisplayItems", 1151));
-    s.options = NarrowToInt16(ReadNumberOr("Options", 0));
+void LoadSettings(pf::SettingsStore& store, Settings& s) {
+    const auto text = [&](const char* name, const char* fallback) {
+        return pf::ReadTextValue(store, name).Or(fallback);
+    };
+    const auto number = [&](const char* name, std::int32_t fallback) {
+        return pf::ReadNumberValue(store, name).Or(fallback);
+    };
+    s.fontName = text("FontName", "Verdana");
+    s.fontSizePoints = NarrowToInt16(number("FontSize", 10));
+    s.fontColour = static_cast<std::uint32_t>(number("FontColour", 16777215));
+    s.backgroundColour = static_cast<std::uint32_t>(number("BgColour", 0));
+    SetFontSettingsBits(s, number("FontSettings", 0));
+    s.displayItems = NarrowToInt16(number("DisplayItems", 1151));
+    s.options = NarrowToInt16(number("Options", 0));
     // The description is kept only while its line is shown.
     if ((s.displayItems & kShowDescription) != 0) {
-        s.description = ReadText("Descr", "");
+        s.description = text("Descr", "");
     }
-    s.animationType = NarrowToInt16(ReadNumberOr("MoveOption", 2));
-    s.bounceRandomness = NarrowToInt16(ReadNumberOr("MoveEBRandom", 2));
-    s.timeFormat = NarrowToUInt8(ReadNumberOr("TimeFormat", 0));
+    s.animationType = NarrowToInt16(number("MoveOption", 2));
+    s.bounceRandomness = NarrowToInt16(number("MoveEBRandom", 2));
+    s.timeFormat = NarrowToUInt8(number("TimeFormat", 0));
 }
 
-void SaveSettings(const Settings& s) {
-    // Writing below HKEY_LOCAL_MACHINE needs rights the user may not have;
+void SaveSettings(pf::SettingsStore& store, pf::Windowing& windowing, const Settings& s) {
+    // Writing the machine-wide settings needs rights the user may not have;
     // the first write tells, and one message is enough.
-    if (!WriteRegistryText(kRoot, SettingsKeyPath(), "FontName", s.fontName)) {
-        platform::ShowMessage("failed to save configuration to registry", kAppTitle,
-                              platform::kMbIconExclamation);
+    if (!pf::WriteTextValue(store, "FontName", s.fontName)) {
+        pf::ShowMessage(windowing, "failed to save configuration to registry", kAppTitle,
+                        pf::MessageIcon::Exclamation);
     }
-    WriteNumber("FontSize", s.fontSizePoints);
-    WriteNumber("FontColour", static_cast<std::int32_t>(s.fontColour));
-    WriteNumber("BgColour", static_cast<std::int32_t>(s.backgroundColour));
-    WriteNumber("FontSettings", (s.fontBold ? kBoldBit : 0) + (s.fontItalic ? kItalicBit : 0) +
-                                    (s.fontStrikethrough ? kStrikethroughBit : 0) +
-                                    (s.fontUnderline ? kUnderlineBit : 0));
-    WriteNumber("DisplayItems", s.displayItems);
-    WriteNumber("Options", s.options);
-    WriteRegistryText(kRoot, SettingsKeyPath(), "Descr",
-                      (s.displayItems & kShowDescription) != 0 ? s.description : std::string());
-    WriteNumber("MoveOption", s.animationType);
-    WriteNumber("MoveEBRandom", s.bounceRandomness);
-    WriteNumber("TimeFormat", s.timeFormat);
+    const auto number = [&](const char* name, std::int32_t value) {
+        pf::WriteNumberValue(store, name, value);
+    };
+    number("FontSize", s.fontSizePoints);
+    number("FontColour", static_cast<std::int32_t>(s.fontColour));
+    number("BgColour", static_cast<std::int32_t>(s.backgroundColour));
+    number("FontSettings", FontSettingsBits(s));
+    number("DisplayItems", s.displayItems);
+    number("Options", s.options);
+    pf::WriteTextValue(store, "Descr",
+                       (s.displayItems & kShowDescription) != 0 ? s.description : std::string());
+    number("MoveOption", s.animationType);
+    number("MoveEBRandom", s.bounceRandomness);
+    number("TimeFormat", s.timeFormat);
 }
 
 }  // namespace ostrel

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/services.h"
+
 namespace ostrel {
 
 // DisplayItems bits: bit i is the options dialog's display check box i.
@@ -25,6 +27,12 @@ enum DisplayItem : std::int16_t {
 inline constexpr std::int16_t kConstrainToPrimary = 0x0001;  // Options bit 0
 inline constexpr std::uint8_t kTime24Hour = 0x01;            // TimeFormat bit 0
 
+// FontSettings bits: the font's effects as one stored number.
+inline constexpr std::int32_t kFontBold = 0x0001;
+inline constexpr std::int32_t kFontItalic = 0x0002;
+inline constexpr std::int32_t kFontStrikethrough = 0x0004;
+inline constexpr std::int32_t kFontUnderline = 0x0008;
+
 struct Settings {
     std::int16_t animationType = 0;     // "MoveOption": 0..4, see AnimationType
     std::int16_t bounceRandomness = 0;  // "MoveEBRandom": 0..10, tenths
@@ -42,14 +50,20 @@ struct Settings {
     std::string description;             // "Descr"
 };
 
-// The settings key below HKEY_LOCAL_MACHINE.
-std::string SettingsKeyPath();
+// The record's font effects as FontSettings bits, and back.
+std::int32_t FontSettingsBits(const Settings& settings);
+void SetFontSettingsBits(Settings& settings, std::int32_t bits);
+
+// The longest text the store gives back whole; what is saved must load
+// again, so the options dialog takes no longer description.
+inline constexpr std::uint32_t kLongestStoredTextBytes = 1024;
 
 // Fills every field, defaults for what is missing. A stored number too wide
 // for its field raises the overflow failure; fields before it stay loaded.
-void LoadSettings(Settings& settings);
+void LoadSettings(platform::SettingsStore& store, Settings& settings);
 
 // Writes every field. Only a failed first write is reported, with a message.
-void SaveSettings(const Settings& settings);
+void SaveSettings(platform::SettingsStore& store, platform::Windowing& windowing,
+                  const Settings& settings);
 
 }  // namespace ostrel

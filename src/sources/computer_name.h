@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "platform/services.h"
+
 namespace ostrel {
 
 // The name as the system reports it, or "" when it cannot be read.
-std::string QueryComputerName();
+std::string QueryComputerName(platform::SystemInfo& system);
 
 }  // namespace ostrel

@@ -25,8 +25,8 @@ std::int64_t CheckedDifference(std::int64_t a, std::int64_t b) {
 
 }  // namespace
 
-CpuLoadSampler::CpuLoadSampler() {
-    if (!platform::QueryPlatformVersion()) {
+CpuLoadSampler::CpuLoadSampler(platform::SystemInfo& system) : system_(&system) {
+    if (!platform::ProcessorFiguresAvailable(*system_)) {
         throw Failure{ObjectError(8001), "Can't get the Windows version",
                       "CpuLoadSampler.Initialize"};
     }
@@ -74,7 +74,7 @@ void CpuLoadSampler::Collect() {
     }
     // The whole reading is taken before any sample changes, so one that
     // fails half-way leaves the samples of the last good collection.
-    platform::ReadProcessorTimes(processorCount_, reading_);
+    platform::ReadProcessorTimes(*system_, processorCount_, reading_);
     if (reading_.idle.size() != currentIdle_.size() ||
         reading_.seen.size() != currentIdle_.size()) {
         ThrowSubscriptOutOfRange();
@@ -94,7 +94,7 @@ void CpuLoadSampler::Collect() {
 
 std::int32_t CpuLoadSampler::ProcessorCount() {
     if (processorCount_ < 1) {
-        const std::int32_t n = platform::ProcessorCount();
+        const std::int32_t n = platform::ProcessorCount(*system_);
         if (n < 1) {
             ThrowSubscriptOutOfRange();
         }

@@ -12,8 +12,8 @@ namespace ostrel {
 
 class CpuLoadSampler {
   public:
-    // Raises error 8001 when the platform's version cannot be read.
-    CpuLoadSampler();
+    // Raises error 8001 when the processor figures cannot be had at all.
+    explicit CpuLoadSampler(platform::SystemInfo& system);
 
     // The percentages of all processors ("07% 42%"), or "CPU query failed".
     std::string UsageText();
@@ -35,6 +35,7 @@ class CpuLoadSampler {
     std::int32_t KnownProcessorCount() const { return processorCount_; }
 
   private:
+    platform::SystemInfo* system_;  // never null
     std::int32_t processorCount_ = -1;
     std::vector<std::int64_t> currentIdle_;
     std::vector<std::int64_t> previousIdle_;

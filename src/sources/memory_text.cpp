@@ -6,6 +6,7 @@
 #include "common/fixed_point.h"
 #include "common/number_patterns.h"
 #include "platform/sysinfo.h"
+#include "platform/windowing.h"
 
 namespace ostrel {
 
@@ -46,19 +47,19 @@ std::string MemoryLine(const char* label, std::uint64_t total, std::uint64_t ava
 
 }  // namespace
 
-std::string MemoryText(const Settings& settings) {
+std::string MemoryText(platform::SystemInfo& system, const Settings& settings) {
     try {
-        const platform::MemoryStatus m = platform::ReadMemoryStatus();
+        const platform::MemoryStatus m = platform::ReadMemoryStatus(system);
         const std::int16_t items = settings.displayItems;
         const bool percentage = (items & kShowPercentages) != 0;
-        std::string separator = platform::ThousandsSeparator();
+        std::string separator = platform::ThousandsSeparator(system);
         if (separator.empty()) {
             separator.push_back(',');
         }
         std::string text;
         const auto add = [&](const char* label, std::uint64_t total, std::uint64_t available) {
             if (!text.empty()) {
-                text += '\r';
+                text += platform::kLineSeparator;
             }
             text += MemoryLine(label, total, available, percentage, separator);
         };

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/services.h"
 #include "settings/settings.h"
 
 namespace ostrel {
@@ -10,6 +11,6 @@ namespace ostrel {
 // One to three lines (page file, physical, virtual, as the settings' display
 // items choose, with percentages when they ask for them), joined by carriage
 // returns; or "memory query failed".
-std::string MemoryText(const Settings& settings);
+std::string MemoryText(platform::SystemInfo& system, const Settings& settings);
 
 }  // namespace ostrel

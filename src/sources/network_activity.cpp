@@ -36,7 +36,7 @@ bool NetworkActivity::RefreshCounters() {
     bytesSent_ = 0;
     interfaces_.clear();
     // Counters that could not be read this time count as none.
-    const platform::InterfaceQuery answer = platform::ReadInterfaceOctets(interfaces_);
+    const platform::InterfaceQuery answer = platform::ReadInterfaceOctets(*network_, interfaces_);
     if (answer == platform::InterfaceQuery::NotSupported) {
         return false;
     }

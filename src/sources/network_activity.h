@@ -17,6 +17,8 @@ void SumInterfaceCounters(const std::vector<platform::InterfaceOctets>& interfac
 
 class NetworkActivity {
   public:
+    explicit NetworkActivity(platform::Network& network) : network_(&network) {}
+
     // "Network activity: rx: /  tx: |", or "??" where the platform keeps no
     // interface counters.
     std::string StatusText();
@@ -25,6 +27,7 @@ class NetworkActivity {
     std::int32_t BytesSent() const { return bytesSent_; }
 
   private:
+    platform::Network* network_;  // never null
     // False only where the platform has no interface counters.
     bool RefreshCounters();
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "common/calendar.h"
 #include "common/failure.h"
@@ -57,10 +58,10 @@ platform::LocalTime SecondsEarlier(const platform::LocalTime& t, std::int32_t se
     return out;
 }
 
-std::string MonthText(int month) {
+std::string MonthText(platform::SystemInfo& system, int month) {
     static constexpr const char* kEnglish[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    std::string name = platform::MonthAbbreviation(month);
+    std::string name = platform::MonthAbbreviation(system, month);
     if (name.empty() && month >= 1 && month <= 12) {
         name = kEnglish[month - 1];
     }
@@ -68,29 +69,28 @@ std::string MonthText(int month) {
 }
 
 // "dd-mmm-yy" with the month abbreviation of the user's locale ("05-Dec-06").
-std::string DateText(const platform::LocalTime& t) {
+std::string DateText(platform::SystemInfo& system, const platform::LocalTime& t) {
     char day[8];
     char year[8];
     std::snprintf(day, sizeof day, "%02d", t.day % 100);
     std::snprintf(year, sizeof year, "%02d", (t.year % 100 + 100) % 100);
-    return std::string(day) + "-" + MonthText(t.month) + "-" + year;
+    return std::string(day) + "-" + MonthText(system, t.month) + "-" + year;
 }
 
 }  // namespace
 
-std::int64_t UptimeFixedPoint() {
+std::int64_t UptimeFixedPoint(platform::SystemInfo& system) {
     try {
-        std::int64_t count = 0;
-        if (platform::ReadHighResolutionCounter(count) == 1) {
-            const std::int64_t frequency = platform::HighResolutionFrequency();
+        if (const std::optional<std::int64_t> count = platform::ReadHighResolutionCounter(system)) {
+            const std::int64_t frequency = platform::HighResolutionFrequency(system);
             if (frequency == 0) {
                 return kUptimeFailed;  // the division has no answer
             }
-            return FixedFromSeconds(static_cast<double>(count) / static_cast<double>(frequency));
+            return FixedFromSeconds(static_cast<double>(*count) / static_cast<double>(frequency));
         }
         // Without the counter the tick count serves, but only until it passes
         // 2^31 milliseconds: beyond that it reads as negative.
-        const auto ms = static_cast<std::int32_t>(platform::TickCountMilliseconds());
+        const auto ms = static_cast<std::int32_t>(platform::TickCountMilliseconds(system));
         if (ms < 0) {
             return kUptimeFailed;
         }
@@ -100,8 +100,8 @@ std::int64_t UptimeFixedPoint() {
     }
 }
 
-std::string UptimeText() {
-    const std::int64_t uptime = UptimeFixedPoint();
+std::string UptimeText(platform::SystemInfo& system) {
+    const std::int64_t uptime = UptimeFixedPoint(system);
     if (uptime == kUptimeFailed) {
         return "uptime query failed";
     }
@@ -122,18 +122,19 @@ std::string UptimeText() {
     }
 }
 
-const std::string& StartTime::Text(std::uint8_t timeFormat) {
+const std::string& StartTime::Text(platform::SystemInfo& system, std::uint8_t timeFormat) {
     std::string& text = text_;
     if (!text.empty()) {
         return text;
     }
     try {
-        const std::int32_t seconds = WholeSeconds(UptimeFixedPoint());
+        const std::int32_t seconds = WholeSeconds(UptimeFixedPoint(system));
         if (seconds == -99) {
             text = "unknown time";
         } else {
-            const platform::LocalTime start = SecondsEarlier(platform::CurrentLocalTime(), seconds);
-            text = DateText(start) + " " + ClockText(start, timeFormat);
+            const platform::LocalTime start =
+                SecondsEarlier(platform::CurrentLocalTime(system), seconds);
+            text = DateText(system, start) + " " + ClockText(start, timeFormat);
         }
     } catch (const Failure&) {
         // An uptime too long to count in seconds tells no start time either.

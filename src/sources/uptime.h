@@ -13,17 +13,17 @@ namespace ostrel {
 // Seconds since start-up as fixed point (seconds x 10000); kUptimeFailed
 // when it cannot be read.
 inline constexpr std::int64_t kUptimeFailed = -99 * kFixedPointOne;
-std::int64_t UptimeFixedPoint();
+std::int64_t UptimeFixedPoint(platform::SystemInfo& system);
 
 // "1 day, 2:03:04", or a failure text.
-std::string UptimeText();
+std::string UptimeText(platform::SystemInfo& system);
 
 // The start date and time ("05-Dec-06 3:06:10 pm"), worked out the first
 // time it is asked for and then kept; "unknown time" when the uptime tells
 // no start.
 class StartTime {
   public:
-    const std::string& Text(std::uint8_t timeFormat);
+    const std::string& Text(platform::SystemInfo& system, std::uint8_t timeFormat);
 
   private:
     std::string text_;

@@ -58,7 +58,7 @@ void SaverWindow::OnMouseMove() {
         Close();
         return;
     }
-    const double now = platform::SecondsSinceMidnight();
+    const double now = platform::SecondsSinceMidnight(services.system);
     if (firstMoveSecond == 0) {
         firstMoveSecond = RoundToInt32(now);
     } else if (SecondsSinceFirstMove(firstMoveSecond, now) > kMoveWindowSeconds) {
@@ -72,7 +72,7 @@ void SaverWindow::Close() {
         return;
     }
     OnClose();
-    pf::DestroySaverWindow();
+    pf::DestroySaverWindow(services.windowing);
 }
 
 void SaverWindow::OnDestroyed() {
@@ -83,7 +83,7 @@ void SaverWindow::OnDestroyed() {
 
 void SaverWindow::OnClose() {
     closed = true;
-    pf::ChangeCursorVisibility(true);
+    pf::SetPointerVisible(services.windowing, true);
     cpuSampler.reset();
 }
 

@@ -5,14 +5,11 @@
 #include "common/app.h"
 #include "common/failure.h"
 #include "common/numeric.h"
-#include "common/random.h"
-#include "movement/screen_extremes.h"
 #include "options/options_dialog.h"
 #include "platform/shell.h"
 #include "platform/sysinfo.h"
 #include "settings/settings.h"
 #include "sources/computer_name.h"
-#include "startup/command_line.h"
 
 namespace ostrel {
 
@@ -30,32 +27,36 @@ std::int32_t CheckedDifference(std::int32_t a, std::int32_t b) {
 
 }  // namespace
 
-void SaverWindow::Load(const std::string& arguments) {
-    commandLine = arguments;
+SaverWindow::SaverWindow(pf::Services services) : services(services) {}
+
+void SaverWindow::Load(const pf::RunRequest& runRequest) {
+    request = runRequest;
+    pf::Windowing& windowing = services.windowing;
     try {
         try {
-            SeedRandom(pf::SecondsSinceMidnight());
-            computerName = QueryComputerName();
-            LoadSettings(settings);
+            random.Seed(pf::SecondsSinceMidnight(services.system));
+            computerName = QueryComputerName(services.system);
+            LoadSettings(services.store, settings);
             animation = Animation(settings.animationType, settings.bounceRandomness);
             backColour = settings.backgroundColour;
-            pf::SetSaverBackground(backColour);
-            cpuSampler = std::make_unique<CpuLoadSampler>();
+            pf::SetSaverBackground(windowing, backColour);
+            cpuSampler = std::make_unique<CpuLoadSampler>(services.system);
             StyleLabels();
-            screens = FindScreenExtremes();
+            screens = pf::ReadMonitorLayout(windowing);
             Dispatch();
         } catch (const std::bad_alloc&) {
             ThrowOutOfMemory();
         }
     } catch (const Failure& f) {
-        pf::ShowMessage(CriticalFailureText("screen saver", f), kAppTitle, pf::kMbIconCritical);
+        pf::ShowMessage(windowing, CriticalFailureText("screen saver", f), kAppTitle,
+                        pf::MessageIcon::Critical);
         Close();
-        pf::EndProgram();
+        pf::EndProgram(windowing);
     }
     // Ticks start only now: a message box shown during start-up must not let
     // them run on a window that is not set up yet.
     if (!closed) {
-        pf::StartTicking(tickIntervalMs);
+        pf::StartTicking(windowing, tickIntervalMs);
     }
 }
 
@@ -64,7 +65,7 @@ void SaverWindow::StyleLabels() {
     // assignment stands on its own.
     const Settings& s = settings;
     for (Label* label : {&infoLabel, &networkLabel}) {
-        RunSkippingFailures([&] { SetFontName(*label, s.fontName); },
+        RunSkippingFailures([&] { SetFontName(services.windowing, *label, s.fontName); },
                             [&] { label->font.bold = s.fontBold; },
                             [&] { label->font.italic = s.fontItalic; },
                             [&] { label->font.strikethrough = s.fontStrikethrough; },
@@ -75,51 +76,66 @@ void SaverWindow::StyleLabels() {
 }
 
 void SaverWindow::Dispatch() {
-    const std::string selector = RunModeSelector(commandLine);
-    if (selector == "/S") {
-        if (pf::FindWindowTitled(kInstanceTitle) != 0) {
+    switch (request.mode) {
+        case pf::RunMode::FullScreen:
+            if (pf::FindWindowTitled(services.windowing, kInstanceTitle) != 0) {
+                Close();
+                return;
+            }
+            caption = kInstanceTitle;
+            pf::SetSaverCaption(services.windowing, caption);
+            SetUpFullScreen();
+            break;
+        case pf::RunMode::Preview:
+            SetUpPreview();
+            break;
+        case pf::RunMode::Options:
+            ShowOptions();
             Close();
-            return;
-        }
-        caption = kInstanceTitle;
-        pf::SetSaverCaption(caption);
-        SetUpFullScreen();
-    } else if (selector == "/P") {
-        SetUpPreview();
-    } else if (selector.empty() || selector == "/C") {
-        ShowOptionsDialog(settings);
-        Close();
-    } else if (selector == "/A") {
-        pf::ChangePassword("SCRSAVE", PasswordParentHandle(commandLine));
-        Close();
-    } else {
-        Close();
+            break;
+        case pf::RunMode::ChangePassword:
+            if (request.windowFailure) {
+                throw *request.windowFailure;
+            }
+            pf::ChangePassword(services.shell, request.window);
+            Close();
+            break;
+        case pf::RunMode::None:
+            Close();
+            break;
     }
+}
+
+void SaverWindow::ShowOptions() {
+    optionsDialog = std::make_unique<OptionsDialog>(services, &settings);
+    optionsDialog->Open(request.arguments);
 }
 
 void SaverWindow::HideLabels() {
     infoLabel.visible = false;
-    SetLabelCaption(infoLabel, "");
+    SetLabelCaption(services.windowing, infoLabel, "");
     networkLabel.visible = false;
-    SetLabelCaption(networkLabel, "");
+    SetLabelCaption(services.windowing, networkLabel, "");
 }
 
 void SaverWindow::SetUpFullScreen() {
+    pf::Windowing& windowing = services.windowing;
     previewMode = false;
     HideLabels();
     const pf::PixelRect& e = screens.allMonitors;
-    pf::PlaceWindow(pf::SaverWindow(), pf::kHwndTopmost, e.left, e.top,
-                    CheckedDifference(e.right, e.left), CheckedDifference(e.bottom, e.top),
-                    pf::kSwpShowWindow);
-    pf::ChangeCursorVisibility(false);
+    // The size must fit the window's own numbers before the window takes it.
+    CheckedDifference(e.right, e.left);
+    CheckedDifference(e.bottom, e.top);
+    pf::CoverDesktop(windowing, e);
+    pf::SetPointerVisible(windowing, false);
     // The window always spans every monitor; the option narrows only where
     // the text may go. The area is in the window's own coordinates, which
     // start at the top-left corner of all monitors: a monitor left of or
     // above the primary moves the primary's rectangle into the window.
     const bool constrain = (settings.options & kConstrainToPrimary) != 0;
     const pf::PixelRect& chosen = constrain ? screens.primary : e;
-    const double tx = pf::TwipsPerPixelX();
-    const double ty = pf::TwipsPerPixelY();
+    const double tx = pf::TwipsPerPixelX(windowing);
+    const double ty = pf::TwipsPerPixelY(windowing);
     MovementArea& area = movementArea;
     area.leftTwips = RoundToInt32(tx * CheckedDifference(chosen.left, e.left));
     area.rightTwips = RoundToInt32(tx * CheckedDifference(chosen.right, e.left));
@@ -128,34 +144,31 @@ void SaverWindow::SetUpFullScreen() {
 }
 
 void SaverWindow::SetUpPreview() {
+    pf::Windowing& windowing = services.windowing;
     bool setUp = false;
     try {
         previewMode = true;
-        previewHost = PreviewHostHandle(commandLine);
-        pf::ReadClientRect(previewHost, previewRect);
+        if (request.windowFailure) {
+            throw *request.windowFailure;
+        }
+        previewHost = request.window;
+        pf::ReadClientRect(windowing, previewHost, previewRect);
         const auto points = static_cast<float>(RoundToInt16(settings.fontSizePoints / 4.0));
         SetFontSize(infoLabel, points);
         SetFontSize(networkLabel, points);
-        const pf::WindowHandle self = pf::SaverWindow();
-        // A plain child of the picture: a pop-up inside another program's
-        // dialog could take its activation, and its parent would read as
-        // an owner.
-        windowStyle = (pf::ReadWindowWord(self, pf::kGwlStyle) & ~pf::kWsPopup) | pf::kWsChild;
-        pf::WriteWindowWord(self, pf::kGwlStyle, windowStyle);
-        pf::ChangeParent(self, previewHost);
-        pf::WriteWindowWord(self, pf::kGwlHwndParent, previewHost);
-        pf::PlaceWindow(self, pf::kHwndTopmost, 0, 0, previewRect.right, previewRect.bottom,
-                        pf::kSwpNoZOrder | pf::kSwpNoActivate | pf::kSwpShowWindow);
+        pf::EmbedInPreviewHost(windowing, previewHost, previewRect.right, previewRect.bottom);
         HideLabels();
-        movementArea = MovementArea{0, 0, RoundToInt32(pf::TwipsPerPixelX() * previewRect.right),
-                                    RoundToInt32(pf::TwipsPerPixelY() * previewRect.bottom)};
+        movementArea =
+            MovementArea{0, 0, RoundToInt32(pf::TwipsPerPixelX(windowing) * previewRect.right),
+                         RoundToInt32(pf::TwipsPerPixelY(windowing) * previewRect.bottom)};
         setUp = true;
     } catch (const Failure& f) {
-        pf::ShowMessage(StepFailureText("Failed to setup preview mode:", f), kAppTitle, pf::kMbOk);
+        pf::ShowMessage(windowing, StepFailureText("Failed to setup preview mode:", f), kAppTitle,
+                        pf::MessageIcon::None);
     }
     // Only the host's going away ends a preview; without a host, or outside
     // it, nothing ever would.
-    if (!setUp || !pf::WindowExists(previewHost)) {
+    if (!setUp || !pf::WindowExists(windowing, previewHost)) {
         Close();
     }
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The saver window: what it shows, what it keeps while it runs, and its
-// handlers. The platform layer owns the real window and calls the handlers;
-// one SaverWindow lives for the whole process and owns the program's shared
-// state (the settings record, the sampler, the network monitor, the
-// movement area, the animation).
+// handlers. The front end owns the real window and calls the handlers; one
+// SaverWindow lives in the front end's running state for the whole process
+// and owns the program's shared state (the settings record, the random
+// generator, the sampler, the network monitor, the movement area, the
+// animation, the options dialog while it is open).
 
 #include <cstdint>
 #include <memory>
@@ -12,7 +13,10 @@
 #include "display/label.h"
 #include "movement/animation.h"
 #include "movement/block_motion.h"
-#include "movement/screen_extremes.h"
+#include "common/random.h"
+#include "options/options_dialog.h"
+#include "platform/run_mode.h"
+#include "platform/services.h"
 #include "platform/windowing.h"
 #include "settings/settings.h"
 #include "sources/cpu_load_sampler.h"
@@ -22,6 +26,11 @@
 namespace ostrel {
 
 struct SaverWindow {
+    explicit SaverWindow(platform::Services services);
+
+    // What the program asks of the platform.
+    platform::Services services;
+
     // What the window shows.
     std::string caption;
     std::uint32_t backColour = 0;
@@ -30,17 +39,17 @@ struct SaverWindow {
     Label networkLabel{"", true, 0, 600, 1020, 240, {}, 0x00FFFFFF};
 
     // What start-up found.
-    std::string commandLine;
+    platform::RunRequest request;
     std::string computerName;
     Settings settings;
-    ScreenExtremes screens;
+    platform::MonitorLayout screens;
     bool previewMode = false;
     platform::WindowHandle previewHost = 0;
     platform::PixelRect previewRect;
-    std::int32_t windowStyle = 0;
     bool closed = false;
 
     // The running saver.
+    Random random;
     std::unique_ptr<CpuLoadSampler> cpuSampler;       // from start-up until the window closes
     std::unique_ptr<NetworkActivity> networkMonitor;  // made the first time its line shows
     StartTime startTime;
@@ -55,11 +64,18 @@ struct SaverWindow {
     std::int16_t countedMoves = 0;
     std::int32_t firstMoveSecond = 0;  // seconds since midnight; 0 = none
 
-    // Start-up: prepares what every run mode shares, then dispatches on the
-    // command line.
-    void Load(const std::string& arguments);
+    // The options dialog, from the moment it is asked for until the program
+    // ends; the front end's options window reports its events to it.
+    std::unique_ptr<OptionsDialog> optionsDialog;
+
+    // Start-up: prepares what every run mode shares, then does what the
+    // front end read from its command line.
+    void Load(const platform::RunRequest& runRequest);
     void SetUpFullScreen();
     void SetUpPreview();
+    // Creates, loads and shows the options dialog over the settings record,
+    // modeless and without an owner.
+    void ShowOptions();
 
     // The 100 ms tick and the information text it rebuilds once a second.
     void OnTick();

@@ -12,29 +12,35 @@ namespace ostrel {
 
 NetworkActivity& SaverWindow::NetworkMonitor() {
     if (!networkMonitor) {
-        networkMonitor = std::make_unique<NetworkActivity>();
+        networkMonitor = std::make_unique<NetworkActivity>(services.network);
     }
     return *networkMonitor;
 }
 
 void SaverWindow::OnTick() {
+    platform::Windowing& windowing = services.windowing;
     const bool showNetwork = (settings.displayItems & kShowNetwork) != 0;
     if (tickInSecond % 2 == 0 && showNetwork) {
-        SetLabelCaption(networkLabel, NetworkMonitor().StatusText());
-        platform::RedrawPart(platform::SaverPart::NetworkLabel, false);
+        SetLabelCaption(windowing, networkLabel, NetworkMonitor().StatusText());
+        platform::RedrawPart(windowing, platform::SaverPart::NetworkLabel, false);
     }
     if (tickInSecond == 0) {
         UpdateInfo();
     }
     const std::int32_t ticksPerSecond = RoundToInt32(1000.0 / tickIntervalMs);
     tickInSecond = (tickInSecond + 1) % ticksPerSecond;
-    animation.Step(textBlock, movementArea, ignoredMouseMoves, !firstTickDone);
+    animation.Step(windowing, textBlock, movementArea, ignoredMouseMoves, random, !firstTickDone);
+    // Where the system reports no movement for the block's own motion there
+    // is nothing to ignore, and the user's first movement must count.
+    if (!platform::ReportsPointerMovesOfMovingBlock(windowing)) {
+        ignoredMouseMoves.set(0);
+    }
     if (!firstTickDone) {
         infoLabel.visible = true;
-        platform::RedrawPart(platform::SaverPart::InfoLabel, false);
+        platform::RedrawPart(windowing, platform::SaverPart::InfoLabel, false);
         if (showNetwork) {
             networkLabel.visible = true;
-            platform::RedrawPart(platform::SaverPart::NetworkLabel, false);
+            platform::RedrawPart(windowing, platform::SaverPart::NetworkLabel, false);
         }
         firstTickDone = true;
     }
@@ -44,17 +50,20 @@ void SaverWindow::OnTick() {
 // network label directly below the information label, the block as wide as
 // the wider of the two.
 void SaverWindow::UpdateInfo() {
-    SetLabelCaption(infoLabel, ComposeInfoText(settings, computerName, platform::CurrentLocalTime(),
-                                               startTime, cpuSampler.get()));
+    platform::Windowing& windowing = services.windowing;
+    SetLabelCaption(
+        windowing, infoLabel,
+        ComposeInfoText(services.system, settings, computerName,
+                        platform::CurrentLocalTime(services.system), startTime, cpuSampler.get()));
     networkLabel.topTwips = infoLabel.topTwips + infoLabel.heightTwips;
     textBlock.widthTwips = infoLabel.widthTwips > networkLabel.widthTwips ? infoLabel.widthTwips
                                                                           : networkLabel.widthTwips;
     textBlock.heightTwips =
         infoLabel.heightTwips + (networkLabel.caption.empty() ? 0 : networkLabel.heightTwips);
-    platform::ResizeTextBlock(textBlock.widthTwips, textBlock.heightTwips);
-    platform::RedrawPart(platform::SaverPart::NetworkLabel, true);
-    platform::RedrawPart(platform::SaverPart::TextBlock, true);
-    platform::RedrawPart(platform::SaverPart::Window, true);
+    platform::ResizeTextBlock(windowing, textBlock.widthTwips, textBlock.heightTwips);
+    platform::RedrawPart(windowing, platform::SaverPart::NetworkLabel, true);
+    platform::RedrawPart(windowing, platform::SaverPart::TextBlock, true);
+    platform::RedrawPart(windowing, platform::SaverPart::Window, true);
 }
 
 }  // namespace ostrel

@@ -10,16 +10,19 @@
 #include "platform/dialogs.h"
 #include "windows/gdi.h"
 #include "windows/options_win32.h"
+#include "windows/services_win32.h"
 #include "windows/system_library.h"
-#include "windows/win32_app.h"
 
 namespace ostrel::platform {
 
 namespace {
 
-HWND Hwnd(WindowHandle w) {
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(w));
-}
+using win32::Hwnd;
+
+// The font chooser offers the screen's fonts that exist, with their effects
+// and no script choice.
+constexpr DWORD kFontChooserFlags =
+    CF_SCREENFONTS | CF_EFFECTS | CF_FORCEFONTEXIST | CF_NOSCRIPTSEL;
 
 // The choosers have no title of their own to set; their hooks set it when
 // they open. The title travels in the structures' custom data.
@@ -41,16 +44,16 @@ UINT_PTR CALLBACK ColourTitleHook(HWND dlg, UINT msg, WPARAM, LPARAM lp) {
 
 }  // namespace
 
-void ReadScreenSize(double& widthTwips, double& heightTwips) {
-    widthTwips = GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
-    heightTwips = GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY();
+void ReadScreenSize(Dialogs&, double& widthTwips, double& heightTwips) {
+    widthTwips = GetSystemMetrics(SM_CXSCREEN) * win32::ScreenTwipsPerPixel(LOGPIXELSX);
+    heightTwips = GetSystemMetrics(SM_CYSCREEN) * win32::ScreenTwipsPerPixel(LOGPIXELSY);
 }
 
-void EnableOtherWindow(WindowHandle window, bool enable) {
+void EnableOtherWindow(Dialogs&, WindowHandle window, bool enable) {
     EnableWindow(Hwnd(window), enable ? TRUE : FALSE);
 }
 
-bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
+bool ReadWindowRect(Dialogs&, WindowHandle window, PixelRect& rect) {
     RECT r;
     if (!GetWindowRect(Hwnd(window), &r)) {
         return false;
@@ -59,15 +62,16 @@ bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
     return true;
 }
 
-double TextWidthTwips(const std::string& text, bool bold) {
+double TextWidthTwips(Dialogs& dialogs, const std::string& text, bool bold) {
     const win32::ScreenDc screen;
-    const win32::Selection fontSelected(screen.get(), win32::DialogFont(bold));
+    const win32::Selection fontSelected(screen.get(),
+                                        win32::DialogFont(dialogs.program.options.controls, bold));
     SIZE size{};
     GetTextExtentPoint32A(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx * TwipsPerPixelX();
+    return size.cx * win32::ScreenTwipsPerPixel(LOGPIXELSX);
 }
 
-std::string DecimalSeparator() {
+std::string DecimalSeparator(Dialogs&) {
     char separator[8] = {};
     if (GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, sizeof separator) == 0) {
         return ".";
@@ -75,16 +79,16 @@ std::string DecimalSeparator() {
     return separator;
 }
 
-bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
+bool ChooseFontFor(Dialogs& dialogs, const std::string& title, FontChoice& font) {
     LOGFONTA lf = win32::LogFontFor(TextFont{font.name, font.sizePoints, font.bold, font.italic,
                                              font.strikethrough, font.underline});
 
     CHOOSEFONTA cf{};
     cf.lStructSize = sizeof(cf);
-    cf.hwndOwner = win32::OptionsHwnd();
+    cf.hwndOwner = dialogs.program.options.hwnd;
     cf.lpLogFont = &lf;
     // Starting on the working font needs the structure's font as given.
-    cf.Flags = flags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
+    cf.Flags = kFontChooserFlags | CF_INITTOLOGFONTSTRUCT | CF_ENABLEHOOK;
     cf.rgbColors = win32::ColourRef(font.colour);
     cf.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     cf.lpfnHook = FontTitleHook;
@@ -103,14 +107,14 @@ bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& fo
     return true;
 }
 
-bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_t& colour) {
-    static COLORREF custom[16] = {};
+bool ChooseColourFor(Dialogs& dialogs, const std::string& title, std::uint32_t& colour) {
     CHOOSECOLORA cc{};
     cc.lStructSize = sizeof(cc);
-    cc.hwndOwner = win32::OptionsHwnd();
+    cc.hwndOwner = dialogs.program.options.hwnd;
     cc.rgbResult = win32::ColourRef(colour);
-    cc.lpCustColors = custom;
-    cc.Flags = flags | CC_ENABLEHOOK;
+    cc.lpCustColors = dialogs.customColours.data();
+    // The chooser starts on the given colour.
+    cc.Flags = CC_RGBINIT | CC_ENABLEHOOK;
     cc.lCustData = reinterpret_cast<LPARAM>(title.c_str());
     cc.lpfnHook = ColourTitleHook;
     using ChooseColorFn = BOOL(WINAPI*)(CHOOSECOLORA*);

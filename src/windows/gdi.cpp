@@ -9,6 +9,22 @@ int ScreenDpiY() {
     return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
+double ScreenTwipsPerPixel(int capability) {
+    constexpr double kTwipsPerInch = 1440;
+    constexpr double kTwipsPerPixelAt96Dpi = 15;
+    const ScreenDc screen;
+    const int dpi = GetDeviceCaps(screen.get(), capability);
+    return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerPixelAt96Dpi;
+}
+
+int PixelsX(double twips) {
+    return static_cast<int>(std::lround(twips / ScreenTwipsPerPixel(LOGPIXELSX)));
+}
+
+int PixelsY(double twips) {
+    return static_cast<int>(std::lround(twips / ScreenTwipsPerPixel(LOGPIXELSY)));
+}
+
 LOGFONTA LogFontFor(const platform::TextFont& font) {
     LOGFONTA lf{};
     lf.lfHeight = -static_cast<LONG>(std::lround(font.sizePoints * ScreenDpiY() / 72.0));

@@ -87,6 +87,14 @@ class Selection {
 // The screen's vertical dots per inch.
 int ScreenDpiY();
 
+// Twips (1/1440 inch) per pixel of the screen across (LOGPIXELSX) or down
+// (LOGPIXELSY).
+double ScreenTwipsPerPixel(int capability);
+
+// Twips to whole pixels at the screen's resolution.
+int PixelsX(double twips);
+int PixelsY(double twips);
+
 // The GDI description of a font: its size in points becomes a character
 // height in pixels at the screen's resolution.
 LOGFONTA LogFontFor(const platform::TextFont& font);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "windows/win32_app.h"
+#include "windows/services_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return ostrel::win32::RunProgram(instance);

@@ -10,6 +10,7 @@
 #include "common/failure.h"
 #include "platform/network.h"
 #include "windows/portable/interface_table.h"
+#include "windows/services_win32.h"
 
 namespace ostrel::platform {
 
@@ -18,7 +19,7 @@ static_assert(offsetof(MIB_IFTABLE, table) == kIfTableHeaderBytes);
 static_assert(offsetof(MIB_IFROW, dwInOctets) == kIfRowInOctets);
 static_assert(offsetof(MIB_IFROW, dwOutOctets) == kIfRowOutOctets);
 
-InterfaceQuery ReadInterfaceOctets(std::vector<InterfaceOctets>& interfaces) {
+InterfaceQuery ReadInterfaceOctets(Network&, std::vector<InterfaceOctets>& interfaces) {
     interfaces.clear();
     ULONG size = 0;
     if (GetIfTable(nullptr, &size, FALSE) == ERROR_NOT_SUPPORTED) {

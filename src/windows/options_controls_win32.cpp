@@ -12,23 +12,11 @@
 #include "windows/gdi.h"
 #include "windows/options_win32.h"
 #include "windows/resource_ids.h"
-#include "windows/win32_app.h"
 #include "platform/windowing.h"
 
 namespace ostrel::win32 {
 
 namespace {
-
-FontObject gFont;
-FontObject gBoldFont;
-FontObject gLinkFont;
-FontObject gSampleFont;
-LabelFont gSampleFontShown;
-BrushObject gSampleBrush;
-std::uint32_t gSampleBrushColour = 0;
-HWND gToolTips = nullptr;
-std::string gSliderTipShown;
-bool gShowing = false;
 
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr int kIdTabPane = kIdTabs + 1;
@@ -49,7 +37,7 @@ void ClientTwips(const ControlSpec& c, const OptionsDialog* dialog, std::int32_t
     }
 }
 
-HWND CreateControl(HWND dlg, const ControlSpec& c) {
+HWND CreateControl(HWND dlg, HINSTANCE instance, OptionsControls& controls, const ControlSpec& c) {
     const char* cls = "STATIC";
     DWORD style = WS_CHILD;
     DWORD exStyle = 0;
@@ -109,15 +97,16 @@ HWND CreateControl(HWND dlg, const ControlSpec& c) {
     }
     HWND h = CreateWindowExA(
         exStyle, cls, c.caption, style, PixelsX(left), PixelsY(top), PixelsX(c.width), height, dlg,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), Instance(), nullptr);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
     if (h == nullptr) {
         return nullptr;
     }
-    HFONT font = c.kind == ControlKind::Link ? gLinkFont.get() : DialogFont(c.bold);
+    HFONT font =
+        c.kind == ControlKind::Link ? controls.linkFont.get() : DialogFont(controls, c.bold);
     SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (c.kind == ControlKind::Icon) {
         HICON icon =
-            static_cast<HICON>(LoadImageA(Instance(), MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
                                           PixelsX(c.width), PixelsY(c.height), LR_DEFAULTCOLOR));
         SendMessageA(h, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
@@ -128,23 +117,23 @@ HWND CreateControl(HWND dlg, const ControlSpec& c) {
     return h;
 }
 
-void AddToolTip(HWND dlg, HWND ctl, const char* text) {
+void AddToolTip(HWND toolTips, HWND dlg, HWND ctl, const char* text) {
     TTTOOLINFOA ti{};
     ti.cbSize = sizeof(ti);
     ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     ti.hwnd = dlg;
     ti.uId = reinterpret_cast<UINT_PTR>(ctl);
     ti.lpszText = const_cast<char*>(text);
-    SendMessageA(gToolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(toolTips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
-void SetToolTip(HWND dlg, HWND ctl, const std::string& text) {
+void SetToolTip(HWND toolTips, HWND dlg, HWND ctl, const std::string& text) {
     TTTOOLINFOA ti{};
     ti.cbSize = sizeof(ti);
     ti.hwnd = dlg;
     ti.uId = reinterpret_cast<UINT_PTR>(ctl);
     ti.lpszText = const_cast<char*>(text.c_str());
-    SendMessageA(gToolTips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageA(toolTips, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
 void SetText(HWND h, const std::string& text) {
@@ -233,13 +222,13 @@ void ShowControls(HWND dlg, const OptionsDialog& f) {
     }
 }
 
-void ShowSample(HWND dlg, const SampleLabel& s) {
+void ShowSample(HWND dlg, const SampleLabel& s, OptionsControls& controls) {
     HWND h = GetDlgItem(dlg, kIdFontSample);
-    if (!gSampleFont || gSampleFontShown != s.font) {
+    if (!controls.sampleFont || controls.sampleFontShown != s.font) {
         FontObject made = MakeFont(s.font);
         SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), FALSE);
-        gSampleFont = std::move(made);
-        gSampleFontShown = s.font;
+        controls.sampleFont = std::move(made);
+        controls.sampleFontShown = s.font;
     }
     SetText(h, s.caption);
     InvalidateRect(h, nullptr, TRUE);
@@ -247,24 +236,17 @@ void ShowSample(HWND dlg, const SampleLabel& s) {
 
 }  // namespace
 
-int PixelsX(double twips) {
-    return static_cast<int>(std::lround(twips / platform::TwipsPerPixelX()));
-}
-int PixelsY(double twips) {
-    return static_cast<int>(std::lround(twips / platform::TwipsPerPixelY()));
-}
-
-HFONT DialogFont(bool bold) {
-    if (!gFont) {
-        gFont = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, false});
-        gBoldFont = MakeFont(LabelFont{"Tahoma", 8.25f, true, false, false, false});
-        gLinkFont = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, true});
+HFONT DialogFont(OptionsControls& controls, bool bold) {
+    if (!controls.font) {
+        controls.font = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, false});
+        controls.boldFont = MakeFont(LabelFont{"Tahoma", 8.25f, true, false, false, false});
+        controls.linkFont = MakeFont(LabelFont{"Tahoma", 8.25f, false, false, false, true});
     }
-    return bold ? gBoldFont.get() : gFont.get();
+    return bold ? controls.boldFont.get() : controls.font.get();
 }
 
-void BuildOptionsControls(HWND dlg) {
-    DialogFont(false);
+void BuildOptionsControls(HWND dlg, HINSTANCE instance, OptionsControls& controls) {
+    DialogFont(controls, false);
     const DWORD style = static_cast<DWORD>(GetWindowLongA(dlg, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(dlg, GWL_EXSTYLE));
     RECT r{0, 0, PixelsX(kClientWidthTwips), PixelsY(kClientHeightTwips)};
@@ -273,13 +255,13 @@ void BuildOptionsControls(HWND dlg) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     for (const ControlSpec& c : OptionsLayout()) {
-        CreateControl(dlg, c);
+        CreateControl(dlg, instance, controls, c);
     }
     HWND tabs = CreateWindowExA(
         0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP,
         PixelsX(kTabsLeft), PixelsY(kTabsTop), PixelsX(kTabsWidth), PixelsY(kTabsHeight), dlg,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabs)), Instance(), nullptr);
-    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(false)), FALSE);
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabs)), instance, nullptr);
+    SendMessageA(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont(controls, false)), FALSE);
     for (int i = 0; i < kTabCount; ++i) {
         TCITEMA item{};
         item.mask = TCIF_TEXT;
@@ -296,25 +278,25 @@ void BuildOptionsControls(HWND dlg) {
     MapWindowPoints(tabs, dlg, reinterpret_cast<POINT*>(&page), 2);
     HWND pane = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, page.left,
                                 page.top, page.right - page.left, page.bottom - page.top, dlg,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabPane)),
-                                Instance(), nullptr);
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdTabPane)), instance,
+                                nullptr);
     SetWindowPos(pane, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
-    gToolTips = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dlg,
-                                nullptr, Instance(), nullptr);
+    controls.toolTips = CreateWindowExA(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dlg, nullptr, instance, nullptr);
     for (const ControlSpec& c : OptionsLayout()) {
         if (c.toolTip[0] != '\0') {
-            AddToolTip(dlg, GetDlgItem(dlg, c.id), c.toolTip);
+            AddToolTip(controls.toolTips, dlg, GetDlgItem(dlg, c.id), c.toolTip);
         }
     }
-    AddToolTip(dlg, GetDlgItem(dlg, kIdBounceRandomness), "");
-    gSliderTipShown.clear();
+    AddToolTip(controls.toolTips, dlg, GetDlgItem(dlg, kIdBounceRandomness), "");
+    controls.sliderTipShown.clear();
 }
 
-void ShowDialogState(HWND dlg, const OptionsDialog& f) {
-    gShowing = true;
+void ShowDialogState(HWND dlg, const OptionsDialog& f, OptionsControls& controls) {
+    controls.showing = true;
     SetText(dlg, f.caption);
     SendDlgItemMessageA(dlg, kIdTabs, TCM_SETCURSEL, f.currentTab, 0);
     for (int i = 0; i < kDisplayItemCount; ++i) {
@@ -344,18 +326,14 @@ void ShowDialogState(HWND dlg, const OptionsDialog& f) {
     SendMessageA(slider, TBM_SETRANGE, TRUE,
                  MAKELPARAM(f.bounceRandomnessSlider.min, f.bounceRandomnessSlider.max));
     SendMessageA(slider, TBM_SETPOS, TRUE, f.bounceRandomnessSlider.value);
-    if (f.bounceRandomnessSlider.toolTipText != gSliderTipShown) {
-        gSliderTipShown = f.bounceRandomnessSlider.toolTipText;
-        SetToolTip(dlg, slider, gSliderTipShown);
+    if (f.bounceRandomnessSlider.toolTipText != controls.sliderTipShown) {
+        controls.sliderTipShown = f.bounceRandomnessSlider.toolTipText;
+        SetToolTip(controls.toolTips, dlg, slider, controls.sliderTipShown);
     }
 
-    ShowSample(dlg, f.fontSample);
+    ShowSample(dlg, f.fontSample, controls);
     ShowControls(dlg, f);
-    gShowing = false;
-}
-
-bool ShowingDialogState() {
-    return gShowing;
+    controls.showing = false;
 }
 
 void ReadControl(HWND dlg, int id, OptionsDialog& f) {
@@ -385,7 +363,7 @@ void ReadControl(HWND dlg, int id, OptionsDialog& f) {
     }
 }
 
-HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& f) {
+HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& f, OptionsControls& controls) {
     const int id = GetDlgCtrlID(ctl);
     if (id == kIdDescription) {
         const int index = static_cast<int>(f.descriptionBox.backColour & 0xFF);
@@ -395,13 +373,13 @@ HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& f) {
     }
     if (id == kIdFontSample) {
         const std::uint32_t back = f.fontSample.backColour;
-        if (!gSampleBrush || gSampleBrushColour != back) {
-            gSampleBrush.reset(CreateSolidBrush(ColourRef(back)));
-            gSampleBrushColour = back;
+        if (!controls.sampleBrush || controls.sampleBrushColour != back) {
+            controls.sampleBrush.reset(CreateSolidBrush(ColourRef(back)));
+            controls.sampleBrushColour = back;
         }
         SetTextColor(dc, ColourRef(f.fontSample.foreColour));
         SetBkColor(dc, ColourRef(back));
-        return gSampleBrush.get();
+        return controls.sampleBrush.get();
     }
     if (id == kIdTabPane) {
         return GetSysColorBrush(COLOR_BTNFACE);
@@ -414,13 +392,13 @@ HBRUSH ControlColour(HWND ctl, HDC dc, const OptionsDialog& f) {
     return nullptr;
 }
 
-void ReleaseOptionsResources() {
-    gFont.reset();
-    gBoldFont.reset();
-    gLinkFont.reset();
-    gSampleFont.reset();
-    gSampleBrush.reset();
-    gToolTips = nullptr;  // a child of the dialog's owner chain, destroyed with it
+void ReleaseOptionsResources(OptionsControls& controls) {
+    controls.font.reset();
+    controls.boldFont.reset();
+    controls.linkFont.reset();
+    controls.sampleFont.reset();
+    controls.sampleBrush.reset();
+    controls.toolTips = nullptr;  // owned by the dialog, destroyed with it
 }
 
 }  // namespace ostrel::win32

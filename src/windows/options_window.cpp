@@ -12,26 +12,23 @@
 #include "windows/message_boundary.h"
 #include "windows/options_win32.h"
 #include "windows/resource_ids.h"
+#include "windows/services_win32.h"
 #include "windows/system_library.h"
-#include "windows/win32_app.h"
 #include "platform/windowing.h"
 
 namespace ostrel::win32 {
 
 namespace {
 
-HWND gOptions = nullptr;
-bool gBusy = false;
-
-void Refresh() {
+void Refresh(OptionsWindow& window) {
     // A handler may have closed the window.
-    if (gOptions != nullptr) {
-        ShowDialogState(gOptions, TheOptionsDialog());
+    if (window.hwnd != nullptr && window.dialog != nullptr) {
+        ShowDialogState(window.hwnd, *window.dialog, window.controls);
     }
 }
 
-void OnCommand(HWND dlg, int id, int code) {
-    OptionsDialog& dialog = TheOptionsDialog();
+void OnCommand(OptionsWindow& window, HWND dlg, int id, int code) {
+    OptionsDialog& dialog = *window.dialog;
     switch (id) {
         case kIdOK:
             dialog.OnOk();
@@ -56,7 +53,7 @@ void OnCommand(HWND dlg, int id, int code) {
             }
             break;
         case kIdDescription:
-            if (code != EN_CHANGE || ShowingDialogState()) {
+            if (code != EN_CHANGE || window.controls.showing) {
                 return;
             }
             ReadControl(dlg, id, dialog);
@@ -79,17 +76,17 @@ void OnCommand(HWND dlg, int id, int code) {
             }
             break;
     }
-    Refresh();
+    Refresh(window);
 }
 
 // Alt and a tab's letter brings that tab to the front.
-bool SelectTabFor(HWND dlg, char letter) {
+bool SelectTabFor(OptionsWindow& window, HWND dlg, char letter) {
     const int tab = TabForAccelerator(letter);
     if (tab < 0) {
         return false;
     }
-    TheOptionsDialog().currentTab = tab;
-    Refresh();
+    window.dialog->currentTab = tab;
+    Refresh(window);
     SetFocus(GetDlgItem(dlg, kIdTabs));
     return true;
 }
@@ -99,12 +96,12 @@ int ShiftState() {
            (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
-bool OnSetCursor(HWND dlg, HWND over) {
-    if (gBusy) {
+bool OnSetCursor(OptionsWindow& window, HWND dlg, HWND over) {
+    if (window.busy) {
         SetCursor(LoadCursor(nullptr, IDC_WAIT));
         return true;
     }
-    OptionsDialog& dialog = TheOptionsDialog();
+    OptionsDialog& dialog = *window.dialog;
     const int id = over == dlg ? 0 : GetDlgCtrlID(over);
     if (id == kIdEmail || id == kIdWebsite) {
         dialog.OnPointerOverLink();
@@ -125,20 +122,21 @@ INT_PTR Answer(HWND dlg, LRESULT result) {
     return TRUE;
 }
 
-INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    OptionsDialog& dialog = TheOptionsDialog();
+INT_PTR HandleOptionsMessage(Program& program, HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+    OptionsWindow& window = program.options;
+    OptionsDialog& dialog = *window.dialog;
     switch (msg) {
         case WM_INITDIALOG:
-            BuildOptionsControls(dlg);
+            BuildOptionsControls(dlg, program.instance, window.controls);
             return FALSE;
         case WM_COMMAND:
-            OnCommand(dlg, LOWORD(wp), HIWORD(wp));
+            OnCommand(window, dlg, LOWORD(wp), HIWORD(wp));
             return TRUE;
         case WM_NOTIFY: {
             const NMHDR* n = reinterpret_cast<const NMHDR*>(lp);
             if (n->idFrom == kIdTabs && n->code == TCN_SELCHANGE) {
                 ReadControl(dlg, kIdTabs, dialog);
-                Refresh();
+                Refresh(window);
             }
             return TRUE;
         }
@@ -146,17 +144,17 @@ INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             if (reinterpret_cast<HWND>(lp) == GetDlgItem(dlg, kIdBounceRandomness)) {
                 ReadControl(dlg, kIdBounceRandomness, dialog);
                 dialog.OnBounceRandomnessChanged();
-                Refresh();
+                Refresh(window);
             }
             return TRUE;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT: {
-            HBRUSH brush =
-                ControlColour(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp), dialog);
+            HBRUSH brush = ControlColour(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp),
+                                         dialog, window.controls);
             return brush != nullptr ? reinterpret_cast<INT_PTR>(brush) : FALSE;
         }
         case WM_SETCURSOR:
-            return OnSetCursor(dlg, reinterpret_cast<HWND>(wp)) ? Answer(dlg, TRUE) : FALSE;
+            return OnSetCursor(window, dlg, reinterpret_cast<HWND>(wp)) ? Answer(dlg, TRUE) : FALSE;
         case WM_PARENTNOTIFY: {
             const UINT event = LOWORD(wp);
             if (event != WM_LBUTTONDOWN && event != WM_RBUTTONDOWN && event != WM_MBUTTONDOWN) {
@@ -167,24 +165,24 @@ INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             if (child != nullptr && GetDlgCtrlID(child) == kIdImage) {
                 const int button = event == WM_LBUTTONDOWN ? 1 : event == WM_RBUTTONDOWN ? 2 : 4;
                 dialog.OnIconMouseDown(button, ShiftState());
-                Refresh();
+                Refresh(window);
             }
             return FALSE;
         }
         case WM_ACTIVATE:
             if (LOWORD(wp) != WA_INACTIVE) {
                 dialog.OnActivate();
-                Refresh();
+                Refresh(window);
             }
             return FALSE;
         case WM_MENUCHAR:
-            if (SelectTabFor(dlg, static_cast<char>(LOWORD(wp)))) {
+            if (SelectTabFor(window, dlg, static_cast<char>(LOWORD(wp)))) {
                 return Answer(dlg, MAKELRESULT(0, MNC_CLOSE));
             }
             return FALSE;
         case WM_SYSCOMMAND:
             if ((wp & 0xFFF0) == SC_KEYMENU && lp != 0 &&
-                SelectTabFor(dlg, static_cast<char>(lp))) {
+                SelectTabFor(window, dlg, static_cast<char>(lp))) {
                 return Answer(dlg, 0);
             }
             return FALSE;
@@ -192,9 +190,9 @@ INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
             dialog.OnCloseBox();
             return TRUE;
         case WM_DESTROY:
-            ReleaseOptionsResources();
-            gOptions = nullptr;
-            WindowClosed();
+            ReleaseOptionsResources(window.controls);
+            window.hwnd = nullptr;
+            WindowClosed(program);
             return TRUE;
         default:
             return FALSE;
@@ -202,69 +200,84 @@ INT_PTR HandleOptionsMessage(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 INT_PTR CALLBACK OptionsProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-    return AtMessageBoundary(FALSE, [&] { return HandleOptionsMessage(dlg, msg, wp, lp); });
+    // The program comes with the first message the dialog handles; what
+    // comes before it is left to the system.
+    if (msg == WM_INITDIALOG) {
+        AttachProgram(dlg, *reinterpret_cast<Program*>(lp));
+    }
+    Program* program = ProgramOf(dlg);
+    if (program == nullptr || program->options.dialog == nullptr) {
+        return FALSE;
+    }
+    return AtMessageBoundary(FALSE,
+                             [&] { return HandleOptionsMessage(*program, dlg, msg, wp, lp); });
 }
 
 }  // namespace
 
-HWND OptionsHwnd() {
-    return gOptions;
+void LoadCommonControls(Program& program) {
+    if (!program.commonControlsLoaded) {
+        program.commonControlsLoaded = RegisterCommonControls();
+    }
 }
 
 }  // namespace ostrel::win32
 
 namespace ostrel::platform {
 
-bool CreateOptionsWindow() {
-    win32::LoadCommonControls();
-    HWND dlg = CreateDialogParamA(win32::Instance(), MAKEINTRESOURCEA(IDD_OPTIONS), nullptr,
-                                  win32::OptionsProc, 0);
+bool CreateOptionsWindow(Dialogs& dialogs, OptionsDialog& dialog) {
+    win32::Program& program = dialogs.program;
+    win32::LoadCommonControls(program);
+    program.options.dialog = &dialog;
+    HWND dlg = CreateDialogParamA(program.instance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr,
+                                  win32::OptionsProc, reinterpret_cast<LPARAM>(&program));
     if (dlg == nullptr) {
         return false;
     }
-    win32::gOptions = dlg;
-    win32::WindowOpened();
+    program.options.hwnd = dlg;
+    win32::WindowOpened(program);
     return true;
 }
 
-void ShowOptionsWindow() {
-    HWND dlg = win32::gOptions;
+void ShowOptionsWindow(Dialogs& dialogs) {
+    win32::OptionsWindow& window = dialogs.program.options;
+    HWND dlg = window.hwnd;
     if (dlg == nullptr) {
         return;
     }
-    win32::Refresh();
+    win32::Refresh(window);
     ShowWindow(dlg, SW_SHOW);
     SetForegroundWindow(dlg);
     SetFocus(GetDlgItem(dlg, kIdTabs));
 }
 
-void CloseOptionsWindow() {
-    if (win32::gOptions != nullptr) {
-        DestroyWindow(win32::gOptions);
+void CloseOptionsWindow(Dialogs& dialogs) {
+    if (dialogs.program.options.hwnd != nullptr) {
+        DestroyWindow(dialogs.program.options.hwnd);
     }
 }
 
-void ReadOptionsWindowSize(double& widthTwips, double& heightTwips) {
+void ReadOptionsWindowSize(Dialogs& dialogs, double& widthTwips, double& heightTwips) {
     RECT r{};
-    GetWindowRect(win32::gOptions, &r);
-    widthTwips = (r.right - r.left) * TwipsPerPixelX();
-    heightTwips = (r.bottom - r.top) * TwipsPerPixelY();
+    GetWindowRect(dialogs.program.options.hwnd, &r);
+    widthTwips = (r.right - r.left) * win32::ScreenTwipsPerPixel(LOGPIXELSX);
+    heightTwips = (r.bottom - r.top) * win32::ScreenTwipsPerPixel(LOGPIXELSY);
 }
 
-void MoveOptionsWindow(double leftTwips, double topTwips) {
-    SetWindowPos(win32::gOptions, nullptr,
-                 static_cast<int>(std::lround(leftTwips / TwipsPerPixelX())),
-                 static_cast<int>(std::lround(topTwips / TwipsPerPixelY())), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MoveOptionsWindow(Dialogs& dialogs, double leftTwips, double topTwips) {
+    SetWindowPos(dialogs.program.options.hwnd, nullptr, win32::PixelsX(leftTwips),
+                 win32::PixelsY(topTwips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetBusyPointer(bool busy) {
-    win32::gBusy = busy;
+void SetBusyPointer(Dialogs& dialogs, bool busy) {
+    dialogs.program.options.busy = busy;
     SetCursor(LoadCursor(nullptr, busy ? IDC_WAIT : IDC_ARROW));
 }
 
-int ShowOptionsMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    return MessageBoxA(win32::gOptions, text.c_str(), caption.c_str(), style);
+void ShowOptionsMessage(Dialogs& dialogs, const std::string& text, const std::string& caption,
+                        MessageIcon icon) {
+    MessageBoxA(dialogs.program.options.hwnd, text.c_str(), caption.c_str(),
+                win32::MessageIconStyle(icon));
 }
 
 }  // namespace ostrel::platform

@@ -8,13 +8,6 @@ namespace ostrel::win32 {
 
 namespace {
 
-struct PaintCount {
-    long long ticks = 0;
-    long long windowPixels = 0;
-    long long textBlockPixels = 0;
-    long long firstTextMs = -1;
-} gCount;
-
 long long Area(const RECT& r) {
     return static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
 }
@@ -30,29 +23,29 @@ long long MillisecondsSinceProcessStart() {
 
 }  // namespace
 
-void CountTick() {
-    ++gCount.ticks;
+void CountTick(PaintCount& count) {
+    ++count.ticks;
 }
 
-void CountWindowPaint(const RECT& area) {
-    gCount.windowPixels += Area(area);
+void CountWindowPaint(PaintCount& count, const RECT& area) {
+    count.windowPixels += Area(area);
 }
 
-void CountTextBlockPaint(const RECT& area, bool drewText) {
-    if (drewText && gCount.firstTextMs < 0) {
-        gCount.firstTextMs = MillisecondsSinceProcessStart();
+void CountTextBlockPaint(PaintCount& count, const RECT& area, bool drewText) {
+    if (drewText && count.firstTextMs < 0) {
+        count.firstTextMs = MillisecondsSinceProcessStart();
     }
-    gCount.textBlockPixels += Area(area);
+    count.textBlockPixels += Area(area);
 }
 
-void WritePaintMeasurement() {
+void WritePaintMeasurement(const PaintCount& count) {
     char path[MAX_PATH] = {};
     if (GetEnvironmentVariableA("OSTREL_PAINT_LOG", path, MAX_PATH) == 0) {
         return;
     }
     if (FILE* f = std::fopen(path, "w")) {
         std::fprintf(f, "ticks %lld\nwindow_pixels %lld\npanel_pixels %lld\nfirst_text_ms %lld\n",
-                     gCount.ticks, gCount.windowPixels, gCount.textBlockPixels, gCount.firstTextMs);
+                     count.ticks, count.windowPixels, count.textBlockPixels, count.firstTextMs);
         std::fclose(f);
     }
 }

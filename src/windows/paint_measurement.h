@@ -7,16 +7,23 @@
 
 namespace ostrel::win32 {
 
+struct PaintCount {
+    long long ticks = 0;
+    long long windowPixels = 0;
+    long long textBlockPixels = 0;
+    long long firstTextMs = -1;
+};
+
 #ifdef OSTREL_MEASURE_PAINTING
-void CountTick();
-void CountWindowPaint(const RECT& area);
-void CountTextBlockPaint(const RECT& area, bool drewText);
-void WritePaintMeasurement();
+void CountTick(PaintCount& count);
+void CountWindowPaint(PaintCount& count, const RECT& area);
+void CountTextBlockPaint(PaintCount& count, const RECT& area, bool drewText);
+void WritePaintMeasurement(const PaintCount& count);
 #else
-inline void CountTick() {}
-inline void CountWindowPaint(const RECT&) {}
-inline void CountTextBlockPaint(const RECT&, bool) {}
-inline void WritePaintMeasurement() {}
+inline void CountTick(PaintCount&) {}
+inline void CountWindowPaint(PaintCount&, const RECT&) {}
+inline void CountTextBlockPaint(PaintCount&, const RECT&, bool) {}
+inline void WritePaintMeasurement(const PaintCount&) {}
 #endif
 
 }  // namespace ostrel::win32

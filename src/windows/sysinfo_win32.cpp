@@ -5,10 +5,12 @@
 
 #include <winperf.h>
 
+#include <array>
 #include <cstddef>
 
 #include "platform/sysinfo.h"
 #include "windows/portable/performance_data.h"
+#include "windows/services_win32.h"
 
 namespace ostrel::platform {
 
@@ -27,16 +29,22 @@ static_assert(sizeof(PERF_INSTANCE_DEFINITION) == kPerfInstanceDefinitionBytes);
 static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameOffset) == 16);
 static_assert(offsetof(PERF_INSTANCE_DEFINITION, NameLength) == 20);
 
-bool ReadComputerName(char* buffer, std::uint32_t& size) {
-    DWORD n = size;
-    if (!GetComputerNameA(buffer, &n)) {
-        return false;
+std::optional<std::string> ComputerName(SystemInfo&) {
+    std::array<char, 256> buffer{};
+    DWORD size = static_cast<DWORD>(buffer.size());
+    if (!GetComputerNameA(buffer.data(), &size)) {
+        return std::nullopt;
     }
-    size = n;
-    return true;
+    // Never trust the reported length beyond the buffer; a terminating zero
+    // inside the reported length is not part of the name.
+    std::size_t length = size < buffer.size() ? size : buffer.size();
+    if (length > 0 && buffer[length - 1] == '\0') {
+        --length;
+    }
+    return std::string(buffer.data(), length);
 }
 
-bool QueryPlatformVersion() {
+bool ProcessorFiguresAvailable(SystemInfo&) {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);  // 148 bytes
 #pragma GCC diagnostic push
@@ -45,32 +53,33 @@ bool QueryPlatformVersion() {
 #pragma GCC diagnostic pop
 }
 
-double SecondsSinceMidnight() {
+double SecondsSinceMidnight(SystemInfo&) {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
 }
 
-LocalTime CurrentLocalTime() {
+LocalTime CurrentLocalTime(SystemInfo&) {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return LocalTime{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-int ReadHighResolutionCounter(std::int64_t& count) {
+std::optional<std::int64_t> ReadHighResolutionCounter(SystemInfo&) {
     LARGE_INTEGER value{};
-    const BOOL answer = QueryPerformanceCounter(&value);
-    count = value.QuadPart;
-    return answer;
+    if (!QueryPerformanceCounter(&value)) {
+        return std::nullopt;
+    }
+    return value.QuadPart;
 }
 
-std::int64_t HighResolutionFrequency() {
+std::int64_t HighResolutionFrequency(SystemInfo&) {
     LARGE_INTEGER value{};
     QueryPerformanceFrequency(&value);
     return value.QuadPart;
 }
 
-std::uint32_t TickCountMilliseconds() {
+std::uint32_t TickCountMilliseconds(SystemInfo&) {
     // The 32-bit count on purpose: the uptime falls back to it only where
     // there is no high-resolution counter, and knows when it has wrapped.
 #pragma GCC diagnostic push
@@ -79,7 +88,7 @@ std::uint32_t TickCountMilliseconds() {
 #pragma GCC diagnostic pop
 }
 
-MemoryStatus ReadMemoryStatus() {
+MemoryStatus ReadMemoryStatus(SystemInfo&) {
     MEMORYSTATUSEX status{};
     status.dwLength = sizeof(status);  // 64 bytes
     GlobalMemoryStatusEx(&status);     // a failure leaves the zeros
@@ -87,27 +96,26 @@ MemoryStatus ReadMemoryStatus() {
                         status.ullAvailPageFile, status.ullTotalVirtual, status.ullAvailVirtual};
 }
 
-std::int32_t ProcessorCount() {
+std::int32_t ProcessorCount(SystemInfo&) {
     SYSTEM_INFO info{};
     GetSystemInfo(&info);
     return static_cast<std::int32_t>(info.dwNumberOfProcessors);
 }
 
-void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times) {
-    // The buffer keeps the size that fitted for the next reading.
-    static PerformanceDataBuffer buffer;
-    const auto block = buffer.Fetch([](std::uint8_t* data, std::uint32_t& size) -> long {
-        // The predefined key stays open between queries: closing it would
-        // unload the counter providers, and the next query would load them
-        // again.
-        DWORD n = size;
-        const LONG answer =
-            RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, nullptr, data, &n);
-        if (answer == ERROR_SUCCESS) {
-            size = n;
-        }
-        return answer;
-    });
+void ReadProcessorTimes(SystemInfo& system, std::int32_t processorCount, ProcessorTimes& times) {
+    const auto block =
+        system.processorData.Fetch([](std::uint8_t* data, std::uint32_t& size) -> long {
+            // The predefined key stays open between queries: closing it would
+            // unload the counter providers, and the next query would load them
+            // again.
+            DWORD n = size;
+            const LONG answer =
+                RegQueryValueExA(HKEY_PERFORMANCE_DATA, "238", nullptr, nullptr, data, &n);
+            if (answer == ERROR_SUCCESS) {
+                size = n;
+            }
+            return answer;
+        });
     ReadProcessorTimesFromBlock(block, processorCount, times);
 }
 
@@ -119,14 +127,14 @@ std::string LocaleText(LCTYPE item) {
 }
 }  // namespace
 
-std::string MonthAbbreviation(int month) {
+std::string MonthAbbreviation(SystemInfo&, int month) {
     if (month < 1 || month > 12) {
         return "";
     }
     return LocaleText(LOCALE_SABBREVMONTHNAME1 + static_cast<LCTYPE>(month - 1));
 }
 
-std::string ThousandsSeparator() {
+std::string ThousandsSeparator(SystemInfo&) {
     return LocaleText(LOCALE_STHOUSAND);
 }
 

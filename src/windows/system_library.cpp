@@ -12,18 +12,16 @@ FARPROC SystemFunction(const char* library, const char* name) {
     return module == nullptr ? nullptr : GetProcAddress(module, name);
 }
 
-void LoadCommonControls() {
-    static bool loaded = false;
-    if (loaded) {
-        return;
-    }
+bool RegisterCommonControls() {
     using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    if (auto init = SystemFunctionAs<InitFn>("comctl32.dll", "InitCommonControlsEx")) {
-        INITCOMMONCONTROLSEX icc{
-            sizeof(INITCOMMONCONTROLSEX),
-            ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-        loaded = init(&icc) != FALSE;
+    const auto init = SystemFunctionAs<InitFn>("comctl32.dll", "InitCommonControlsEx");
+    if (init == nullptr) {
+        return false;
     }
+    INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES |
+                                                               ICC_STANDARD_CLASSES |
+                                                               ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    return init(&icc) != FALSE;
 }
 
 }  // namespace ostrel::win32

@@ -17,7 +17,7 @@ Fn SystemFunctionAs(const char* library, const char* name) {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(SystemFunction(library, name)));
 }
 
-// Registers the common controls (tab, trackbar, tooltips) once.
-void LoadCommonControls();
+// Registers the common controls (tab, trackbar, tooltips); true when done.
+bool RegisterCommonControls();
 
 }  // namespace ostrel::win32

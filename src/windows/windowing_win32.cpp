@@ -1,29 +1,43 @@
-// Windows, input and monitors over user32 and gdi32.
+// The saver window's placement, messages, text, other programs' windows and
+// the monitors, over user32 and gdi32.
 
 #include <windows.h>
 
-#include "windows/gdi.h"
-#include "windows/win32_app.h"
-#include "platform/windowing.h"
+#include <cstddef>
+#include <cstring>
 
-namespace ostrel::platform {
+#include "platform/windowing.h"
+#include "windows/gdi.h"
+#include "windows/portable/display_devices.h"
+#include "windows/services_win32.h"
+#include "windows/text_drawing.h"
+
+namespace ostrel::win32 {
+
+HWND Hwnd(platform::WindowHandle window) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(window));
+}
+
+platform::WindowHandle Handle(HWND hwnd) {
+    return static_cast<platform::WindowHandle>(reinterpret_cast<INT_PTR>(hwnd));
+}
+
+UINT MessageIconStyle(platform::MessageIcon icon) {
+    switch (icon) {
+        case platform::MessageIcon::Critical:
+            return MB_ICONSTOP;
+        case platform::MessageIcon::Exclamation:
+            return MB_ICONEXCLAMATION;
+        case platform::MessageIcon::None:
+            break;
+    }
+    return MB_OK;
+}
 
 namespace {
 
-HWND Hwnd(WindowHandle w) {
-    return reinterpret_cast<HWND>(static_cast<INT_PTR>(w));
-}
-WindowHandle Handle(HWND h) {
-    return static_cast<WindowHandle>(reinterpret_cast<INT_PTR>(h));
-}
-
-constexpr double kTwipsPerInch = 1440;
-constexpr double kTwipsPerPixelAt96Dpi = 15;
-
-double TwipsPerPixel(int capability) {
-    const win32::ScreenDc screen;
-    const int dpi = GetDeviceCaps(screen.get(), capability);
-    return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerPixelAt96Dpi;
+platform::PixelRect PixelRectOf(const RECT& r) {
+    return platform::PixelRect{r.left, r.top, r.right, r.bottom};
 }
 
 int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
@@ -31,95 +45,7 @@ int CALLBACK NoteFontFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM fo
     return 0;
 }
 
-}  // namespace
-
-int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    // While the options window is open the box is modal to it, so that its
-    // buttons wait for the answer. The full-screen window is topmost: the
-    // box must come up above it.
-    HWND owner = win32::OptionsHwnd() != nullptr ? win32::OptionsHwnd() : win32::SaverHwnd();
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), style | MB_SETFOREGROUND | MB_TOPMOST);
-}
-
-bool WindowExists(WindowHandle window) {
-    return IsWindow(Hwnd(window)) != FALSE;
-}
-
-WindowHandle SaverWindow() {
-    return Handle(win32::SaverHwnd());
-}
-
-void SetSaverCaption(const std::string& caption) {
-    SetWindowTextA(win32::SaverHwnd(), caption.c_str());
-}
-
-void SetSaverBackground(std::uint32_t) {
-    // The window procedures paint with the saver window's colours; ask for a repaint.
-    InvalidateRect(win32::SaverHwnd(), nullptr, TRUE);
-}
-
-void DestroySaverWindow() {
-    if (win32::SaverHwnd() != nullptr) {
-        DestroyWindow(win32::SaverHwnd());
-    }
-}
-
-void EndProgram() {
-    ExitProcess(0);
-}
-
-WindowHandle FindWindowTitled(const std::string& title) {
-    return Handle(FindWindowA(nullptr, title.c_str()));
-}
-
-bool PlaceWindow(WindowHandle window, WindowHandle insertAfter, std::int32_t x, std::int32_t y,
-                 std::int32_t cx, std::int32_t cy, std::uint32_t flags) {
-    return SetWindowPos(Hwnd(window), Hwnd(insertAfter), x, y, cx, cy, flags) != FALSE;
-}
-
-int ChangeCursorVisibility(bool show) {
-    return ShowCursor(show ? TRUE : FALSE);
-}
-
-bool ReadClientRect(WindowHandle window, PixelRect& rect) {
-    RECT r;
-    if (!GetClientRect(Hwnd(window), &r)) {
-        return false;
-    }
-    rect = PixelRect{r.left, r.top, r.right, r.bottom};
-    return true;
-}
-
-std::int32_t ReadWindowWord(WindowHandle window, int index) {
-    return static_cast<std::int32_t>(GetWindowLongA(Hwnd(window), index));
-}
-
-std::int64_t WriteWindowWord(WindowHandle window, int index, std::int64_t value) {
-    // The owner word holds a handle, which needs the pointer-sized call.
-    if (index == kGwlHwndParent) {
-        return SetWindowLongPtrA(Hwnd(window), index, static_cast<LONG_PTR>(value));
-    }
-    return SetWindowLongA(Hwnd(window), index, static_cast<LONG>(value));
-}
-
-WindowHandle ChangeParent(WindowHandle child, WindowHandle parent) {
-    return Handle(SetParent(Hwnd(child), Hwnd(parent)));
-}
-
-double TwipsPerPixelX() {
-    return TwipsPerPixel(LOGPIXELSX);
-}
-double TwipsPerPixelY() {
-    return TwipsPerPixel(LOGPIXELSY);
-}
-
-PixelRect DesktopWindowRect() {
-    RECT r{};
-    GetWindowRect(GetDesktopWindow(), &r);
-    return PixelRect{r.left, r.top, r.right, r.bottom};
-}
-
-bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device) {
+bool ReadDisplayDevice(std::uint32_t index, DisplayDevice& device) {
     DISPLAY_DEVICEA dd{};
     dd.cb = sizeof(dd);
     if (!EnumDisplayDevicesA(nullptr, index, &dd, 0)) {
@@ -130,36 +56,42 @@ bool EnumerateDisplayDevice(std::uint32_t index, DisplayDevice& device) {
     return true;
 }
 
-bool ReadDisplaySettings(const std::string& deviceName, std::int32_t mode,
-                         DisplaySettings& settings) {
+bool ReadDisplayPosition(const std::string& deviceName, DisplaySettingsKind kind,
+                         DisplayPosition& position) {
     DEVMODEA dm{};
     // The record as far as dmDisplayFrequency, with no driver extra bytes.
     dm.dmSize = offsetof(DEVMODEA, dmDisplayFrequency) + sizeof(dm.dmDisplayFrequency);
     dm.dmDriverExtra = 0;
-    if (!EnumDisplaySettingsExA(deviceName.c_str(), static_cast<DWORD>(mode), &dm, 0)) {
+    const DWORD mode =
+        kind == DisplaySettingsKind::Current ? ENUM_CURRENT_SETTINGS : ENUM_REGISTRY_SETTINGS;
+    if (!EnumDisplaySettingsExA(deviceName.c_str(), mode, &dm, 0)) {
         return false;
     }
-    settings.positionX = dm.dmPosition.x;
-    settings.positionY = dm.dmPosition.y;
+    position = DisplayPosition{dm.dmPosition.x, dm.dmPosition.y};
     return true;
 }
 
-MonitorHandle MonitorAtPoint(std::int32_t x, std::int32_t y) {
-    return reinterpret_cast<MonitorHandle>(MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL));
-}
-
-bool ReadMonitorRect(MonitorHandle monitor, PixelRect& rect) {
+bool ReadMonitorRect(MonitorId monitor, platform::PixelRect& rect) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (!GetMonitorInfoA(reinterpret_cast<HMONITOR>(monitor), &info)) {
         return false;
     }
-    const RECT& r = info.rcMonitor;
-    rect = PixelRect{r.left, r.top, r.right, r.bottom};
+    rect = PixelRectOf(info.rcMonitor);
     return true;
 }
 
-bool FontExists(const std::string& faceName) {
+}  // namespace
+
+}  // namespace ostrel::win32
+
+namespace ostrel::platform {
+
+TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text) {
+    return win32::MeasureTextIn(windowing.program.fonts, font, text);
+}
+
+bool FontExists(Windowing&, const std::string& faceName) {
     if (faceName.empty() || faceName.size() >= LF_FACESIZE) {
         return false;
     }
@@ -168,8 +100,117 @@ bool FontExists(const std::string& faceName) {
     lstrcpynA(lf.lfFaceName, faceName.c_str(), LF_FACESIZE);
     bool found = false;
     const win32::ScreenDc screen;
-    EnumFontFamiliesExA(screen.get(), &lf, NoteFontFound, reinterpret_cast<LPARAM>(&found), 0);
+    EnumFontFamiliesExA(screen.get(), &lf, win32::NoteFontFound, reinterpret_cast<LPARAM>(&found),
+                        0);
     return found;
+}
+
+double TwipsPerPixelX(Windowing&) {
+    return win32::ScreenTwipsPerPixel(LOGPIXELSX);
+}
+
+double TwipsPerPixelY(Windowing&) {
+    return win32::ScreenTwipsPerPixel(LOGPIXELSY);
+}
+
+void ShowMessage(Windowing& windowing, const std::string& text, const std::string& caption,
+                 MessageIcon icon) {
+    // While the options window is open the box is modal to it, so that its
+    // buttons wait for the answer. The full-screen window is topmost: the
+    // box must come up above it.
+    const win32::Program& program = windowing.program;
+    HWND owner = program.options.hwnd != nullptr ? program.options.hwnd : program.saverHwnd;
+    MessageBoxA(owner, text.c_str(), caption.c_str(),
+                win32::MessageIconStyle(icon) | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+void SetSaverCaption(Windowing& windowing, const std::string& caption) {
+    SetWindowTextA(windowing.program.saverHwnd, caption.c_str());
+}
+
+void SetSaverBackground(Windowing& windowing, std::uint32_t) {
+    // The window procedures paint with the saver window's colours; ask for a repaint.
+    InvalidateRect(windowing.program.saverHwnd, nullptr, TRUE);
+}
+
+void CoverDesktop(Windowing& windowing, const PixelRect& desktopRect) {
+    const auto width = static_cast<int>(std::int64_t{desktopRect.right} - desktopRect.left);
+    const auto height = static_cast<int>(std::int64_t{desktopRect.bottom} - desktopRect.top);
+    SetWindowPos(windowing.program.saverHwnd, HWND_TOPMOST, desktopRect.left, desktopRect.top,
+                 width, height, SWP_SHOWWINDOW);
+}
+
+void EmbedInPreviewHost(Windowing& windowing, WindowHandle host, std::int32_t widthPixels,
+                        std::int32_t heightPixels) {
+    HWND self = windowing.program.saverHwnd;
+    // A plain child of the picture: a pop-up inside another program's
+    // dialog could take its activation, and its parent would read as an
+    // owner.
+    const LONG style = (GetWindowLongA(self, GWL_STYLE) & ~static_cast<LONG>(WS_POPUP)) |
+                       static_cast<LONG>(WS_CHILD);
+    SetWindowLongA(self, GWL_STYLE, style);
+    SetParent(self, win32::Hwnd(host));
+    // The owner word holds a handle, which needs the pointer-sized call.
+    SetWindowLongPtrA(self, GWLP_HWNDPARENT, static_cast<LONG_PTR>(host));
+    SetWindowPos(self, HWND_TOPMOST, 0, 0, widthPixels, heightPixels,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void SetPointerVisible(Windowing&, bool visible) {
+    ShowCursor(visible ? TRUE : FALSE);
+}
+
+void DestroySaverWindow(Windowing& windowing) {
+    if (windowing.program.saverHwnd != nullptr) {
+        DestroyWindow(windowing.program.saverHwnd);
+    }
+}
+
+void EndProgram(Windowing&) {
+    ExitProcess(0);
+}
+
+bool ReportsPointerMovesOfMovingBlock(Windowing&) {
+    // Windows sends a mouse move whenever the window under a resting
+    // pointer changes, so the moving text block produces them.
+    return true;
+}
+
+WindowHandle FindWindowTitled(Windowing&, const std::string& title) {
+    return win32::Handle(FindWindowA(nullptr, title.c_str()));
+}
+
+bool WindowExists(Windowing&, WindowHandle window) {
+    return IsWindow(win32::Hwnd(window)) != FALSE;
+}
+
+bool ReadClientRect(Windowing&, WindowHandle window, PixelRect& rect) {
+    RECT r;
+    if (!GetClientRect(win32::Hwnd(window), &r)) {
+        return false;
+    }
+    rect = win32::PixelRectOf(r);
+    return true;
+}
+
+MonitorLayout ReadMonitorLayout(Windowing& windowing) {
+    win32::DisplaySystem system;
+    system.desktopRect = [] {
+        RECT r{};
+        GetWindowRect(GetDesktopWindow(), &r);
+        return win32::PixelRectOf(r);
+    };
+    system.device = win32::ReadDisplayDevice;
+    system.settings = win32::ReadDisplayPosition;
+    system.monitorAt = [](std::int32_t x, std::int32_t y) {
+        return reinterpret_cast<win32::MonitorId>(
+            MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONULL));
+    };
+    system.monitorRect = win32::ReadMonitorRect;
+    system.showMessage = [&windowing](const std::string& text, const std::string& caption) {
+        ShowMessage(windowing, text, caption, MessageIcon::None);
+    };
+    return win32::WalkDisplayDevices(system);
 }
 
 }  // namespace ostrel::platform

@@ -1,5 +1,5 @@
-// The saver window over Xlib, and the program's run: the load handler runs
-// with a screen-saver command line, then one loop waits in poll() on the X
+// The saver window over Xlib, and the program's run: the saver's start-up
+// runs with the run request, then one loop waits in poll() on the X
 // connection and on the termination signals, with the tick's deadline as
 // its timeout, and hands events and ticks to the saver's handlers.
 //
@@ -7,6 +7,8 @@
 // that changes is drawn again in the picture and only its rows are copied;
 // a move copies the picture to its new place and paints over only the strip
 // it uncovered. Nothing is drawn twice on the screen, so nothing flickers.
+
+#include "x11/running_state.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xft/Xft.h>
@@ -25,58 +27,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/app.h"
 #include "platform/windowing.h"
-#include "x11/x11_app.h"
-#include "startup/saver_window.h"
 
 namespace ostrel::x11 {
 
 namespace {
-
-Surface gSurface;
-SaverWindow gSaver;
-
-struct PixelBox {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool Contains(int px, int py) const {
-        return px >= x && px < x + width && py >= y && py < y + height;
-    }
-};
-
-// The text block's picture and where it stands in the window.
-struct Painter {
-    GC gc = nullptr;
-    Pixmap picture = 0;
-    XftDraw* draw = nullptr;
-    int capacityWidth = 0;
-    int capacityHeight = 0;
-    PixelBox block;
-    unsigned long backPixel = 0;
-    bool ready = false;      // the window can be painted
-    bool drawAll = false;    // the whole picture is to be drawn again
-    int dirtyTop = INT_MAX;  // rows of the picture not yet copied to the window
-    int dirtyBottom = INT_MIN;
-};
-
-struct Run {
-    bool ticking = false;
-    std::int32_t intervalMs = 100;
-    std::int64_t nextTickMs = 0;
-    bool done = false;
-    int signalFd = -1;
-    Atom deleteWindow = None;
-    int pendingMoves = 0;  // pointer movements the block's own motion causes
-    bool printText = false;
-    std::string printed;
-};
-
-Painter gPaint;
-Run gRun;
 
 std::int64_t NowMs() {
     timespec t{};
@@ -84,91 +39,86 @@ std::int64_t NowMs() {
     return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
-int Pixels(double twips, double twipsPerPixel) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
-}
-
 // Where the saver's window coordinates start inside the X window. Full
 // screen, they start at the top-left corner of all monitors the window
 // covers, which is the window's own corner unless the monitors leave a
 // margin there.
-int OffsetX() {
-    return gSaver.previewMode ? 0 : gSaver.screens.allMonitors.left - gSurface.monitors.windowLeft;
+int OffsetX(const RunningState& state) {
+    return state.saver.previewMode
+               ? 0
+               : state.saver.screens.allMonitors.left - state.surface.monitors.windowLeft;
 }
-int OffsetY() {
-    return gSaver.previewMode ? 0 : gSaver.screens.allMonitors.top - gSurface.monitors.windowTop;
+int OffsetY(const RunningState& state) {
+    return state.saver.previewMode
+               ? 0
+               : state.saver.screens.allMonitors.top - state.surface.monitors.windowTop;
 }
 
-void Fill(const PixelBox& b) {
+void Fill(RunningState& state, const PixelBox& b) {
     if (b.width > 0 && b.height > 0) {
-        XFillRectangle(gSurface.display, gSurface.window, gPaint.gc, b.x, b.y,
+        XFillRectangle(state.display(), state.surface.window, state.painter.gc.get(), b.x, b.y,
                        static_cast<unsigned>(b.width), static_cast<unsigned>(b.height));
     }
 }
 
 // Paints the background over the part of `area` outside `keep`: up to four strips.
-void FillOutside(const PixelBox& area, const PixelBox& keep) {
+void FillOutside(RunningState& state, const PixelBox& area, const PixelBox& keep) {
     const int left = std::max(area.x, keep.x);
     const int right = std::min(area.x + area.width, keep.x + keep.width);
     const int top = std::max(area.y, keep.y);
     const int bottom = std::min(area.y + area.height, keep.y + keep.height);
     if (left >= right || top >= bottom) {
-        Fill(area);
+        Fill(state, area);
         return;
     }
-    Fill({area.x, area.y, area.width, top - area.y});
-    Fill({area.x, bottom, area.width, area.y + area.height - bottom});
-    Fill({area.x, top, left - area.x, bottom - top});
-    Fill({right, top, area.x + area.width - right, bottom - top});
+    Fill(state, {area.x, area.y, area.width, top - area.y});
+    Fill(state, {area.x, bottom, area.width, area.y + area.height - bottom});
+    Fill(state, {area.x, top, left - area.x, bottom - top});
+    Fill(state, {right, top, area.x + area.width - right, bottom - top});
 }
 
-void EnsureCapacity(int width, int height) {
-    if (width <= gPaint.capacityWidth && height <= gPaint.capacityHeight) {
+void EnsureCapacity(RunningState& state, int width, int height) {
+    Painter& p = state.painter;
+    if (width <= p.capacityWidth && height <= p.capacityHeight) {
         return;
     }
-    const int w = std::max({width, gPaint.capacityWidth, 1});
-    const int h = std::max({height, gPaint.capacityHeight, 1});
-    const Pixmap picture =
-        XCreatePixmap(gSurface.display, gSurface.window, static_cast<unsigned>(w),
-                      static_cast<unsigned>(h), static_cast<unsigned>(gSurface.depth));
-    if (gPaint.draw == nullptr) {
-        gPaint.draw = XftDrawCreate(gSurface.display, picture, gSurface.visual, gSurface.colormap);
+    const Surface& s = state.surface;
+    const int w = std::max({width, p.capacityWidth, 1});
+    const int h = std::max({height, p.capacityHeight, 1});
+    PixmapResource picture(state.display(),
+                           XCreatePixmap(state.display(), s.window, static_cast<unsigned>(w),
+                                         static_cast<unsigned>(h), static_cast<unsigned>(s.depth)));
+    if (!p.draw) {
+        p.draw = DrawResource(state.display(),
+                              XftDrawCreate(state.display(), picture.get(), s.visual, s.colormap));
     } else {
-        XftDrawChange(gPaint.draw, picture);
+        XftDrawChange(p.draw.get(), picture.get());
     }
-    if (gPaint.picture != 0) {
-        XFreePixmap(gSurface.display, gPaint.picture);
-    }
-    gPaint.picture = picture;
-    gPaint.capacityWidth = w;
-    gPaint.capacityHeight = h;
-    gPaint.drawAll = true;
+    p.picture = std::move(picture);
+    p.capacityWidth = w;
+    p.capacityHeight = h;
+    p.drawAll = true;
 }
 
-void MarkDirty(int top, int bottom) {
-    gPaint.dirtyTop = std::min(gPaint.dirtyTop, std::max(top, 0));
-    gPaint.dirtyBottom = std::max(gPaint.dirtyBottom, std::min(bottom, gPaint.block.height));
+void MarkDirty(Painter& p, int top, int bottom) {
+    p.dirtyTop = std::min(p.dirtyTop, std::max(top, 0));
+    p.dirtyBottom = std::max(p.dirtyBottom, std::min(bottom, p.block.height));
 }
 
-void FillPicture(int top, int bottom) {
-    XFillRectangle(gSurface.display, gPaint.picture, gPaint.gc, 0, top,
-                   static_cast<unsigned>(std::max(gPaint.block.width, 1)),
+void FillPicture(RunningState& state, int top, int bottom) {
+    const Painter& p = state.painter;
+    XFillRectangle(state.display(), p.picture.get(), p.gc.get(), 0, top,
+                   static_cast<unsigned>(std::max(p.block.width, 1)),
                    static_cast<unsigned>(std::max(bottom - top, 0)));
 }
 
-void DrawLabelInPicture(const Label& label) {
+void DrawLabelInPicture(RunningState& state, const Label& label) {
     if (label.visible && !label.caption.empty()) {
-        DrawLabel(gPaint.draw, label, Pixels(label.leftTwips, platform::TwipsPerPixelX()),
-                  Pixels(label.topTwips, platform::TwipsPerPixelY()));
+        DrawLabel(state, state.painter.draw.get(), label,
+                  Pixels(label.leftTwips, platform::TwipsPerPixelX(state.windowing)),
+                  Pixels(label.topTwips, platform::TwipsPerPixelY(state.windowing)));
     }
 }
-
-// What a label looked like when it was last drawn in the picture.
-struct DrawnLabel {
-    const Label* label = nullptr;
-    Label look;
-};
-DrawnLabel gDrawn[2];
 
 bool SameLook(const Label& a, const Label& b) {
     return a.caption == b.caption && a.visible == b.visible && a.leftTwips == b.leftTwips &&
@@ -177,155 +127,159 @@ bool SameLook(const Label& a, const Label& b) {
 }
 
 // Notes a label as drawn; false when it was already drawn just so.
-bool NoteDrawn(const Label& label) {
-    DrawnLabel& drawn = gDrawn[&label == &gSaver.infoLabel ? 0 : 1];
-    if (drawn.label == &label && SameLook(drawn.look, label)) {
+bool NoteDrawn(RunningState& state, const Label& label) {
+    DrawnLabel& drawn = state.drawn[&label == &state.saver.infoLabel ? 0 : 1];
+    if (drawn.drawn && SameLook(drawn.look, label)) {
         return false;
     }
-    drawn.label = &label;
+    drawn.drawn = true;
     drawn.look = label;
     return true;
 }
 
-void DrawPicture() {
-    EnsureCapacity(gPaint.block.width, gPaint.block.height);
-    FillPicture(0, gPaint.block.height);
-    DrawLabelInPicture(gSaver.infoLabel);
-    DrawLabelInPicture(gSaver.networkLabel);
-    NoteDrawn(gSaver.infoLabel);
-    NoteDrawn(gSaver.networkLabel);
-    gPaint.drawAll = false;
-    MarkDirty(0, gPaint.block.height);
+void DrawPicture(RunningState& state) {
+    Painter& p = state.painter;
+    EnsureCapacity(state, p.block.width, p.block.height);
+    FillPicture(state, 0, p.block.height);
+    DrawLabelInPicture(state, state.saver.infoLabel);
+    DrawLabelInPicture(state, state.saver.networkLabel);
+    NoteDrawn(state, state.saver.infoLabel);
+    NoteDrawn(state, state.saver.networkLabel);
+    p.drawAll = false;
+    MarkDirty(p, 0, p.block.height);
 }
 
 // Draws one label's rows again, clipped to them, as the other platform
 // repaints only the label's rows of the panel. A label that looks as it did
 // (the network line while nothing flows) is left as it is.
-void DrawLabelRows(const Label& label) {
-    if (gPaint.drawAll || gPaint.picture == 0 || !NoteDrawn(label)) {
+void DrawLabelRows(RunningState& state, const Label& label) {
+    Painter& p = state.painter;
+    if (p.drawAll || !p.picture || !NoteDrawn(state, label)) {
         return;
     }
-    const double ty = platform::TwipsPerPixelY();
+    const double ty = platform::TwipsPerPixelY(state.windowing);
     const int top = std::max(0, static_cast<int>(std::floor(label.topTwips / ty)));
-    const int bottom =
-        std::min(gPaint.block.height,
-                 static_cast<int>(std::ceil((label.topTwips + label.heightTwips) / ty)));
+    const int bottom = std::min(
+        p.block.height, static_cast<int>(std::ceil((label.topTwips + label.heightTwips) / ty)));
     if (top >= bottom) {
         return;
     }
-    FillPicture(top, bottom);
-    XRectangle clip{0, static_cast<short>(top), static_cast<unsigned short>(gPaint.block.width),
+    FillPicture(state, top, bottom);
+    XRectangle clip{0, static_cast<short>(top), static_cast<unsigned short>(p.block.width),
                     static_cast<unsigned short>(bottom - top)};
-    XftDrawSetClipRectangles(gPaint.draw, 0, 0, &clip, 1);
-    DrawLabelInPicture(label);
-    XftDrawSetClip(gPaint.draw, nullptr);
-    MarkDirty(top, bottom);
+    XftDrawSetClipRectangles(p.draw.get(), 0, 0, &clip, 1);
+    DrawLabelInPicture(state, label);
+    XftDrawSetClip(p.draw.get(), nullptr);
+    MarkDirty(p, top, bottom);
 }
 
-void CopyRows(int top, int bottom) {
-    if (top < bottom && gPaint.block.width > 0) {
-        XCopyArea(gSurface.display, gPaint.picture, gSurface.window, gPaint.gc, 0, top,
-                  static_cast<unsigned>(gPaint.block.width), static_cast<unsigned>(bottom - top),
-                  gPaint.block.x, gPaint.block.y + top);
+void CopyRows(RunningState& state, int top, int bottom) {
+    const Painter& p = state.painter;
+    if (top < bottom && p.block.width > 0) {
+        XCopyArea(state.display(), p.picture.get(), state.surface.window, p.gc.get(), 0, top,
+                  static_cast<unsigned>(p.block.width), static_cast<unsigned>(bottom - top),
+                  p.block.x, p.block.y + top);
     }
 }
 
 // Brings the window up to date with the picture.
-void FlushDrawing() {
-    if (!gPaint.ready) {
+void FlushDrawing(RunningState& state) {
+    Painter& p = state.painter;
+    if (!p.ready) {
         return;
     }
-    if (gPaint.drawAll) {
-        DrawPicture();
+    if (p.drawAll) {
+        DrawPicture(state);
     }
-    CopyRows(gPaint.dirtyTop, gPaint.dirtyBottom);
-    gPaint.dirtyTop = INT_MAX;
-    gPaint.dirtyBottom = INT_MIN;
+    CopyRows(state, p.dirtyTop, p.dirtyBottom);
+    p.dirtyTop = INT_MAX;
+    p.dirtyBottom = INT_MIN;
 }
 
 // Paints an area of the window that is new or was uncovered.
-void PaintArea(const PixelBox& area) {
-    if (!gPaint.ready) {
+void PaintArea(RunningState& state, const PixelBox& area) {
+    Painter& p = state.painter;
+    if (!p.ready) {
         return;
     }
-    FillOutside(area, gPaint.block);
-    if (gPaint.drawAll) {
-        DrawPicture();
+    FillOutside(state, area, p.block);
+    if (p.drawAll) {
+        DrawPicture(state);
     }
-    const int top = std::max(area.y, gPaint.block.y) - gPaint.block.y;
-    const int bottom =
-        std::min(area.y + area.height, gPaint.block.y + gPaint.block.height) - gPaint.block.y;
-    CopyRows(top, bottom);
+    const int top = std::max(area.y, p.block.y) - p.block.y;
+    const int bottom = std::min(area.y + area.height, p.block.y + p.block.height) - p.block.y;
+    CopyRows(state, top, bottom);
 }
 
-void PaintWholeWindow() {
-    PaintArea({0, 0, gSurface.widthPixels, gSurface.heightPixels});
+void PaintWholeWindow(RunningState& state) {
+    PaintArea(state, {0, 0, state.surface.widthPixels, state.surface.heightPixels});
 }
 
-void PrintText() {
-    if (!gRun.printText || gSaver.infoLabel.caption == gRun.printed || !gSaver.infoLabel.visible) {
+// -print-text: each new information text on standard output, its lines on
+// lines of their own and a blank line after it.
+void PrintText(RunningState& state) {
+    Loop& loop = state.loop;
+    const Label& info = state.saver.infoLabel;
+    if (!loop.printText || info.caption == loop.printed || !info.visible) {
         return;
     }
-    gRun.printed = gSaver.infoLabel.caption;
-    std::string out = gRun.printed;
-    std::replace(out.begin(), out.end(), '\r', '\n');
+    loop.printed = info.caption;
+    std::string out = loop.printed;
+    std::replace(out.begin(), out.end(), platform::kLineSeparator, '\n');
     std::fputs((out + "\n\n").c_str(), stdout);
     std::fflush(stdout);
 }
 
-void OnPointerMoved(int x, int y) {
-    // Over the text block the pointer is over the panel, whose movements
-    // are not the saver window's.
-    if (!gPaint.block.Contains(x, y)) {
-        gSaver.OnMouseMove();
-    }
-}
-
-void HandleEvent(const XEvent& e) {
-    const bool own = gSurface.ownWindow && !gSaver.closed;
+void HandleEvent(RunningState& state, const XEvent& e) {
+    Surface& s = state.surface;
+    Painter& p = state.painter;
+    SaverWindow& saver = state.saver;
+    const bool own = s.own() && !saver.closed;
     switch (e.type) {
         case Expose:
-            if (e.xexpose.window == gSurface.window) {
-                PaintArea({e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height});
+            if (e.xexpose.window == s.window) {
+                PaintArea(state, {e.xexpose.x, e.xexpose.y, e.xexpose.width, e.xexpose.height});
             }
             break;
         case MapNotify:
-            if (e.xmap.window == gSurface.window && gSurface.ownWindow && !gPaint.ready) {
-                gPaint.ready = true;
-                PaintWholeWindow();
+            if (e.xmap.window == s.window && s.own() && !p.ready) {
+                p.ready = true;
+                PaintWholeWindow(state);
             }
             break;
         case ConfigureNotify:
-            if (e.xconfigure.window == gSurface.window) {
-                gSurface.widthPixels = e.xconfigure.width;
-                gSurface.heightPixels = e.xconfigure.height;
+            if (e.xconfigure.window == s.window) {
+                s.widthPixels = e.xconfigure.width;
+                s.heightPixels = e.xconfigure.height;
             }
             break;
         case KeyPress:
             if (own) {
-                gSaver.OnKeyDown();
+                saver.OnKeyDown();
             }
             break;
         case ButtonPress:
-            if (own && !gPaint.block.Contains(e.xbutton.x, e.xbutton.y)) {
-                gSaver.OnMouseDown();
+            if (own && !p.block.Contains(e.xbutton.x, e.xbutton.y)) {
+                saver.OnMouseDown();
             }
             break;
         case MotionNotify:
-            if (own) {
-                OnPointerMoved(e.xmotion.x, e.xmotion.y);
+            // Over the text block the pointer is over the panel, whose
+            // movements are not the saver window's.
+            if (own && !p.block.Contains(e.xmotion.x, e.xmotion.y)) {
+                saver.OnMouseMove();
             }
             break;
         case ClientMessage:
-            if (own && static_cast<Atom>(e.xclient.data.l[0]) == gRun.deleteWindow) {
-                gSaver.Close();
+            if (own && static_cast<Atom>(e.xclient.data.l[0]) == state.loop.deleteWindow) {
+                saver.Close();
             }
             break;
         case DestroyNotify:
-            if (e.xdestroywindow.window == gSurface.window) {
-                gPaint.ready = false;
-                gSaver.OnDestroyed();
-                gRun.done = true;
+            if (e.xdestroywindow.window == s.window) {
+                p.ready = false;
+                saver.OnDestroyed();
+                state.loop.done = true;
             }
             break;
         default:
@@ -346,131 +300,99 @@ int ConnectionLost(Display*) {
 
 // SIGTERM and SIGINT arrive as readable data on a descriptor that poll()
 // watches; nothing runs inside a signal handler.
-int WatchTerminationSignals() {
+linux_kernel::FileDescriptor WatchTerminationSignals() {
     sigset_t signals;
     sigemptyset(&signals);
     sigaddset(&signals, SIGTERM);
     sigaddset(&signals, SIGINT);
     if (sigprocmask(SIG_BLOCK, &signals, nullptr) != 0) {
-        return -1;
+        return {};
     }
-    return signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK);
+    return linux_kernel::FileDescriptor(signalfd(-1, &signals, SFD_CLOEXEC | SFD_NONBLOCK));
 }
 
-void Tick() {
-    gSaver.OnTick();
-    // The animations announce the pointer movements that moving the block
-    // makes the other platform report; X reports none, so the program
-    // reports them itself, and the user's own movements count from the first.
-    gRun.pendingMoves = gSaver.ignoredMouseMoves.count();
-}
-
-void RunLoop() {
-    Display* d = gSurface.display;
+void RunLoop(RunningState& state) {
+    Display* d = state.display();
+    Loop& loop = state.loop;
     const int xfd = ConnectionNumber(d);
     // The connection is read only when poll() says it has something (or at
     // the start): events a reply brought along are already in the queue.
     bool readable = true;
-    while (!gRun.done) {
-        while (!gRun.done &&
+    while (!loop.done) {
+        while (!loop.done &&
                (XEventsQueued(d, QueuedAlready) > 0 || (readable && XPending(d) > 0))) {
             XEvent e;
             XNextEvent(d, &e);
-            HandleEvent(e);
+            HandleEvent(state, e);
         }
         readable = false;
-        // Movements the block's motion causes come after the tick that
-        // moved it, as the other platform's system posts them.
-        for (; gRun.pendingMoves > 0 && !gSaver.closed; --gRun.pendingMoves) {
-            gSaver.OnMouseMove();
-        }
-        gRun.pendingMoves = 0;
-        if (gRun.done) {
+        if (loop.done) {
             break;
         }
-        FlushDrawing();
+        FlushDrawing(state);
         XFlush(d);
-        PrintText();
+        PrintText(state);
         int timeoutMs = -1;
-        if (gRun.ticking) {
+        if (loop.ticking) {
             timeoutMs =
-                static_cast<int>(std::clamp<std::int64_t>(gRun.nextTickMs - NowMs(), 0, INT_MAX));
+                static_cast<int>(std::clamp<std::int64_t>(loop.nextTickMs - NowMs(), 0, INT_MAX));
         }
-        pollfd fds[2] = {{xfd, POLLIN, 0}, {gRun.signalFd, POLLIN, 0}};
-        const int n = poll(fds, gRun.signalFd >= 0 ? 2 : 1, timeoutMs);
+        pollfd fds[2] = {{xfd, POLLIN, 0}, {loop.signals.get(), POLLIN, 0}};
+        const int n = poll(fds, loop.signals.valid() ? 2 : 1, timeoutMs);
         if (n > 0 && (fds[1].revents & POLLIN) != 0) {
             signalfd_siginfo info;
-            while (read(gRun.signalFd, &info, sizeof info) == sizeof info) {
+            while (read(loop.signals.get(), &info, sizeof info) == sizeof info) {
             }
-            gSaver.Close();
+            state.saver.Close();
             continue;
         }
         if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
             ConnectionLost(d);
         }
         readable = n > 0 && (fds[0].revents & POLLIN) != 0;
-        if (gRun.ticking && NowMs() >= gRun.nextTickMs) {
+        if (loop.ticking && NowMs() >= loop.nextTickMs) {
             // A late tick does not make the next ones come sooner.
-            gRun.nextTickMs += gRun.intervalMs;
+            loop.nextTickMs += loop.intervalMs;
             const std::int64_t now = NowMs();
-            if (gRun.nextTickMs <= now) {
-                gRun.nextTickMs = now + gRun.intervalMs;
+            if (loop.nextTickMs <= now) {
+                loop.nextTickMs = now + loop.intervalMs;
             }
-            Tick();
+            state.saver.OnTick();
         }
     }
 }
 
 }  // namespace
 
-Surface& TheSurface() {
-    return gSurface;
-}
-
-int RunSaver(const std::string& commandLine, bool printText) {
-    Display* d = gSurface.display;
+int RunSaver(RunningState& state, const platform::RunRequest& request) {
+    Display* d = state.display();
+    Surface& s = state.surface;
+    Painter& p = state.painter;
     XSetErrorHandler(IgnoreError);
     XSetIOErrorHandler(ConnectionLost);
-    gRun.printText = printText;
-    gRun.signalFd = WatchTerminationSignals();
-    gPaint.gc = XCreateGC(d, gSurface.window, 0, nullptr);
-    XSetGraphicsExposures(d, gPaint.gc, False);
+    state.loop.signals = WatchTerminationSignals();
+    p.gc = GraphicsContext(d, XCreateGC(d, s.window, 0, nullptr));
+    XSetGraphicsExposures(d, p.gc.get(), False);
     long events = ExposureMask | StructureNotifyMask;
-    if (gSurface.ownWindow) {
+    if (s.own()) {
         events |= KeyPressMask | ButtonPressMask | PointerMotionMask;
-        gRun.deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
-        XSetWMProtocols(d, gSurface.window, &gRun.deleteWindow, 1);
+        state.loop.deleteWindow = XInternAtom(d, "WM_DELETE_WINDOW", False);
+        XSetWMProtocols(d, s.window, &state.loop.deleteWindow, 1);
     }
-    XSelectInput(d, gSurface.window, events);
-    const TextBlock& b = gSaver.textBlock;
-    gPaint.block = {Pixels(b.leftTwips, platform::TwipsPerPixelX()),
-                    Pixels(b.topTwips, platform::TwipsPerPixelY()),
-                    Pixels(b.widthTwips, platform::TwipsPerPixelX()),
-                    Pixels(b.heightTwips, platform::TwipsPerPixelY())};
-    gPaint.drawAll = true;
+    XSelectInput(d, s.window, events);
+    const TextBlock& b = state.saver.textBlock;
+    const double tx = platform::TwipsPerPixelX(state.windowing);
+    const double ty = platform::TwipsPerPixelY(state.windowing);
+    p.block = {Pixels(b.leftTwips, tx), Pixels(b.topTwips, ty), Pixels(b.widthTwips, tx),
+               Pixels(b.heightTwips, ty)};
+    p.drawAll = true;
 
-    gSaver.Load(commandLine);
-    if (!gSaver.closed && !gSurface.ownWindow) {
-        gPaint.ready = true;
-        PaintWholeWindow();
+    state.saver.Load(request);
+    if (!state.saver.closed && !s.own()) {
+        p.ready = true;
+        PaintWholeWindow(state);
     }
-    RunLoop();
-
-    if (gSurface.ownWindow && gPaint.gc != nullptr) {
-        XDestroyWindow(d, gSurface.window);
-    }
-    ReleaseTextResources();
-    if (gPaint.draw != nullptr) {
-        XftDrawDestroy(gPaint.draw);
-    }
-    if (gPaint.picture != 0) {
-        XFreePixmap(d, gPaint.picture);
-    }
-    XFreeGC(d, gPaint.gc);
-    XCloseDisplay(d);
-    if (gRun.signalFd >= 0) {
-        close(gRun.signalFd);
-    }
+    RunLoop(state);
     return 0;
 }
 
@@ -478,117 +400,100 @@ int RunSaver(const std::string& commandLine, bool printText) {
 
 namespace ostrel::platform {
 
-using x11::gPaint;
-using x11::gRun;
-using x11::gSaver;
-using x11::gSurface;
-
-void StartTicking(std::int32_t intervalMs) {
+void StartTicking(Windowing& windowing, std::int32_t intervalMs) {
     // The first tick comes at once; the period runs from here.
-    gRun.ticking = true;
-    gRun.intervalMs = intervalMs > 0 ? intervalMs : 100;
-    gRun.nextTickMs = x11::NowMs();
+    x11::Loop& loop = windowing.state.loop;
+    loop.ticking = true;
+    loop.intervalMs = intervalMs > 0 ? intervalMs : 100;
+    loop.nextTickMs = x11::NowMs();
 }
 
-void MoveTextBlock(float leftTwips, float topTwips) {
-    const x11::PixelBox old = gPaint.block;
-    gPaint.block.x = x11::OffsetX() + x11::Pixels(leftTwips, TwipsPerPixelX());
-    gPaint.block.y = x11::OffsetY() + x11::Pixels(topTwips, TwipsPerPixelY());
-    if (gPaint.block.x == old.x && gPaint.block.y == old.y) {
+void MoveTextBlock(Windowing& windowing, float leftTwips, float topTwips) {
+    x11::RunningState& state = windowing.state;
+    x11::Painter& p = state.painter;
+    const x11::PixelBox old = p.block;
+    p.block.x = x11::OffsetX(state) + x11::Pixels(leftTwips, TwipsPerPixelX(windowing));
+    p.block.y = x11::OffsetY(state) + x11::Pixels(topTwips, TwipsPerPixelY(windowing));
+    if (p.block.x == old.x && p.block.y == old.y) {
         return;
     }
-    if (gPaint.ready) {
-        if (gPaint.drawAll) {
-            x11::DrawPicture();
+    if (p.ready) {
+        if (p.drawAll) {
+            x11::DrawPicture(state);
         }
-        x11::CopyRows(0, gPaint.block.height);
-        gPaint.dirtyTop = INT_MAX;
-        gPaint.dirtyBottom = INT_MIN;
-        x11::FillOutside(old, gPaint.block);
+        x11::CopyRows(state, 0, p.block.height);
+        p.dirtyTop = INT_MAX;
+        p.dirtyBottom = INT_MIN;
+        x11::FillOutside(state, old, p.block);
     }
 }
 
-void ResizeTextBlock(std::int32_t widthTwips, std::int32_t heightTwips) {
-    const x11::PixelBox old = gPaint.block;
-    gPaint.block.width = std::max(0, x11::Pixels(widthTwips, TwipsPerPixelX()));
-    gPaint.block.height = std::max(0, x11::Pixels(heightTwips, TwipsPerPixelY()));
-    if (gPaint.block.width == old.width && gPaint.block.height == old.height) {
+void ResizeTextBlock(Windowing& windowing, std::int32_t widthTwips, std::int32_t heightTwips) {
+    x11::RunningState& state = windowing.state;
+    x11::Painter& p = state.painter;
+    const x11::PixelBox old = p.block;
+    p.block.width = std::max(0, x11::Pixels(widthTwips, TwipsPerPixelX(windowing)));
+    p.block.height = std::max(0, x11::Pixels(heightTwips, TwipsPerPixelY(windowing)));
+    if (p.block.width == old.width && p.block.height == old.height) {
         return;
     }
-    x11::EnsureCapacity(gPaint.block.width, gPaint.block.height);
-    gPaint.drawAll = true;
-    if (gPaint.ready) {
-        x11::FillOutside(old, gPaint.block);
+    x11::EnsureCapacity(state, p.block.width, p.block.height);
+    p.drawAll = true;
+    if (p.ready) {
+        x11::FillOutside(state, old, p.block);
     }
 }
 
-void RedrawPart(SaverPart part, bool now) {
+void RedrawPart(Windowing& windowing, SaverPart part, bool now) {
+    x11::RunningState& state = windowing.state;
     switch (part) {
         case SaverPart::InfoLabel:
-            x11::DrawLabelRows(gSaver.infoLabel);
+            x11::DrawLabelRows(state, state.saver.infoLabel);
             break;
         case SaverPart::NetworkLabel:
-            x11::DrawLabelRows(gSaver.networkLabel);
+            x11::DrawLabelRows(state, state.saver.networkLabel);
             break;
         case SaverPart::TextBlock:
-            gPaint.drawAll = true;
+            state.painter.drawAll = true;
             break;
         case SaverPart::Window:
             // What changed there is what the block uncovered, painted as it moved.
             break;
     }
     if (now) {
-        x11::FlushDrawing();
+        x11::FlushDrawing(state);
     }
 }
 
-int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t) {
-    // There is no one to click a box under XScreenSaver: the message goes to
-    // standard error, which XScreenSaver shows or logs.
-    std::string line = caption + ": " + text;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '\r' || line[i] == '\n') {
-            const bool pair = line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n';
-            line.replace(i, pair ? 2 : 1, " ");
-        }
-    }
-    std::fprintf(stderr, "%s\n", line.c_str());
-    return 1;
+void SetSaverBackground(Windowing& windowing, std::uint32_t colour) {
+    x11::RunningState& state = windowing.state;
+    x11::Painter& p = state.painter;
+    p.backPixel = x11::PixelOf(state, colour);
+    XSetForeground(state.display(), p.gc.get(), p.backPixel);
+    p.drawAll = true;
+    x11::PaintWholeWindow(state);
 }
 
-WindowHandle SaverWindow() {
-    return static_cast<WindowHandle>(gSurface.window);
+void DestroySaverWindow(Windowing& windowing) {
+    // A window it was given stays; XScreenSaver owns it. A window of its
+    // own goes with the running state.
+    x11::RunningState& state = windowing.state;
+    state.painter.ready = false;
+    state.loop.ticking = false;
+    state.loop.done = true;
 }
 
-void SetSaverCaption(const std::string& caption) {
-    if (!gSurface.ownWindow) {
-        return;  // never rename a window it was given
-    }
-    XStoreName(gSurface.display, gSurface.window, caption.c_str());
-    XChangeProperty(
-        gSurface.display, gSurface.window, XInternAtom(gSurface.display, "_NET_WM_NAME", False),
-        XInternAtom(gSurface.display, "UTF8_STRING", False), 8, PropModeReplace,
-        reinterpret_cast<const unsigned char*>(caption.data()), static_cast<int>(caption.size()));
-}
-
-void SetSaverBackground(std::uint32_t colour) {
-    gPaint.backPixel = x11::PixelOf(colour);
-    XSetForeground(gSurface.display, gPaint.gc, gPaint.backPixel);
-    gPaint.drawAll = true;
-    x11::PaintWholeWindow();
-}
-
-void DestroySaverWindow() {
-    // A window it was given stays; XScreenSaver owns it.
-    gPaint.ready = false;
-    gRun.ticking = false;
-    gRun.done = true;
-}
-
-void EndProgram() {
-    // Only a failure at start-up ends the program this way.
-    XFlush(gSurface.display);
+void EndProgram(Windowing& windowing) {
+    // Only a failure at start-up ends the program this way; the server frees
+    // what the connection made when it closes.
+    XFlush(windowing.state.display());
     std::exit(1);
+}
+
+// X reports no pointer movement when the block moves under a resting
+// pointer: the saver has nothing to ignore.
+bool ReportsPointerMovesOfMovingBlock(Windowing&) {
+    return false;
 }
 
 }  // namespace ostrel::platform

@@ -1,6 +1,8 @@
-// The shell and the options dialog's services. XScreenSaver has its own
+// The shell and the options window's services. XScreenSaver has its own
 // settings dialog and its own password handling, so the program never opens
-// either of its own here: the saver's command line is only ever /S or /P.
+// either of its own here: it only ever runs full screen or as a preview.
+
+#include "x11/running_state.h"
 
 #include <string>
 
@@ -11,61 +13,66 @@
 
 namespace ostrel::platform {
 
-void ChangePassword(const std::string&, std::int64_t) {
+namespace {
+
+constexpr std::int64_t kNoAssociation = 31;
+
+}  // namespace
+
+void ChangePassword(Shell&, WindowHandle) {
     throw Failure{kErrDllNotFound, "XScreenSaver keeps the password", ""};
 }
 
-std::int64_t OpenWithShell(const std::string&) {
-    return 31;  // no association: nothing opens links here
+OpenResult OpenWithShell(Shell&, const std::string&) {
+    return {false, kNoAssociation};  // nothing opens links here
 }
 
-std::string ProgramArguments() {
-    return "";
-}
-
-bool CreateOptionsWindow() {
+bool CreateOptionsWindow(Dialogs&, OptionsDialog&) {
     return false;
 }
-void ShowOptionsWindow() {}
-void CloseOptionsWindow() {}
-void ReadOptionsWindowSize(double& widthTwips, double& heightTwips) {
+void ShowOptionsWindow(Dialogs&) {}
+void CloseOptionsWindow(Dialogs&) {}
+void ReadOptionsWindowSize(Dialogs&, double& widthTwips, double& heightTwips) {
     widthTwips = 0;
     heightTwips = 0;
 }
-void MoveOptionsWindow(double, double) {}
+void MoveOptionsWindow(Dialogs&, double, double) {}
 
-void ReadScreenSize(double& widthTwips, double& heightTwips) {
-    const PixelRect desktop = DesktopWindowRect();
-    widthTwips = desktop.right * TwipsPerPixelX();
-    heightTwips = desktop.bottom * TwipsPerPixelY();
+void ReadScreenSize(Dialogs& dialogs, double& widthTwips, double& heightTwips) {
+    Windowing& windowing = dialogs.state.windowing;
+    const PixelRect primary = ReadMonitorLayout(windowing).primary;
+    widthTwips = primary.right * TwipsPerPixelX(windowing);
+    heightTwips = primary.bottom * TwipsPerPixelY(windowing);
 }
 
-void EnableOtherWindow(WindowHandle, bool) {}
+void EnableOtherWindow(Dialogs&, WindowHandle, bool) {}
 
-bool ReadWindowRect(WindowHandle, PixelRect&) {
+bool ReadWindowRect(Dialogs&, WindowHandle, PixelRect&) {
     return false;
 }
 
-double TextWidthTwips(const std::string& text, bool bold) {
-    TextFont font{"Tahoma", 8.25f, bold};
-    return MeasureText(font, text).widthPixels * TwipsPerPixelX();
+double TextWidthTwips(Dialogs& dialogs, const std::string& text, bool bold) {
+    Windowing& windowing = dialogs.state.windowing;
+    const TextFont font{"Tahoma", 8.25f, bold};
+    return MeasureText(windowing, font, text).widthPixels * TwipsPerPixelX(windowing);
 }
 
-std::string DecimalSeparator() {
+std::string DecimalSeparator(Dialogs&) {
     return ".";
 }
 
-int ShowOptionsMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    return ShowMessage(text, caption, style);
+void ShowOptionsMessage(Dialogs& dialogs, const std::string& text, const std::string& caption,
+                        MessageIcon icon) {
+    ShowMessage(dialogs.state.windowing, text, caption, icon);
 }
 
-void SetBusyPointer(bool) {}
+void SetBusyPointer(Dialogs&, bool) {}
 
-bool ChooseFontFor(const std::string&, std::uint32_t, FontChoice&) {
+bool ChooseFontFor(Dialogs&, const std::string&, FontChoice&) {
     return false;
 }
 
-bool ChooseColourFor(const std::string&, std::uint32_t, std::uint32_t&) {
+bool ChooseColourFor(Dialogs&, const std::string&, std::uint32_t&) {
     return false;
 }
 

@@ -4,6 +4,8 @@
 // back to fontconfig's choice for the name, as Windows falls back to its
 // default face.
 
+#include "x11/running_state.h"
+
 #include <X11/Xft/Xft.h>
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -11,14 +13,11 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/windowing.h"
-#include "x11/x11_app.h"
 
 namespace ostrel::x11 {
 
@@ -27,35 +26,19 @@ namespace {
 // Windows gives a font of no height its default size.
 constexpr double kDefaultPixels = 12;
 
-struct CachedFont {
-    platform::TextFont font;
-    XftFont* xft = nullptr;
-    // Pixels below the baseline to the underline's top, above it to the
-    // strike-through's top, and each line's thickness.
-    int underlineOffset = 1;
-    int underlineThickness = 1;
-    int strikeOffset = 3;
-    int strikeThickness = 1;
-};
-
-// A few fonts kept by description: the labels change font only at start-up.
-std::array<CachedFont, 4> gFonts;
-std::size_t gNextFont = 0;
-std::map<std::uint32_t, XftColor> gColours;
-
 int FromFontUnits(FT_Face face, FT_Short value) {
     return static_cast<int>(std::lround(FT_MulFix(value, face->size->metrics.y_scale) / 64.0));
 }
 
 void ReadLineMetrics(CachedFont& c) {
-    const XftFont* f = c.xft;
+    XftFont* f = c.xft.get();
     // Fallbacks where the face does not say: under the baseline by a third
     // of the descent, through the middle of the lower-case letters.
     c.underlineThickness = std::max(1, (f->ascent + f->descent) / 16);
     c.underlineOffset = std::max(1, f->descent / 3);
     c.strikeThickness = c.underlineThickness;
     c.strikeOffset = std::max(1, f->ascent * 3 / 10);
-    FT_Face face = XftLockFace(c.xft);
+    FT_Face face = XftLockFace(f);
     if (face == nullptr) {
         return;
     }
@@ -71,12 +54,13 @@ void ReadLineMetrics(CachedFont& c) {
             c.strikeOffset = std::max(1, FromFontUnits(face, os2->yStrikeoutPosition));
         }
     }
-    XftUnlockFace(c.xft);
+    XftUnlockFace(f);
 }
 
-XftFont* OpenFont(const platform::TextFont& font) {
-    Display* d = TheSurface().display;
-    double pixels = std::lround(font.sizePoints * TheSurface().dpiY / 72.0);
+XftFont* OpenFont(const RunningState& state, const platform::TextFont& font) {
+    Display* d = state.display();
+    const int screen = state.surface.screen;
+    double pixels = std::lround(font.sizePoints * state.surface.dpiY / 72.0);
     if (pixels < 1) {
         pixels = kDefaultPixels;
     }
@@ -87,52 +71,52 @@ XftFont* OpenFont(const platform::TextFont& font) {
     FcPatternAddInteger(pattern, FC_SLANT, font.italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_ANTIALIAS, FcTrue);
     FcResult result = FcResultNoMatch;
-    FcPattern* match = XftFontMatch(d, TheSurface().screen, pattern, &result);
+    FcPattern* match = XftFontMatch(d, screen, pattern, &result);
     FcPatternDestroy(pattern);
     XftFont* xft = match != nullptr ? XftFontOpenPattern(d, match) : nullptr;
     if (xft == nullptr) {
         if (match != nullptr) {
             FcPatternDestroy(match);
         }
-        xft = XftFontOpenName(d, TheSurface().screen, "sans-serif");
+        xft = XftFontOpenName(d, screen, "sans-serif");
     }
     return xft;
 }
 
-const CachedFont* FontFor(const platform::TextFont& font) {
-    for (const CachedFont& c : gFonts) {
-        if (c.xft != nullptr && c.font == font) {
+const CachedFont* FontFor(RunningState& state, const platform::TextFont& font) {
+    TextResources& text = state.text;
+    for (const CachedFont& c : text.fonts) {
+        if (c.xft && c.font == font) {
             return &c;
         }
     }
-    XftFont* xft = OpenFont(font);
+    XftFont* xft = OpenFont(state, font);
     if (xft == nullptr) {
         return nullptr;
     }
-    CachedFont& slot = gFonts[gNextFont];
-    gNextFont = (gNextFont + 1) % gFonts.size();
-    if (slot.xft != nullptr) {
-        XftFontClose(TheSurface().display, slot.xft);
-    }
-    slot = CachedFont{font, xft};
+    CachedFont& slot = text.fonts[text.nextFont];
+    text.nextFont = (text.nextFont + 1) % text.fonts.size();
+    slot = CachedFont{font, FontResource(state.display(), xft)};
     ReadLineMetrics(slot);
     return &slot;
 }
 
-const XftColor* ColourFor(std::uint32_t colour) {
-    const auto known = gColours.find(colour);
-    if (known != gColours.end()) {
-        return &known->second;
+const XftColor* ColourFor(RunningState& state, std::uint32_t colour) {
+    std::map<std::uint32_t, AllocatedColour>& colours = state.text.colours;
+    const auto known = colours.find(colour);
+    if (known != colours.end()) {
+        return &known->second.get();
     }
     XRenderColor value{static_cast<unsigned short>((colour & 0xFF) * 257),
                        static_cast<unsigned short>((colour >> 8 & 0xFF) * 257),
                        static_cast<unsigned short>((colour >> 16 & 0xFF) * 257), 0xFFFF};
     XftColor out{};
-    const Surface& s = TheSurface();
-    if (!XftColorAllocValue(s.display, s.visual, s.colormap, &value, &out)) {
+    const Surface& s = state.surface;
+    if (!XftColorAllocValue(state.display(), s.visual, s.colormap, &value, &out)) {
         return nullptr;
     }
-    return &gColours.emplace(colour, out).first->second;
+    return &colours.try_emplace(colour, state.display(), s.visual, s.colormap, out)
+                .first->second.get();
 }
 
 // The length of the valid UTF-8 sequence at `i`, or 0.
@@ -180,13 +164,14 @@ std::string Utf8(const std::string& text) {
     return out;
 }
 
-// The text's lines: carriage returns break them, as do line feeds and the
-// two together.
+// The text's lines, as drawn and measured: the program's line separator
+// breaks them, as do line feeds (a description from the settings file may
+// hold either) and the two together.
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines(1);
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' || text[i] == '\n') {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+        if (text[i] == platform::kLineSeparator || text[i] == '\n') {
+            if (text[i] == platform::kLineSeparator && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
             lines.emplace_back();
@@ -197,32 +182,33 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-int LineWidth(XftFont* font, const std::string& line) {
+int LineWidth(Display* display, XftFont* font, const std::string& line) {
     if (line.empty()) {
         return 0;
     }
     XGlyphInfo extents{};
-    XftTextExtentsUtf8(TheSurface().display, font, reinterpret_cast<const FcChar8*>(line.data()),
+    XftTextExtentsUtf8(display, font, reinterpret_cast<const FcChar8*>(line.data()),
                        static_cast<int>(line.size()), &extents);
     return extents.xOff;
 }
 
 }  // namespace
 
-void DrawLabel(XftDraw* draw, const Label& label, int x, int y) {
-    const CachedFont* font = FontFor(label.font);
-    const XftColor* colour = ColourFor(label.foreColour);
+void DrawLabel(RunningState& state, XftDraw* draw, const Label& label, int x, int y) {
+    const CachedFont* font = FontFor(state, label.font);
+    const XftColor* colour = ColourFor(state, label.foreColour);
     if (font == nullptr || colour == nullptr) {
         return;
     }
-    const int lineHeight = font->xft->ascent + font->xft->descent;
-    int baseline = y + font->xft->ascent;
+    XftFont* xft = font->xft.get();
+    const int lineHeight = xft->ascent + xft->descent;
+    int baseline = y + xft->ascent;
     for (const std::string& line : Lines(Utf8(label.caption))) {
         if (!line.empty()) {
-            XftDrawStringUtf8(draw, colour, font->xft, x, baseline,
+            XftDrawStringUtf8(draw, colour, xft, x, baseline,
                               reinterpret_cast<const FcChar8*>(line.data()),
                               static_cast<int>(line.size()));
-            const auto width = static_cast<unsigned>(LineWidth(font->xft, line));
+            const auto width = static_cast<unsigned>(LineWidth(state.display(), xft, line));
             if (label.font.underline) {
                 XftDrawRect(draw, colour, x, baseline + font->underlineOffset, width,
                             static_cast<unsigned>(font->underlineThickness));
@@ -236,64 +222,43 @@ void DrawLabel(XftDraw* draw, const Label& label, int x, int y) {
     }
 }
 
-unsigned long PixelOf(std::uint32_t colour) {
-    const XftColor* c = ColourFor(colour);
-    return c != nullptr ? c->pixel : BlackPixel(TheSurface().display, TheSurface().screen);
-}
-
-void ReleaseTextResources() {
-    const Surface& s = TheSurface();
-    for (CachedFont& c : gFonts) {
-        if (c.xft != nullptr) {
-            XftFontClose(s.display, c.xft);
-            c.xft = nullptr;
-        }
-    }
-    for (auto& [colour, xft] : gColours) {
-        XftColorFree(s.display, s.visual, s.colormap, &xft);
-    }
-    gColours.clear();
+unsigned long PixelOf(RunningState& state, std::uint32_t colour) {
+    const XftColor* c = ColourFor(state, colour);
+    return c != nullptr ? c->pixel : BlackPixel(state.display(), state.surface.screen);
 }
 
 }  // namespace ostrel::x11
 
 namespace ostrel::platform {
 
-TextSize MeasureText(const TextFont& font, const std::string& text) {
-    // The network line is measured five times a second and mostly reads the
-    // same: the last few answers are kept.
-    struct Measured {
-        TextFont font;
-        std::string text;
-        TextSize size;
-    };
-    static std::array<Measured, 4> measured;
-    static std::size_t next = 0;
-    for (const Measured& m : measured) {
+TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text) {
+    x11::RunningState& state = windowing.state;
+    x11::TextResources& resources = state.text;
+    for (const x11::MeasuredText& m : resources.measured) {
         if (m.text == text && m.font == font && (m.size.heightPixels != 0 || text.empty())) {
             return m.size;
         }
     }
-    const x11::CachedFont* f = x11::FontFor(font);
+    const x11::CachedFont* f = x11::FontFor(state, font);
     if (f == nullptr) {
         return {};
     }
+    XftFont* xft = f->xft.get();
     TextSize size;
     const std::vector<std::string> lines = x11::Lines(x11::Utf8(text));
     for (const std::string& line : lines) {
-        size.widthPixels = std::max(size.widthPixels, x11::LineWidth(f->xft, line));
+        size.widthPixels = std::max(size.widthPixels, x11::LineWidth(state.display(), xft, line));
     }
-    size.heightPixels =
-        static_cast<std::int32_t>(lines.size()) * (f->xft->ascent + f->xft->descent);
-    measured[next] = Measured{font, text, size};
-    next = (next + 1) % measured.size();
+    size.heightPixels = static_cast<std::int32_t>(lines.size()) * (xft->ascent + xft->descent);
+    resources.measured[resources.nextMeasured] = x11::MeasuredText{font, text, size};
+    resources.nextMeasured = (resources.nextMeasured + 1) % resources.measured.size();
     return size;
 }
 
-bool FontExists(const std::string& faceName) {
+bool FontExists(Windowing& windowing, const std::string& faceName) {
     // Matching always finds some face; only a listing says whether this one
     // is there. Families compare without regard to case.
-    static std::map<std::string, bool> known;
+    std::map<std::string, bool>& known = windowing.state.text.fontsFound;
     if (faceName.empty()) {
         return false;
     }

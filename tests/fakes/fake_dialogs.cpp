@@ -1,84 +1,76 @@
-// The options window, the choosers, the pointer and the shell's links, as
-// recorded calls and scripted answers.
-
-#include "fakes/fake_platform.h"
-#include "platform/dialogs.h"
-#include "platform/shell.h"
+#include "fakes/fake_dialogs.h"
 
 namespace ostrel::platform {
 
-using fake::Fake;
-
-bool CreateOptionsWindow() {
-    Fake().optionsWindowCreated = !Fake().refuseOptionsWindow;
-    return Fake().optionsWindowCreated;
-}
-void ShowOptionsWindow() {
-    ++Fake().optionsWindowShown;
-}
-void CloseOptionsWindow() {
-    ++Fake().optionsWindowClosed;
+bool CreateOptionsWindow(Dialogs& d, OptionsDialog& dialog) {
+    d.windowCreated = !d.refuseWindow;
+    d.createdFor = &dialog;
+    return d.windowCreated;
 }
 
-void ReadOptionsWindowSize(double& widthTwips, double& heightTwips) {
-    widthTwips = Fake().optionsWidthTwips;
-    heightTwips = Fake().optionsHeightTwips;
-}
-void MoveOptionsWindow(double leftTwips, double topTwips) {
-    Fake().optionsMoves.emplace_back(leftTwips, topTwips);
+void ShowOptionsWindow(Dialogs& d) {
+    ++d.windowShown;
 }
 
-void ReadScreenSize(double& widthTwips, double& heightTwips) {
-    widthTwips = Fake().screenWidthTwips;
-    heightTwips = Fake().screenHeightTwips;
+void CloseOptionsWindow(Dialogs& d) {
+    ++d.windowClosed;
 }
 
-void EnableOtherWindow(WindowHandle window, bool enable) {
-    Fake().enableCalls.emplace_back(window, enable);
+void ReadOptionsWindowSize(Dialogs& d, double& widthTwips, double& heightTwips) {
+    widthTwips = d.widthTwips;
+    heightTwips = d.heightTwips;
 }
-bool ReadWindowRect(WindowHandle window, PixelRect& rect) {
-    const bool found = Fake().windowRects.count(window) != 0;
-    rect = found ? Fake().windowRects[window] : rect;
-    return found;
+
+void MoveOptionsWindow(Dialogs& d, double leftTwips, double topTwips) {
+    d.moves.emplace_back(leftTwips, topTwips);
+}
+
+void ReadScreenSize(Dialogs& d, double& widthTwips, double& heightTwips) {
+    widthTwips = d.screenWidthTwips;
+    heightTwips = d.screenHeightTwips;
+}
+
+void EnableOtherWindow(Dialogs& d, WindowHandle window, bool enable) {
+    d.enableCalls.emplace_back(window, enable);
+}
+
+bool ReadWindowRect(Dialogs& d, WindowHandle window, PixelRect& rect) {
+    const auto found = d.windowRects.find(window);
+    if (found == d.windowRects.end()) {
+        return false;
+    }
+    rect = found->second;
+    return true;
 }
 
 // Bold text is wider, so that a caption measured in the wrong weight shows.
-double TextWidthTwips(const std::string& text, bool bold) {
-    return Fake().twipsPerCharacter * static_cast<double>(text.size()) * (bold ? 1.25 : 1.0);
+double TextWidthTwips(Dialogs& d, const std::string& text, bool bold) {
+    return d.twipsPerCharacter * static_cast<double>(text.size()) * (bold ? 1.25 : 1.0);
 }
 
-std::string DecimalSeparator() {
-    return Fake().decimalSeparator;
+std::string DecimalSeparator(Dialogs& d) {
+    return d.decimalSeparator;
 }
 
-int ShowOptionsMessage(const std::string& text, const std::string& caption, std::uint32_t style) {
-    Fake().optionsMessages.push_back({text, caption, style});
-    return 1;
+void ShowOptionsMessage(Dialogs& d, const std::string& text, const std::string& caption,
+                        MessageIcon icon) {
+    d.messages.push_back({text, caption, icon, false, true});
 }
 
-void SetBusyPointer(bool busy) {
-    Fake().busyPointer.push_back(busy);
+void SetBusyPointer(Dialogs& d, bool busy) {
+    d.busyPointer.push_back(busy);
 }
 
-bool ChooseFontFor(const std::string& title, std::uint32_t flags, FontChoice& font) {
-    Fake().fontRequests.push_back({title, flags, font});
-    font = Fake().fontAnswer.value_or(font);
-    return Fake().fontAnswer.has_value();
+bool ChooseFontFor(Dialogs& d, const std::string& title, FontChoice& font) {
+    d.fontRequests.push_back({title, font});
+    font = d.fontAnswer.value_or(font);
+    return d.fontAnswer.has_value();
 }
 
-bool ChooseColourFor(const std::string& title, std::uint32_t flags, std::uint32_t& colour) {
-    Fake().colourRequests.push_back({title, flags, colour});
-    colour = Fake().colourAnswer.value_or(colour);
-    return Fake().colourAnswer.has_value();
-}
-
-std::int64_t OpenWithShell(const std::string& target) {
-    Fake().shellOpened.push_back(target);
-    return Fake().shellResult;
-}
-
-std::string ProgramArguments() {
-    return Fake().programArguments;
+bool ChooseColourFor(Dialogs& d, const std::string& title, std::uint32_t& colour) {
+    d.colourRequests.push_back({title, colour});
+    colour = d.colourAnswer.value_or(colour);
+    return d.colourAnswer.has_value();
 }
 
 }  // namespace ostrel::platform

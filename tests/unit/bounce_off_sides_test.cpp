@@ -86,7 +86,7 @@ TEST_F(BounceOffSidesTest, VaryingASpeedGoesByChanceAndLimitsKeepingTheSign) {
         {-1.0, 1.0, 0.5f, 0.05f, -0.2}, {-1.0, 0.5, 0.5f, 0.75f, -1.25}};
     for (const auto& [speed, randomness, r1, r2, expected] : cases) {
         Script({r1, r2});
-        EXPECT_DOUBLE_EQ(VaryBounceSpeed(speed, randomness, 1.5, 0.2), expected)
+        EXPECT_DOUBLE_EQ(VaryBounceSpeed(random, speed, randomness, 1.5, 0.2), expected)
             << speed << " " << r1;
     }
 }

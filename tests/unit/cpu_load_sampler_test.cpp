@@ -13,21 +13,22 @@ class CpuLoad : public PlatformTest {
   protected:
     // The figures after a reading, of every processor, `seconds` after the start.
     std::string After(const std::vector<std::int64_t>& idle, std::int64_t seconds) {
-        fake().processorTimes = {idle, std::vector<std::uint8_t>(idle.size(), 1),
-                                 kStart + seconds * kSecond};
-        fake().processorTimesFailure.reset();
+        sys().processorTimes = {idle, std::vector<std::uint8_t>(idle.size(), 1),
+                                kStart + seconds * kSecond};
+        sys().processorTimesFailure.reset();
         return sampler.UsageText();
     }
-    CpuLoadSampler sampler;
+    // Two processors unless a test says otherwise.
+    int twoProcessors = (sys().processorCount = 2);
+    CpuLoadSampler sampler{sys()};
 };
 
 TEST_F(CpuLoad, FiguresAreTheBusyShareBetweenTheLastTwoCollections) {
     // Asking for a figure before any collection collects first; with nothing
     // earlier to compare with, the figure is 0.
-    fake().processorTimes = {{9 * kSecond, 0}, {1, 1}, kStart};
+    sys().processorTimes = {{9 * kSecond, 0}, {1, 1}, kStart};
     EXPECT_EQ(sampler.UsagePercent(2), 0);
-    EXPECT_EQ(std::tuple(sampler.KnownProcessorCount(), fake().processorReadings),
-              std::tuple(2, 1));
+    EXPECT_EQ(std::tuple(sampler.KnownProcessorCount(), sys().processorReadings), std::tuple(2, 1));
     // Busy = 1 - idle / time: 0.93 s idle in a second is 7 %, 0.58 s is 42 %.
     EXPECT_EQ(After({9 * kSecond + 9300000, 5800000}, 1), "07% 42%");
     // 12.5 % busy rounds to 12 and 37.5 % to 38; an idle time that ran ahead
@@ -38,7 +39,7 @@ TEST_F(CpuLoad, FiguresAreTheBusyShareBetweenTheLastTwoCollections) {
 }
 
 TEST_F(CpuLoad, EveryProcessorHasItsOwnFigureInOrder) {
-    fake().processorCount = 12;
+    sys().processorCount = 12;
     std::vector<std::int64_t> idle(12, 0);
     After(idle, 0);
     // Processor k idles k tenths of the second: 100, 90, ..., 0 and below.
@@ -47,15 +48,15 @@ TEST_F(CpuLoad, EveryProcessorHasItsOwnFigureInOrder) {
     }
     EXPECT_EQ(After(idle, 1), "100% 90% 80% 70% 60% 50% 40% 30% 20% 10% 00% -10%");
     // One processor alone has a blank before the percent sign.
-    fake().processorCount = 1;
-    sampler = CpuLoadSampler{};
+    sys().processorCount = 1;
+    sampler = CpuLoadSampler{sys()};
     EXPECT_EQ(After({5 * kSecond}, 2), "00 %");
     EXPECT_EQ(After({5 * kSecond + 9300000}, 3), "07 %");
 }
 
 TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
     After({0, 0}, 0);
-    fake().processorTimes = {{kSecond / 2, 9 * kSecond}, {1, 0}, kStart + kSecond};
+    sys().processorTimes = {{kSecond / 2, 9 * kSecond}, {1, 0}, kStart + kSecond};
     EXPECT_EQ(sampler.UsageText(), "50% 00%");
     // The second processor has one sample again: no figure yet, though
     // against its sample before the gap it would read 50 %.
@@ -65,15 +66,15 @@ TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
 
 TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
     After({0, 0}, 0);
-    fake().processorTimesFailure =
+    sys().processorTimesFailure =
         Failure{ObjectError(platform::kErrUnreadableProcessorData), "lost", "test"};
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
     // Still measured against the reading before the failure.
     EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 75%");
     // A reading of the wrong length is no reading either.
-    fake().processorTimes.idle.pop_back();
+    sys().processorTimes.idle.pop_back();
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
-    fake().processorTimes = {{kSecond, kSecond}, {1}, kStart + 3 * kSecond};
+    sys().processorTimes = {{kSecond, kSecond}, {1}, kStart + 3 * kSecond};
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
 }
 
@@ -81,14 +82,14 @@ TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
     // Figures that could not be read this time are asked for again at once.
     for (std::int32_t code : {platform::kErrNoProcessorObject, platform::kErrNoProcessorTimeCounter,
                               platform::kErrUnreadableProcessorData}) {
-        fake().processorReadings = 0;
-        fake().processorTimesFailure = Failure{ObjectError(code), "lost", "test"};
+        sys().processorReadings = 0;
+        sys().processorTimesFailure = Failure{ObjectError(code), "lost", "test"};
         // The failed reading, then 59 calls that do not ask.
         for (int i = 0; i < 60; ++i) {
             EXPECT_EQ(sampler.UsageText(), "CPU query failed");
         }
         // Processors that appear later are shown from the next asking on.
-        const int asked = fake().processorReadings;
+        const int asked = sys().processorReadings;
         EXPECT_EQ(std::tuple(asked, After({0, 0}, 1)),
                   std::tuple(code == platform::kErrUnreadableProcessorData ? 60 : 1, "00% 00%"));
     }
@@ -96,18 +97,18 @@ TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
 
 TEST_F(CpuLoad, FailuresCarryTheirNumbersSourcesAndDescriptions) {
     // No processors at all, even with a reading just as empty.
-    fake().processorCount = 0;
+    sys().processorCount = 0;
     EXPECT_EQ(std::tuple(FailureOf([&] { sampler.Collect(); }), sampler.UsageText()),
               std::tuple("9 : Subscript out of range", "CPU query failed"));
-    fake().processorCount = 2;
+    sys().processorCount = 2;
     After({0, 0}, 0);
     for (std::int32_t index : {0, 3}) {
         EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(index); }),
                   "-2147213501 CpuLoadSampler.UsagePercent(): CPU index out of bounds");
     }
     EXPECT_EQ(FailureOf([&] { sampler.UsagePercent(2); }), "no failure");
-    fake().versionAvailable = false;
-    EXPECT_EQ(FailureOf([] { CpuLoadSampler{}; }),
+    sys().processorFiguresAvailable = false;
+    EXPECT_EQ(FailureOf([&] { CpuLoadSampler{sys()}; }),
               "-2147213503 CpuLoadSampler.Initialize: Can't get the Windows version");
 }
 

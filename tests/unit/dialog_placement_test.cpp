@@ -35,12 +35,12 @@ TEST_F(DialogPlacement, CentresOverARealWindowAndKeepsOnTheScreen) {
     // The dialog is moved only for a real handle; an unknown one counts as empty.
     // The fake's dialog is 5400 x 5880 twips; at 12 twips a pixel:
     // 1200 + half(4800 - 5400), 1200 + half(5400 - 5880).
-    fake().twipsPerPixelX = fake().twipsPerPixelY = 12;
-    fake().windowRects[77] = {100, 100, 500, 550};
+    win().twipsPerPixelX = win().twipsPerPixelY = 12;
+    dlg().windowRects[77] = {100, 100, 500, 550};
     for (platform::WindowHandle window : {0, -5, 77, 78}) {
-        CentreOverWindow(window);
+        CentreOverWindow(dlg(), win(), window);
     }
-    EXPECT_EQ(fake().optionsMoves, (std::vector<std::pair<double, double>>{{900, 960}, {0, 0}}));
+    EXPECT_EQ(dlg().moves, (std::vector<std::pair<double, double>>{{900, 960}, {0, 0}}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <tuple>
 
 #include "fixture.h"
@@ -15,20 +17,19 @@ using Burst = std::tuple<double, int, double>;
 class Dismissal : public PlatformTest {
   protected:
     void SetUp() override {
-        PlatformTest::SetUp();
-        fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
-        saver = SaverWindow{};
-        saver.Load("/s");
+        ResetFakes();
+        saver.emplace(fakes->services());
+        saver->Load(Request(platform::RunMode::FullScreen));
     }
     void Move(const std::vector<Burst>& bursts) {
         for (const auto& [from, count, step] : bursts) {
             for (int i = 0; i < count; ++i) {
-                fake().secondsSinceMidnight = from + i * step;
-                saver.OnMouseMove();
+                sys().secondsSinceMidnight = from + i * step;
+                saver->OnMouseMove();
             }
         }
     }
-    SaverWindow saver;
+    std::optional<SaverWindow> saver;
 };
 
 TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
@@ -53,31 +54,44 @@ TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
     };
     for (const auto& [moves, announced, closed, count, first] : cases) {
         SetUp();
-        saver.ignoredMouseMoves.set(announced);
+        saver->ignoredMouseMoves.set(announced);
         Move(moves);
-        EXPECT_EQ(std::tuple(fake().saverDestroyed, saver.countedMoves, saver.firstMoveSecond,
-                             saver.ignoredMouseMoves.count()),
+        EXPECT_EQ(std::tuple(win().saverDestroyed, saver->countedMoves, saver->firstMoveSecond,
+                             saver->ignoredMouseMoves.count()),
                   std::tuple(closed, count, first, 0))
             << std::get<0>(moves[0]) << " " << moves.size();
     }
 }
 
+TEST_F(Dismissal, WhereTheSystemReportsNoMovesOfTheBlockTheUsersFirstMoveCounts) {
+    // Random sliding centres on its first tick and slides: four announced.
+    for (const bool reports : {true, false}) {
+        SetUp();
+        win().reportsBlockMoves = reports;
+        saver->animation = Animation(1, 0);
+        saver->OnTick();
+        Move({{1000, 1, 0}});
+        EXPECT_EQ(std::tuple(saver->ignoredMouseMoves.count(), saver->countedMoves),
+                  reports ? std::tuple(3, 0) : std::tuple(0, 1));
+    }
+}
+
 TEST_F(Dismissal, AKeyOrAClickEndsButAPreviewIgnoresEverything) {
-    fake().clientRects[77] = {0, 0, 152, 112};
-    saver = SaverWindow{};
-    saver.Load("/p 77");
-    saver.ignoredMouseMoves.set(3);
+    win().clientRects[77] = {0, 0, 152, 112};
+    saver.emplace(fakes->services());
+    saver->Load(Request(platform::RunMode::Preview, 77));
+    saver->ignoredMouseMoves.set(3);
     Move({{1000, 20, 0}});
-    saver.OnKeyDown();
-    saver.OnMouseDown();
+    saver->OnKeyDown();
+    saver->OnMouseDown();
     EXPECT_EQ(
-        std::tuple(fake().saverDestroyed, saver.countedMoves, saver.ignoredMouseMoves.count()),
+        std::tuple(win().saverDestroyed, saver->countedMoves, saver->ignoredMouseMoves.count()),
         std::tuple(false, 0, 3));
 
     for (const auto end : {&SaverWindow::OnKeyDown, &SaverWindow::OnMouseDown}) {
         SetUp();
-        (saver.*end)();
-        EXPECT_TRUE(fake().saverDestroyed);
+        ((*saver).*end)();
+        EXPECT_TRUE(win().saverDestroyed);
     }
 }
 

@@ -13,8 +13,8 @@ class InfoText : public PlatformTest {
         settings.displayItems = items;
         settings.description = descr;
         StartTime startTime;
-        return ComposeInfoText(settings, "MYPC", platform::LocalTime{2006, 12, 5, 15, 6, 10, 0},
-                               startTime, nullptr);
+        return ComposeInfoText(sys(), settings, "MYPC",
+                               platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, startTime, nullptr);
     }
     Settings settings;
 };

@@ -42,7 +42,7 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
         {{}, 0, {10, 20, 810, 620}, {{0, 0, 800, 600}}, 0, {0, 0}},
         {{}, 0, {10, 20, 5, 10}, {{0, 0, 0, 0}}, 0, {0, 0}}};
     for (const auto& [monitors, primary, window, edges, primaryPart, corner] : cases) {
-        const MonitorLayout l = ArrangeMonitors(monitors, primary, window);
+        const CoveredMonitors l = ArrangeMonitors(monitors, primary, window);
         Edges parts;
         for (const Rect& r : l.monitors) {
             parts.push_back({r.left, r.top, r.right, r.bottom});
@@ -50,6 +50,27 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
         EXPECT_EQ(std::tuple(parts, l.primary, l.windowLeft, l.windowTop),
                   std::tuple(edges, primaryPart, corner.first, corner.second))
             << window.left << "," << window.top;
+    }
+}
+
+TEST(LinuxMonitorLayout, SpanIsEveryMonitorAroundTheOriginAndThePrimarysSize) {
+    using Layout = platform::MonitorLayout;
+    // Arranged as above: monitors on every side of the 1920x1080 primary.
+    const std::vector<Rect> all{
+        {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 100, 2720, 700}, {0, 1080, 1024, 1848}};
+    const std::tuple<std::vector<Rect>, std::size_t, Layout> cases[] = {
+        // Leftmost -1280, top -200, right 1920 + 800, bottom 1080 + 768.
+        {all, 0, {{-1280, -200, 2720, 1848}, {0, 0, 1920, 1080}}},
+        // The one below as the primary: its own size, 1024x768.
+        {all, 3, {{-1280, -200, 2720, 1848}, {0, 0, 1024, 768}}},
+        // A monitor away from the origin: the span still reaches it.
+        {{{0, 0, 800, 600}, {1000, 700, 1200, 900}}, 0, {{0, 0, 1200, 900}, {0, 0, 800, 600}}},
+        // A larger clone at the primary's corner counts as the primary.
+        {{{0, 0, 1920, 1080}, {0, 0, 2560, 1440}}, 0, {{0, 0, 1920, 1080}, {0, 0, 1920, 1080}}},
+        // A window of no width: nothing across, the primary's size stands.
+        {{{0, 0, 0, 600}}, 0, {{0, 0, 0, 600}, {0, 0, 0, 600}}}};
+    for (const auto& [monitors, primary, span] : cases) {
+        EXPECT_EQ(SpanMonitors({monitors, primary}), span) << monitors.size() << "," << primary;
     }
 }
 

@@ -6,16 +6,15 @@
 #include <vector>
 
 #include "linux/portable/settings_file.h"
-#include "platform/registry.h"
 
 namespace ostrel {
 namespace {
 
 SettingsFileEntry Number(const char* name, std::uint32_t n) {
-    return {name, platform::kRegDword, "", n};
+    return {name, SettingsValueKind::Number, "", n};
 }
 SettingsFileEntry Text(const char* name, std::string t) {
-    return {name, platform::kRegSz, std::move(t), 0};
+    return {name, SettingsValueKind::Text, std::move(t), 0};
 }
 
 // The bad lines, the first of them, and the entries.
@@ -70,6 +69,57 @@ TEST(LinuxSettingsFile, NamesAreFoundInAnyCase) {
     EXPECT_EQ(std::tuple(IsSettingsName("Move.EB-Random_2"), IsSettingsName(std::string(255, 'a')),
                          IsSettingsName(std::string(256, 'a')), IsSettingsName("Font Name")),
               std::tuple(true, true, false, false));
+}
+
+TEST(LinuxSettingsFile, WindowsLineEndsReadLikeLineFeeds) {
+    // A file edited on the other platform: every line ends in CR LF, the last
+    // one too, and a CR LF inside a quoted text is not its end.
+    EXPECT_EQ(Read("# saved elsewhere\r\n\r\nFontSize = 12\r\nFontName = \"Verdana\"\r\n"
+                   "BgColour = 0x00FF8000\r\n"),
+              Read("# saved elsewhere\n\nFontSize = 12\nFontName = \"Verdana\"\n"
+                   "BgColour = 0x00FF8000\n"));
+    EXPECT_EQ(std::get<2>(Read("FontSize = 12\r\n")), std::vector{Number("FontSize", 12)});
+}
+
+// The store's answers: a value of the kind asked for, none of that name, the
+// other kind, or a file that could not be read, where only what was written
+// since is there.
+TEST(LinuxSettingsFile, StoreAnswersByKindAndReadability) {
+    using platform::ReadStatus;
+    SettingsFileContents file{{Number("FontSize", 0xFFFFFFF6), Text("FontName", "Verdana")}};
+    const auto number = [&](const char* name) {
+        const platform::StoredNumber n = ReadNumberEntry(file, name);
+        return std::pair(n.status, n.value);
+    };
+    const auto text = [&](const char* name) {
+        const platform::StoredText t = ReadTextEntry(file, name);
+        return std::pair(t.status, t.value);
+    };
+    EXPECT_EQ(std::tuple(number("fontsize"), number("FontName"), number("BgColour")),
+              std::tuple(std::pair(ReadStatus::Value, -10), std::pair(ReadStatus::WrongType, 0),
+                         std::pair(ReadStatus::Missing, 0)));
+    EXPECT_EQ(std::tuple(text("FONTNAME"), text("FontSize"), text("Descr")),
+              std::tuple(std::pair(ReadStatus::Value, std::string("Verdana")),
+                         std::pair(ReadStatus::WrongType, std::string()),
+                         std::pair(ReadStatus::Missing, std::string())));
+
+    // A write replaces a value of either kind in its place; a name the file
+    // cannot hold is refused and changes nothing.
+    EXPECT_TRUE(SetTextEntry(file, "fontSIZE", "big"));
+    EXPECT_TRUE(SetNumberEntry(file, "BgColour", -1));
+    EXPECT_FALSE(SetNumberEntry(file, "Bg Colour", 1));
+    EXPECT_EQ(file.entries, (std::vector{Text("fontSIZE", "big"), Text("FontName", "Verdana"),
+                                         Number("BgColour", 0xFFFFFFFF)}));
+
+    SettingsFileContents unreadable{{}, true};
+    EXPECT_EQ(std::tuple(ReadNumberEntry(unreadable, "FontSize").status,
+                         ReadTextEntry(unreadable, "FontName").status),
+              std::tuple(ReadStatus::Failed, ReadStatus::Failed));
+    SetNumberEntry(unreadable, "FontSize", 14);
+    EXPECT_EQ(std::tuple(ReadNumberEntry(unreadable, "FontSize").value,
+                         ReadNumberEntry(unreadable, "FontSize").status,
+                         ReadTextEntry(unreadable, "FontName").status),
+              std::tuple(14, ReadStatus::Value, ReadStatus::Failed));
 }
 
 }  // namespace

@@ -10,12 +10,12 @@ class Memory : public PlatformTest {
   protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        fake().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
+        sys().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     }
     std::string With(int items) {
         Settings settings;
         settings.displayItems = static_cast<std::int16_t>(items);
-        return MemoryText(settings);
+        return MemoryText(sys(), settings);
     }
 };
 
@@ -25,25 +25,25 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
               "Virtual memory: 98,765K (5%)");
     EXPECT_EQ(With(0x7FFF & ~(kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory)), "");
     // The thousands separator is the locale's, a comma where it has none.
-    fake().thousandsSeparator = ".";
+    sys().thousandsSeparator = ".";
     EXPECT_EQ(With(kShowPageFile), "Page file usage: 1.234.567K");
-    fake().thousandsSeparator = "";
+    sys().thousandsSeparator = "";
     EXPECT_EQ(With(kShowVirtualMemory), "Virtual memory: 98,765K");
 }
 
 TEST_F(Memory, FiguresThatRoundToZeroShowAsNothingAndAnyFailureFailsTheWholeText) {
-    fake().memory.availPageFile = fake().memory.totalPageFile - 511;
-    fake().memory.availPhys = fake().memory.totalPhys - 1536;  // 1.5K goes to even
+    sys().memory.availPageFile = sys().memory.totalPageFile - 511;
+    sys().memory.availPhys = sys().memory.totalPhys - 1536;  // 1.5K goes to even
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory | kShowPercentages),
               "Page file usage: K (%)\rPhysical memory: 2K (%)");
-    fake().memory.totalVirtual = fake().memory.availVirtual = 0;
+    sys().memory.totalVirtual = sys().memory.availVirtual = 0;
     EXPECT_EQ(With(kShowVirtualMemory), "Virtual memory: K");
     EXPECT_EQ(With(kShowPageFile | kShowVirtualMemory | kShowPercentages), "memory query failed");
 
-    fake().memory.totalPhys = 922337203685477;  // the largest count that converts
-    fake().memory.availPhys = 922337203685477 - 1024;
+    sys().memory.totalPhys = 922337203685477;  // the largest count that converts
+    sys().memory.availPhys = 922337203685477 - 1024;
     EXPECT_EQ(With(kShowPhysicalMemory), "Physical memory: 1K");
-    fake().memory.totalPhys = 922337203685478;
+    sys().memory.totalPhys = 922337203685478;
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory), "memory query failed");
 }
 

@@ -20,7 +20,6 @@ using Moves = std::vector<std::pair<float, float>>;
 class MoveTest : public PlatformTest {
   protected:
     void SetUp() override {
-        PlatformTest::SetUp();
         firstTick = true;
         ignored = {};
         area = {0, 0, 15360, 11520};
@@ -29,7 +28,7 @@ class MoveTest : public PlatformTest {
     // Each draw comes from the list; running out throws, failing the test.
     void Script(std::vector<float> draws) {
         script = std::make_shared<std::deque<float>>(draws.begin(), draws.end());
-        SetRandomSource([s = script] {
+        random.Script([s = script] {
             const float r = s->at(0);
             s->pop_front();
             return r;
@@ -44,11 +43,11 @@ class MoveTest : public PlatformTest {
             animation.emplace(static_cast<std::int16_t>(type), bounceRandomness);
         }
         for (int i = 0; i < times; ++i) {
-            animation->Step(block, area, ignored, firstTick);
+            animation->Step(win(), block, area, ignored, random, firstTick);
             firstTick = false;
         }
     }
-    std::pair<float, float> LastMove() { return fake().textBlockMoves.back(); }
+    std::pair<float, float> LastMove() { return win().textBlockMoves.back(); }
 
     std::optional<Animation> animation;
     std::int16_t bounceRandomness = 0;
@@ -57,6 +56,7 @@ class MoveTest : public PlatformTest {
     IgnoredMouseMoves ignored;
     bool firstTick = true;
     std::shared_ptr<std::deque<float>> script;
+    Random random;
 };
 
 }  // namespace ostrel

@@ -12,7 +12,7 @@ namespace {
 
 class Network : public PlatformTest {
   protected:
-    NetworkActivity monitor;
+    NetworkActivity monitor{net()};
 };
 
 std::string Line(const std::string& spinners) {
@@ -26,7 +26,7 @@ TEST_F(Network, EachSpinnerTurnsOnlyWhileItsTotalGrows) {
         {100, 0, "/|"},  {200, 0, "\\|"},  {300, 0, "/|"},  {300, 50, "|/"},
         {300, 50, "||"}, {300, 60, "|\\"}, {300, 40, "||"}, {305, 41, "\\/"}};
     for (const auto& [received, sent, spinners] : calls) {
-        fake().interfaces = {{received, sent}};
+        net().interfaces = {{received, sent}};
         EXPECT_EQ(monitor.StatusText(), Line(spinners)) << received << " " << sent;
     }
 }
@@ -40,7 +40,7 @@ TEST_F(Network, TotalsAddEveryInterfaceAsSigned32BitNumbers) {
         {{{0x7FFFFFFFu, 0x80000000u}, {0, 0x80000000u}}, 0x7FFFFFFF, INT32_MIN},
         {{}, 0, 0}};
     for (const auto& [rows, received, sent] : cases) {
-        fake().interfaces = rows;
+        net().interfaces = rows;
         monitor.StatusText();
         EXPECT_EQ(std::tuple(monitor.BytesReceived(), monitor.BytesSent()),
                   std::tuple(received, sent))
@@ -49,12 +49,12 @@ TEST_F(Network, TotalsAddEveryInterfaceAsSigned32BitNumbers) {
 }
 
 TEST_F(Network, CountersThatCannotBeReadCountAsNoneAndNoneAtAllReadQuestionMarks) {
-    fake().interfaces = {{100, 100}};
-    fake().interfaceAnswer = platform::InterfaceQuery::Failed;
+    net().interfaces = {{100, 100}};
+    net().answer = platform::InterfaceQuery::Failed;
     EXPECT_EQ(monitor.StatusText(), Line("||"));
-    fake().interfaceAnswer = platform::InterfaceQuery::NotSupported;
+    net().answer = platform::InterfaceQuery::NotSupported;
     EXPECT_EQ(monitor.StatusText(), "??");
-    fake().interfaceAnswer = platform::InterfaceQuery::Read;
+    net().answer = platform::InterfaceQuery::Read;
     EXPECT_EQ(monitor.StatusText(), Line("//"));
 }
 

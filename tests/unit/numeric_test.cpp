@@ -78,10 +78,11 @@ TEST(UpperCase, ChangesOnlyAsciiLetters) {
 TEST(RandomDraw, AWholePeriodStaysBelowOneAndReachesZero) {
     // The generator passes through every one of its 2^24 states before it
     // repeats, so one period shows the smallest and largest draws.
-    SeedRandom(12345.678);
+    Random random;
+    random.Seed(12345.678);
     float lowest = 1.0f, highest = 0.0f;
     for (int i = 0; i < (1 << 24); ++i) {
-        const float r = RandomDraw();
+        const float r = random.Draw();
         lowest = std::min(lowest, r);
         highest = std::max(highest, r);
     }

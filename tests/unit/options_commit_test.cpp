@@ -10,20 +10,20 @@ namespace {
 using OptionsCommit = OptionsTest;
 
 TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
-    fake().SetRegDword(kSettingsKey, "Options", 3);
-    fake().SetRegDword(kSettingsKey, "DisplayItems", 0xFFFFF800);
+    Store("Options", static_cast<std::int32_t>(3));
+    Store("DisplayItems", static_cast<std::int32_t>(0xFFFFF800));
     Load();
     // Every field is changed from what was loaded, so a step OK leaves out shows.
-    dialog.displayItemBoxes[3].value = true;
-    dialog.displayItemBoxes[9].value = true;
-    dialog.twentyFourHourBox.value = true;
-    dialog.animationList.listIndex = 4;
-    dialog.bounceRandomnessSlider.value = 7;
-    dialog.fontSample.font = {"Arial", 11.5f, true, true, true, true};
-    dialog.fontSample.foreColour = 0x123456;
-    dialog.fontSample.backColour = 0x654321;
-    dialog.descriptionBox.text = "typed";  // kept only while the description is shown
-    dialog.OnOk();
+    dialog->displayItemBoxes[3].value = true;
+    dialog->displayItemBoxes[9].value = true;
+    dialog->twentyFourHourBox.value = true;
+    dialog->animationList.listIndex = 4;
+    dialog->bounceRandomnessSlider.value = 7;
+    dialog->fontSample.font = {"Arial", 11.5f, true, true, true, true};
+    dialog->fontSample.foreColour = 0x123456;
+    dialog->fontSample.backColour = 0x654321;
+    dialog->descriptionBox.text = "typed";  // kept only while the description is shown
+    dialog->OnOk();
     // Bits 11 to 15 do not survive; Options is replaced whole; 11.5 rounds up.
     EXPECT_EQ(Fields(settings), std::tuple("Arial", 12, 0x123456u, 0x654321u, true, true, true,
                                            true, 0x0208, 1, "", 4, 7, 1));
@@ -31,15 +31,14 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
 
 TEST_F(OptionsCommit, DescriptionIsKeptUpTo1024Characters) {
     Load();
-    dialog.displayItemBoxes[7].value = true;
-    dialog.descriptionBox.text = std::string(1500, 'd');
-    dialog.OnDescriptionChanged();
-    dialog.OnOk();
+    dialog->displayItemBoxes[7].value = true;
+    dialog->descriptionBox.text = std::string(1500, 'd');
+    dialog->OnDescriptionChanged();
+    dialog->OnOk();
     Settings reloaded;  // the longest description loads again
-    LoadSettings(reloaded);
+    LoadSettings(store(), reloaded);
     const std::string kept(1024, 'd');
-    EXPECT_EQ(std::tuple(settings.description, reloaded.description,
-                         Text(platform::kHkeyLocalMachine, kSettingsKey, "Descr")),
+    EXPECT_EQ(std::tuple(settings.description, reloaded.description, store().Shown("Descr")),
               std::tuple(kept, kept, kept));
 }
 
@@ -58,18 +57,17 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
     for (const auto& [saver, old, isThis, check, saverAfter, oldAfter] : cases) {
         SetUp();
         if (saver != nullptr) {
-            WriteRegistryText(platform::kHkeyUsers, kDesktopKey, "SCRNSAVE.EXE", saver);
+            store().defaultSaver = saver;
         }
         if (old != nullptr) {
-            WriteRegistryText(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS", old);
+            Store("oldDefaultSS", std::string(old));
         }
         Load();
-        const bool loadedChecked = dialog.setAsDefaultBox.value;
-        dialog.setAsDefaultBox.value = check;
-        dialog.OnOk();
-        EXPECT_EQ(std::tuple(loadedChecked, DefaultSaver(),
-                             Text(platform::kHkeyLocalMachine, kSettingsKey, "oldDefaultSS"),
-                             dialog.wasDefaultSaver),
+        const bool loadedChecked = dialog->setAsDefaultBox.value;
+        dialog->setAsDefaultBox.value = check;
+        dialog->OnOk();
+        EXPECT_EQ(std::tuple(loadedChecked, DefaultSaver(), store().Shown("oldDefaultSS"),
+                             dialog->wasDefaultSaver),
                   std::tuple(isThis, saverAfter, oldAfter, check))
             << saver;
     }
@@ -77,41 +75,42 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
 
 TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
     Load();
-    dialog.setAsDefaultBox.value = true;
-    dialog.displayItemBoxes[0].value = false;
-    dialog.OnCancel();
-    dialog.OnCloseBox();
-    EXPECT_EQ(std::tuple(dialog.closed, settings.displayItems, DefaultSaver(),
-                         Text(platform::kHkeyLocalMachine, kSettingsKey, "DisplayItems")),
+    dialog->setAsDefaultBox.value = true;
+    dialog->displayItemBoxes[0].value = false;
+    dialog->OnCancel();
+    dialog->OnCloseBox();
+    EXPECT_EQ(std::tuple(dialog->closed, settings.displayItems, DefaultSaver(),
+                         store().Shown("DisplayItems")),
               std::tuple(true, 1151, "<none>", "<none>"));
 }
 
 TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheSaveFailureIsModalToTheDialog) {
-    fake().optionsWindowCreated = true;
+    dlg().windowCreated = true;
     Load();
-    dialog.fontSample.font.sizePoints = 40000.0f;  // too large for the record
-    dialog.setAsDefaultBox.value = true;
-    dialog.twentyFourHourBox.value = true;
-    fake().refuseWrites = true;
+    dialog->fontSample.font.sizePoints = 40000.0f;  // too large for the record
+    dialog->setAsDefaultBox.value = true;
+    dialog->twentyFourHourBox.value = true;
+    store().defaultSaverFails = true;
+    store().failingWrites = {"FontName", "FontSize", "oldDefaultSS"};
     int pressedAgain = 0;
-    fake().whileMessageShown = [&] {
+    win().whileMessageShown = [&] {
         if (pressedAgain++ == 0) {
-            dialog.OnOk();  // does nothing under the first commit's message
+            dialog->OnOk();  // does nothing under the first commit's message
         }
     };
-    dialog.OnOk();
+    dialog->OnOk();
     // Only the save's own message; OK adds none.
-    ASSERT_EQ(fake().messages.size(), 1u);
-    EXPECT_EQ(std::tuple(fake().messages[0].text, fake().messages[0].ownedByOptions, pressedAgain,
+    ASSERT_EQ(win().messages.size(), 1u);
+    EXPECT_EQ(std::tuple(win().messages[0].text, win().messages[0].ownedByOptions, pressedAgain,
                          settings.fontSizePoints, settings.timeFormat, DefaultSaver(),
-                         dialog.wasDefaultSaver, dialog.closed, fake().optionsWindowClosed),
+                         dialog->wasDefaultSaver, dialog->closed, dlg().windowClosed),
               std::tuple("failed to save configuration to registry", true, 1, 10, 1, "<none>", true,
                          true, 1));
     // Once the first commit is over, OK works again.
-    fake().whileMessageShown = nullptr;
-    dialog.closed = false;
-    dialog.OnOk();
-    EXPECT_EQ(fake().messages.size(), 2u);
+    win().whileMessageShown = nullptr;
+    dialog->closed = false;
+    dialog->OnOk();
+    EXPECT_EQ(win().messages.size(), 2u);
 }
 
 }  // namespace

@@ -27,48 +27,48 @@ TEST(OptionsLayout, AltAndATabsLetterFindsTheTabInEitherCase) {
 }
 
 TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheSample) {
-    fake().decimalSeparator = ",";
+    dlg().decimalSeparator = ",";
     Load();
-    fake().fontAnswer = platform::FontChoice{"Arial", 10.5f, false, true, true, false, 0xFF};
-    dialog.OnSetFont();
-    fake().fontAnswer.reset();
-    dialog.OnSetFont();  // cancelled
-    fake().colourAnswer = 0x00FF00;
-    dialog.OnSetBackground();
-    fake().colourAnswer.reset();
-    dialog.OnSetBackground();  // cancelled
-    const auto& fonts = fake().fontRequests;
-    const auto& colours = fake().colourRequests;
+    dlg().fontAnswer = platform::FontChoice{"Arial", 10.5f, false, true, true, false, 0xFF};
+    dialog->OnSetFont();
+    dlg().fontAnswer.reset();
+    dialog->OnSetFont();  // cancelled
+    dlg().colourAnswer = 0x00FF00;
+    dialog->OnSetBackground();
+    dlg().colourAnswer.reset();
+    dialog->OnSetBackground();  // cancelled
+    const auto& fonts = dlg().fontRequests;
+    const auto& colours = dlg().colourRequests;
     ASSERT_EQ(fonts.size() + colours.size(), 4u);
     // The font's colour is the text's only: the background chooser starts on black.
-    const SampleLabel& sample = dialog.fontSample;
-    EXPECT_EQ(std::tuple(fonts[0].title, fonts[0].flags, fonts[0].initial.name,
-                         fonts[0].initial.colour, fonts[1].initial.name, colours[0].title,
-                         colours[0].flags, colours[0].initial, colours[1].initial, sample.caption,
-                         sample.font.strikethrough, sample.foreColour, sample.backColour),
-              std::tuple("Specify Display Font...", 0x00810101u, "Verdana", 0xFFFFFFu, "Arial",
-                         "Specify Background Colour...", 1u, 0u, 0x00FF00u,
-                         "Arial italic 10,5 point", true, 0xFFu, 0x00FF00u));
+    const SampleLabel& sample = dialog->fontSample;
+    EXPECT_EQ(
+        std::tuple(fonts[0].title, fonts[0].initial.name, fonts[0].initial.colour,
+                   fonts[1].initial.name, colours[0].title, colours[0].initial, colours[1].initial,
+                   sample.caption, sample.font.strikethrough, sample.foreColour, sample.backColour),
+        std::tuple("Specify Display Font...", "Verdana", 0xFFFFFFu, "Arial",
+                   "Specify Background Colour...", 0u, 0x00FF00u, "Arial italic 10,5 point", true,
+                   0xFFu, 0x00FF00u));
 }
 
 TEST_F(OptionsControls, DependentControlsFollowTheirMasters) {
     Load();
-    dialog.descriptionBox.text = "kept";
-    dialog.displayItemBoxes[7].value = true;
-    dialog.OnDisplayItemClicked(7);
-    dialog.displayItemBoxes[7].value = false;
-    dialog.OnDisplayItemClicked(3);  // other boxes have no dependants
-    EXPECT_TRUE(dialog.descriptionBox.enabled);
-    dialog.OnDisplayItemClicked(7);
-    EXPECT_EQ(std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour,
-                         dialog.descriptionBox.text),
+    dialog->descriptionBox.text = "kept";
+    dialog->displayItemBoxes[7].value = true;
+    dialog->OnDisplayItemClicked(7);
+    dialog->displayItemBoxes[7].value = false;
+    dialog->OnDisplayItemClicked(3);  // other boxes have no dependants
+    EXPECT_TRUE(dialog->descriptionBox.enabled);
+    dialog->OnDisplayItemClicked(7);
+    EXPECT_EQ(std::tuple(dialog->descriptionBox.enabled, dialog->descriptionBox.backColour,
+                         dialog->descriptionBox.text),
               std::tuple(false, kSystemColour | 15, "kept"));
 
     // Only the selected animation shows its panel, in its place.
-    auto& panels = dialog.animationPanels;
+    auto& panels = dialog->animationPanels;
     panels[4] = {0, 0, false};
-    dialog.animationList.listIndex = 4;
-    dialog.OnAnimationChosen();
+    dialog->animationList.listIndex = 4;
+    dialog->OnAnimationChosen();
     EXPECT_EQ(std::tuple(std::ranges::count_if(panels, &DescriptionPanel::visible),
                          panels[4].visible, panels[4].left, panels[4].top),
               std::tuple(1, true, 600, 1440));

@@ -20,45 +20,45 @@ TEST_F(OptionsLoad, DefaultsFillEveryControlAndOkSavesThemUnchanged) {
     Load();
     // It opens on the first tab.
     EXPECT_EQ(
-        std::tuple(dialog.caption, dialog.appNameLabel.caption, dialog.versionLabel.caption,
-                   dialog.animationList.items, dialog.currentTab, dialog.descriptionBox.enabled,
-                   dialog.descriptionBox.backColour, dialog.animationPanels[2].visible,
-                   PanelsShown(dialog), dialog.bounceRandomnessSlider.toolTipText,
-                   dialog.fontSample.caption, dialog.fontSample.foreColour,
-                   dialog.fontSample.backColour, dialog.previousDefaultSaver),
+        std::tuple(dialog->caption, dialog->appNameLabel.caption, dialog->versionLabel.caption,
+                   dialog->animationList.items, dialog->currentTab, dialog->descriptionBox.enabled,
+                   dialog->descriptionBox.backColour, dialog->animationPanels[2].visible,
+                   PanelsShown(*dialog), dialog->bounceRandomnessSlider.toolTipText,
+                   dialog->fontSample.caption, dialog->fontSample.foreColour,
+                   dialog->fontSample.backColour, dialog->previousDefaultSaver),
         std::tuple(
             "Ostrel Screen Saver Setup", "Ostrel Screen Saver", "version 1.4.6  (5 December 2006)",
             std::vector<std::string>{"Random Jumping", "Random Sliding", "Bounce Off Sides",
                                      "Random Path", "Stationary in Centre"},
             0, false, 0x8000000Fu, true, 1, "2", "Verdana regular 10 point", 0xFFFFFFu, 0u, ""));
-    // Loading changes nothing in the registry, and shows nothing (below).
-    EXPECT_EQ(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), "<none>");
+    // Loading changes nothing in the store, and shows nothing (below).
+    EXPECT_EQ(store().Shown("FontName"), "<none>");
     // The values of the boxes, the list and the slider come back whole.
     const auto loaded = Fields(settings);
-    dialog.OnOk();
+    dialog->OnOk();
     EXPECT_EQ(Fields(settings), loaded);
-    EXPECT_EQ(std::tuple(Text(platform::kHkeyLocalMachine, kSettingsKey, "FontName"), dialog.closed,
-                         fake().optionsWindowClosed, fake().messages.size(), fake().openKeys),
-              std::tuple("Verdana", true, 1, 0u, 0));
+    EXPECT_EQ(std::tuple(store().Shown("FontName"), dialog->closed, dlg().windowClosed,
+                         win().messages.size()),
+              std::tuple("Verdana", true, 1, 0u));
 }
 
 TEST_F(OptionsLoad, StoredValuesComeBackThroughTheControlsAndAnEmptyFontNameBecomesTahoma) {
-    fake().SetRegDword(kSettingsKey, "DisplayItems", 0x00C5);
-    fake().SetRegText(kSettingsKey, "Descr", "my box");
-    fake().SetRegDword(kSettingsKey, "Options", 2);  // only bit 0 counts
-    fake().SetRegDword(kSettingsKey, "TimeFormat", 3);
-    fake().SetRegBytes(kSettingsKey, "FontName", platform::kRegSz, {0});
-    fake().SetRegDword(kSettingsKey, "FontSettings", 3);
-    fake().SetRegDword(kSettingsKey, "BgColour", 0x123456);
-    fake().SetRegDword(kSettingsKey, "MoveOption", 0xFFFFFFFF);  // no animation
-    fake().SetRegDword(kSettingsKey, "MoveEBRandom", 40);        // the slider keeps to its range
+    Store("DisplayItems", static_cast<std::int32_t>(0x00C5));
+    Store("Descr", std::string("my box"));
+    Store("Options", static_cast<std::int32_t>(2));  // only bit 0 counts
+    Store("TimeFormat", static_cast<std::int32_t>(3));
+    Store("FontName", std::string());
+    Store("FontSettings", static_cast<std::int32_t>(3));
+    Store("BgColour", static_cast<std::int32_t>(0x123456));
+    Store("MoveOption", static_cast<std::int32_t>(0xFFFFFFFF));  // no animation
+    Store("MoveEBRandom", static_cast<std::int32_t>(40));        // the slider keeps to its range
     Load();
     EXPECT_EQ(
-        std::tuple(dialog.descriptionBox.enabled, dialog.descriptionBox.backColour,
-                   dialog.fontSample.font.name, dialog.fontSample.caption,
-                   dialog.fontSample.backColour, PanelsShown(dialog), fake().messages.size()),
+        std::tuple(dialog->descriptionBox.enabled, dialog->descriptionBox.backColour,
+                   dialog->fontSample.font.name, dialog->fontSample.caption,
+                   dialog->fontSample.backColour, PanelsShown(*dialog), win().messages.size()),
         std::tuple(true, 0x80000005u, "Tahoma", "Tahoma bold italic 10 point", 0x123456u, 0, 0u));
-    dialog.OnOk();
+    dialog->OnOk();
     EXPECT_EQ(Fields(settings), std::tuple("Tahoma", 10, 0xFFFFFFu, 0x123456u, true, true, false,
                                            false, 0x00C5, 0, "my box", -1, 10, 1));
 }
@@ -68,27 +68,25 @@ TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabled
     // fake's screen is 15360 x 11520 twips and its dialog 5400 x 5880.
     for (const std::string line : {"/c:1234", "", " /c", "/s", "/C:1"}) {
         SetUp();
-        fake().windowsByTitle["Display Properties"] = line == "/C:1" ? 0 : 0x3030;
-        fake().windowRects[0x3030] = {100, 100, 500, 550};
+        win().windowsByTitle["Display Properties"] = line == "/C:1" ? 0 : 0x3030;
+        dlg().windowRects[0x3030] = {100, 100, 500, 550};
         Load(line);
-        dialog.OnCancel();
-        dialog.OnCloseBox();
+        dialog->OnCancel();
+        dialog->OnCloseBox();
         const bool over = line == "/c:1234";
         EXPECT_EQ(
-            std::tuple(dialog.displayPropertiesWindow, fake().optionsMoves, fake().enableCalls,
-                       fake().optionsWindowClosed),
+            std::tuple(dialog->displayPropertiesWindow, dlg().moves, dlg().enableCalls,
+                       dlg().windowClosed),
             std::tuple(over ? 0x3030 : 0,
-                       std::vector{over ? std::pair(1800.0, 1935.0) : std::pair(4980.0, 2820.0)},
+                       std::vector{over ? std::pair(1800.0, 960.0) : std::pair(4980.0, 2820.0)},
                        over ? Enables{{0x3030, false}, {0x3030, true}} : Enables{}, 1))
             << line;
     }
 }
 
 TEST_F(OptionsLoad, ShowOptionsDialogLoadsWithTheProgramArgumentsAndShows) {
-    fake().programArguments = "/c:99";
-    ShowOptionsDialog(settings);
-    EXPECT_EQ(std::tuple(TheOptionsDialog().commandLine, fake().optionsWindowShown),
-              std::tuple("/c:99", 1));
+    dialog->Open("/c:99");
+    EXPECT_EQ(std::tuple(dialog->commandLine, dlg().windowShown), std::tuple("/c:99", 1));
 }
 
 TEST_F(OptionsLoad, NoWindowOrAnInvalidAnimationIsCriticalAndShowsNothing) {
@@ -98,19 +96,17 @@ TEST_F(OptionsLoad, NoWindowOrAnInvalidAnimationIsCriticalAndShowsNothing) {
         {false, -2, "Invalid property value [380]"}};
     for (const auto& [noWindow, option, reason] : cases) {
         SetUp();
-        fake().refuseOptionsWindow = noWindow;
-        fake().programArguments = "/c";
-        fake().windowsByTitle["Display Properties"] = 0x3030;
+        dlg().refuseWindow = noWindow;
+        win().windowsByTitle["Display Properties"] = 0x3030;
         settings.animationType = static_cast<std::int16_t>(option);
-        ShowOptionsDialog(settings);
-        const auto& m = fake().messages.at(0);
-        EXPECT_EQ(
-            std::tuple(m.text, m.caption, m.style, fake().messages.size(),
-                       TheOptionsDialog().closed, fake().programEnded, fake().optionsWindowClosed,
-                       fake().optionsWindowShown, fake().enableCalls),
-            std::tuple("Critical Error encountered while loading Options form: \r" + reason,
-                       "Ostrel Screen Saver", 16u, 1u, true, true, 1, 0,
-                       noWindow ? Enables{} : Enables{{0x3030, false}, {0x3030, true}}))
+        dialog->Open("/c");
+        const auto& m = win().messages.at(0);
+        EXPECT_EQ(std::tuple(m.text, m.caption, m.icon, win().messages.size(), dialog->closed,
+                             win().programEnded, dlg().windowClosed, dlg().windowShown,
+                             dlg().enableCalls),
+                  std::tuple("Critical Error encountered while loading Options form: \r" + reason,
+                             "Ostrel Screen Saver", platform::MessageIcon::Critical, 1u, true, true,
+                             1, 0, noWindow ? Enables{} : Enables{{0x3030, false}, {0x3030, true}}))
             << option;
     }
 }

@@ -20,8 +20,8 @@ TEST_F(RandomJumpingTest, HoldsFiftyTicksThenJumpsWithinTheRoomLeftEveryFiftyFir
     std::size_t moves = 1;  // the centring
     for (const auto& [left, top, ignore] : jumps) {
         Tick(AnimationType::RandomJumping, 50);
-        EXPECT_EQ(fake().textBlockMoves.size(), moves++);  // held still
-        Tick(AnimationType::RandomJumping);                // the 51st call
+        EXPECT_EQ(win().textBlockMoves.size(), moves++);  // held still
+        Tick(AnimationType::RandomJumping);               // the 51st call
         EXPECT_EQ(std::tuple(LastMove(), ignored.count()),
                   std::tuple(std::pair(left, top), ignore));
     }

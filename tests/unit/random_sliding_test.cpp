@@ -17,7 +17,7 @@ TEST_F(RandomSlidingTest, FirstTickCentresChoosesATargetAndSteps) {
     // moves, the step 2 more.
     Script({0.9709f, 0.4845f});
     Tick(AnimationType::RandomSliding);
-    EXPECT_EQ(std::tuple(fake().textBlockMoves.size(), LastMove().first, ignored.count()),
+    EXPECT_EQ(std::tuple(win().textBlockMoves.size(), LastMove().first, ignored.count()),
               std::tuple(2u, 6205.0f, 4));
     EXPECT_NEAR(LastMove().second, 5159.3127, 1e-3);
 
@@ -38,7 +38,7 @@ TEST_F(RandomSlidingTest, ATargetOnTheBlockOrItsRowIsLeftAfterOneTick) {
     // so the vertical takes the full step, step y -1, step x -3115 / 5160.
     Script({0.5f, 0.5f, 0.9375f, 0.5f, 0.25f, 0.0f});
     Tick(AnimationType::RandomSliding, 2);
-    EXPECT_EQ(fake().textBlockMoves, (Moves{{6180, 5160}, {6180, 5160}, {6205, 5160}}));
+    EXPECT_EQ(win().textBlockMoves, (Moves{{6180, 5160}, {6180, 5160}, {6205, 5160}}));
     Tick(AnimationType::RandomSliding);
     EXPECT_NEAR(LastMove().first, 6205 - 25 * 3115 / 5160.0, 1e-3);
     EXPECT_EQ(LastMove().second, 5135.0f);

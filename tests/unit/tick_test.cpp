@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "fixture.h"
 #include "movement/block_motion.h"
 #include "startup/saver_window.h"
@@ -9,28 +11,28 @@ namespace {
 
 class Tick : public PlatformTest {
   protected:
+    void SetUp() override { ResetFakes(); }
     // Loads the full-screen saver with the items and animation, and runs ticks.
     void Start(std::uint32_t displayItems, std::uint32_t moveOption = 4, int ticks = 0) {
-        fake().AddMonitor(platform::kDisplayDeviceAttachedToDesktop, {0, 0, 1024, 768});
-        fake().SetRegDword(kSettingsKey, "DisplayItems", displayItems);
-        fake().SetRegDword(kSettingsKey, "MoveOption", moveOption);
-        saver = SaverWindow{};
-        saver.Load("/s");
+        Store("DisplayItems", static_cast<std::int32_t>(displayItems));
+        Store("MoveOption", static_cast<std::int32_t>(moveOption));
+        saver.emplace(fakes->services());
+        saver->Load(Request(platform::RunMode::FullScreen));
         for (int i = 0; i < ticks; ++i) {
-            saver.OnTick();
+            saver->OnTick();
         }
     }
     // The drawing requests of one tick, joined with "; ".
     std::string TickLog() {
-        fake().drawLog.clear();
-        saver.OnTick();
+        win().drawLog.clear();
+        saver->OnTick();
         std::string out;
-        for (const auto& e : fake().drawLog) {
+        for (const auto& e : win().drawLog) {
             out += (out.empty() ? "" : "; ") + (e.rfind("resize", 0) == 0 ? "resize" : e);
         }
         return out;
     }
-    SaverWindow saver;
+    std::optional<SaverWindow> saver;
 };
 
 TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
@@ -43,36 +45,36 @@ TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
                                  "redraw Window now; move; redraw InfoLabel" +
                                  (network ? "; " + line : line));
         // The first layout already holds the network line.
-        EXPECT_EQ(
-            std::tuple(saver.textBlock.heightTwips, saver.networkLabel.topTwips),
-            std::tuple(saver.infoLabel.heightTwips + (network ? saver.networkLabel.heightTwips : 0),
-                       saver.infoLabel.heightTwips));
+        EXPECT_EQ(std::tuple(saver->textBlock.heightTwips, saver->networkLabel.topTwips),
+                  std::tuple(saver->infoLabel.heightTwips +
+                                 (network ? saver->networkLabel.heightTwips : 0),
+                             saver->infoLabel.heightTwips));
         for (int i = 1; i < 21; ++i) {
             const std::string log = TickLog();
             EXPECT_EQ(log.rfind("redraw NetworkLabel", 0) == 0, network && i % 2 == 0) << i;
             EXPECT_EQ(log.find("resize") != std::string::npos, i % 10 == 0) << i;
         }
         // The network monitor is never created when its line is not shown.
-        EXPECT_EQ(std::tuple(saver.tickInSecond, saver.firstTickDone, saver.infoLabel.visible,
-                             saver.networkLabel.visible, !saver.networkLabel.caption.empty(),
-                             saver.networkMonitor != nullptr),
+        EXPECT_EQ(std::tuple(saver->tickInSecond, saver->firstTickDone, saver->infoLabel.visible,
+                             saver->networkLabel.visible, !saver->networkLabel.caption.empty(),
+                             saver->networkMonitor != nullptr),
                   std::tuple(1, true, true, network, network, network));
     }
 }
 
 TEST_F(Tick, StationaryBlockFitsItsTextAndCentresOnceAndAnUnknownAnimationNeverMoves) {
-    fake().twipsPerPixelY = 12;
     Start(0, 4, 31);
     // The fake measures seven pixels a character and sixteen a line: ";-)"
     // is 21 x 16 pixels, 315 x 192 twips at 15 across and 12 down.
-    // 15360 - 315 = 15045 -> floor(7522.5) = 7522; 9216 - 192 -> 4512.
-    EXPECT_EQ(std::tuple(saver.textBlock.widthTwips, saver.textBlock.heightTwips,
-                         fake().textBlockMoves, saver.ignoredMouseMoves.count()),
-              std::tuple(315, 192, std::vector<std::pair<float, float>>{{7522.0f, 4512.0f}}, 2));
+    // Over all the fake's monitors, 53760 x 21504 twips: 53760 - 315 = 53445
+    // -> floor(26722.5) = 26722; 21504 - 192 -> 10656.
+    EXPECT_EQ(std::tuple(saver->textBlock.widthTwips, saver->textBlock.heightTwips,
+                         win().textBlockMoves, saver->ignoredMouseMoves.count()),
+              std::tuple(315, 192, std::vector<std::pair<float, float>>{{26722.0f, 10656.0f}}, 2));
     SetUp();  // an unknown animation: the text still comes
     Start(1151, 5, 12);
-    EXPECT_EQ(std::tuple(fake().textBlockMoves.size(), saver.ignoredMouseMoves.count(),
-                         saver.infoLabel.caption.empty()),
+    EXPECT_EQ(std::tuple(win().textBlockMoves.size(), saver->ignoredMouseMoves.count(),
+                         saver->infoLabel.caption.empty()),
               std::tuple(0u, 0, false));
 }
 
@@ -82,9 +84,9 @@ TEST_F(Centring, CentresInTheBoundsOrTheWindowAndReportsOverflow) {
     TextBlock block;
     IgnoredMouseMoves ignored;
     ignored.set(32767);
-    MoveToCentre(block, MovementArea{}, ignored);
-    EXPECT_EQ(std::tuple(fake().messages.at(0).text, fake().messages.size(), block.leftTwips,
-                         fake().textBlockMoves.size()),
+    MoveToCentre(win(), block, MovementArea{}, ignored);
+    EXPECT_EQ(std::tuple(win().messages.at(0).text, win().messages.size(), block.leftTwips,
+                         win().textBlockMoves.size()),
               std::tuple("Failed to calculate centre position:\r\n[6] Overflow", 1u, 240.0f, 0u));
 
     ignored.set(0);
@@ -97,7 +99,7 @@ TEST_F(Centring, CentresInTheBoundsOrTheWindowAndReportsOverflow) {
         {3000, {15, 0, 15360, 11521}, 6187, 5160}};
     for (const auto& [width, bounds, left, top] : cases) {
         block = {.widthTwips = width, .heightTwips = 1200};
-        MoveToCentre(block, bounds, ignored);
+        MoveToCentre(win(), block, bounds, ignored);
         EXPECT_EQ(std::pair(block.leftTwips, block.topTwips), std::pair(left, top)) << width;
     }
     EXPECT_EQ(ignored.count(), 8);  // +2 a call, no cap here

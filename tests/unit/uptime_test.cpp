@@ -13,28 +13,28 @@ namespace {
 class Uptime : public PlatformTest {
   protected:
     // The fake's counter ticks 10^7 times a second.
-    void SetUptime(double seconds) { fake().highResolutionCount = std::llround(seconds * 1e7); }
-    // Without the counter (it answers other than 1) the tick count serves.
-    std::int64_t FromTicks(std::uint32_t ms, int answer = 0) {
-        fake().highResolutionAnswer = answer;
-        fake().tickCount = ms;
-        return UptimeFixedPoint();
+    void SetUptime(double seconds) { sys().highResolutionCount = std::llround(seconds * 1e7); }
+    // Without the counter the tick count serves.
+    std::int64_t FromTicks(std::uint32_t ms) {
+        sys().highResolutionCount.reset();
+        sys().tickCount = ms;
+        return UptimeFixedPoint(sys());
     }
 };
 
 TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
-    fake().highResolutionCount = 2;
-    fake().highResolutionFrequency = 3;
-    EXPECT_EQ(UptimeFixedPoint(), 6667);
-    fake().highResolutionFrequency = 1;
-    EXPECT_EQ(UptimeFixedPoint(), 20000);
-    fake().highResolutionFrequency = 0;
-    EXPECT_EQ(UptimeFixedPoint(), kUptimeFailed);
+    sys().highResolutionCount = 2;
+    sys().highResolutionFrequency = 3;
+    EXPECT_EQ(UptimeFixedPoint(sys()), 6667);
+    sys().highResolutionFrequency = 1;
+    EXPECT_EQ(UptimeFixedPoint(sys()), 20000);
+    sys().highResolutionFrequency = 0;
+    EXPECT_EQ(UptimeFixedPoint(sys()), kUptimeFailed);
     // Whole seconds, truncated, until the count passes 2^31 ms.
-    EXPECT_EQ(std::tuple(FromTicks(123999, 2), FromTicks(0), FromTicks(0x7FFFFFFF)),
+    EXPECT_EQ(std::tuple(FromTicks(123999), FromTicks(0), FromTicks(0x7FFFFFFF)),
               std::tuple(1230000, 0, 2147483 * 10000LL));
     EXPECT_EQ(FromTicks(0x80000000u), kUptimeFailed);
-    EXPECT_EQ(UptimeText(), "uptime query failed");
+    EXPECT_EQ(UptimeText(sys()), "uptime query failed");
 }
 
 TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
@@ -44,10 +44,10 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
         {609, "0 days, 0:10:09"},  {2147483647, "24855 days, 3:14:07"}};
     for (const auto& [seconds, text] : cases) {
         SetUptime(seconds);
-        EXPECT_EQ(UptimeText(), text) << seconds;
+        EXPECT_EQ(UptimeText(sys()), text) << seconds;
     }
     SetUptime(2147483648.0);
-    EXPECT_EQ(UptimeText(), "failed to calculate uptime: Overflow");
+    EXPECT_EQ(UptimeText(sys()), "failed to calculate uptime: Overflow");
 }
 
 TEST_F(Uptime, ClockPatternsAtMidnightNoonAndAfternoon) {
@@ -72,26 +72,26 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
         {{2006, 12, 5, 15, 6, 10, 0}, 3e9, 0, "unknown time"},  // too many seconds to count back
     };
     for (const auto& [now, uptime, format, text] : cases) {
-        fake().localTime = now;
+        sys().localTime = now;
         SetUptime(uptime);
-        EXPECT_EQ(StartTime{}.Text(format), text);
+        EXPECT_EQ(StartTime{}.Text(sys(), format), text);
     }
     // The locale's month names, or English where the locale has none.
     SetUptime(0);
-    fake().monthNames.back() = "Dez";
-    EXPECT_EQ(StartTime{}.Text(0), "05-Dez-06 3:06:10 pm");
-    fake().monthNames.clear();
+    sys().monthNames.back() = "Dez";
+    EXPECT_EQ(StartTime{}.Text(sys(), 0), "05-Dez-06 3:06:10 pm");
+    sys().monthNames.clear();
     StartTime kept;
-    EXPECT_EQ(kept.Text(0), "05-Dec-06 3:06:10 pm");
+    EXPECT_EQ(kept.Text(sys(), 0), "05-Dec-06 3:06:10 pm");
 
     // Formatted once and kept, even when unknown.
-    fake().localTime.second = 40;
-    EXPECT_EQ(kept.Text(kTime24Hour), "05-Dec-06 3:06:10 pm");
+    sys().localTime.second = 40;
+    EXPECT_EQ(kept.Text(sys(), kTime24Hour), "05-Dec-06 3:06:10 pm");
     StartTime unknown;
     FromTicks(0x90000000u);
-    EXPECT_EQ(unknown.Text(0), "unknown time");
-    fake().highResolutionAnswer = 1;
-    EXPECT_EQ(unknown.Text(0), "unknown time");
+    EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
+    sys().highResolutionCount = 0;
+    EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
 }
 
 }  // namespace

@@ -1,22 +1,24 @@
-// The Win32 platform layer against the real system, run under Wine.
+// The Win32 front end against the real system, run under Wine.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "movement/screen_extremes.h"
-#include "platform/registry.h"
-#include "platform/shell.h"
-#include "windows/resource_ids.h"
+#include "platform/settings_store.h"
+#include "platform/sysinfo.h"
 #include "platform/windowing.h"
-#include "settings/registry_store.h"
-#include "sources/computer_name.h"
+#include "windows/portable/registry_store.h"
+#include "windows/resource_ids.h"
+#include "windows/services_win32.h"
 
 namespace ostrel {
 namespace {
+
+using platform::ReadStatus;
 
 std::string ProgramPath() {
     char path[MAX_PATH] = {};
@@ -69,59 +71,134 @@ TEST(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
     FreeLibrary(module);
 }
 
+// The one program of this test process: its window classes can be
+// registered once only.
+win32::Program& TheProgram() {
+    static win32::Program program(GetModuleHandleA(nullptr));
+    return program;
+}
+
 class RealRegistry : public ::testing::Test {
   protected:
     const std::string key = "Software\\Ostrel Platform Test";
-    void TearDown() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str()); }
+    const win32::RegistryAccess registry = win32::SystemRegistry();
+    void TearDown() override {
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.c_str());
+        HKEY settings = nullptr;
+        if (RegOpenKeyA(HKEY_LOCAL_MACHINE, win32::SettingsKeyPath().c_str(), &settings) == 0) {
+            RegDeleteValueA(settings, "PlatformTest");
+            RegCloseKey(settings);
+        }
+    }
 };
 
 TEST_F(RealRegistry, StoreRoundTripsTextAndNumbers) {
-    const std::uint32_t hklm = platform::kHkeyLocalMachine;
-    std::string text = "kept";
-    std::int32_t number = 5;
-    EXPECT_FALSE(ReadRegistryText(hklm, key, "Name", text) ||
-                 ReadRegistryNumber(hklm, key, "Number", number));
-    EXPECT_EQ(std::pair(text, number), std::pair(std::string(), 5));
+    constexpr win32::RegistryRoot kHklm = win32::RegistryRoot::LocalMachine;
+    const auto text = [&](const char* name) {
+        const auto read = win32::ReadRegistryText(registry, kHklm, key, name);
+        return std::pair(read.status, read.value);
+    };
+    const auto number = [&](const char* name) {
+        const auto read = win32::ReadRegistryNumber(registry, kHklm, key, name);
+        return std::pair(read.status, read.value);
+    };
+    EXPECT_EQ(std::tuple(text("Name"), number("Number")),
+              std::tuple(std::pair(ReadStatus::Missing, std::string()),
+                         std::pair(ReadStatus::Missing, 0)));
 
-    ASSERT_TRUE(WriteRegistryText(hklm, key, "Name", "Verdana") &&
-                WriteRegistryNumber(hklm, key, "Number", -1));
-    EXPECT_TRUE(ReadRegistryText(hklm, key, "Name", text) &&
-                ReadRegistryNumber(hklm, key, "Number", number));
-    EXPECT_EQ(std::pair(text, number), std::pair(std::string("Verdana"), -1));
-    EXPECT_FALSE(ReadRegistryNumber(hklm, key, "Name", number));
+    ASSERT_TRUE(win32::WriteRegistryText(registry, kHklm, key, "Name", "Verdana") &&
+                win32::WriteRegistryNumber(registry, kHklm, key, "Number", -1));
+    EXPECT_EQ(std::tuple(text("Name"), number("Number"), number("Name"), number("Other")),
+              std::tuple(std::pair(ReadStatus::Value, std::string("Verdana")),
+                         std::pair(ReadStatus::Value, -1), std::pair(ReadStatus::WrongType, 0),
+                         std::pair(ReadStatus::Missing, 0)));
 
     // An empty text is stored as its terminating zero alone.
-    ASSERT_TRUE(WriteRegistryText(hklm, key, "Empty", ""));
+    ASSERT_TRUE(win32::WriteRegistryText(registry, kHklm, key, "Empty", ""));
     BYTE raw[8] = {9, 9};
     DWORD type = 0, size = sizeof raw;
     EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, key.c_str(), "Empty", RRF_RT_ANY, &type, raw, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(std::tuple(type, size, raw[0]), std::tuple(DWORD{REG_SZ}, DWORD{1}, BYTE{0}));
-    EXPECT_TRUE(ReadRegistryText(hklm, key, "Empty", text) && text.empty());
+    EXPECT_EQ(text("Empty"), std::pair(ReadStatus::Value, std::string()));
 
-    ASSERT_TRUE(WriteRegistryText(hklm, key, "Long", std::string(1100, 'x')));
-    EXPECT_FALSE(ReadRegistryText(hklm, key, "Long", text));
-    EXPECT_EQ(text, "");
+    ASSERT_TRUE(win32::WriteRegistryText(registry, kHklm, key, "Long", std::string(1100, 'x')));
+    EXPECT_EQ(text("Long"), std::pair(ReadStatus::Failed, std::string()));
+}
+
+TEST_F(RealRegistry, SettingsLiveBelowTheMachinesSoftwareKey) {
+    platform::SettingsStore& store = TheProgram().store;
+    ASSERT_TRUE(platform::WriteNumberValue(store, "PlatformTest", 16777215));
+    DWORD stored = 0, size = sizeof stored;
+    EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Ostrel Screen Saver\\Settings",
+                           "PlatformTest", RRF_RT_REG_DWORD, nullptr, &stored, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(stored, 16777215u);
+    ASSERT_TRUE(platform::WriteTextValue(store, "PlatformTest", "Tahoma"));
+    EXPECT_EQ(platform::ReadTextValue(store, "PlatformTest").Or("none"), "Tahoma");
+    EXPECT_EQ(platform::ReadNumberValue(store, "PlatformTest").status, ReadStatus::WrongType);
 }
 
 TEST(SystemIdentity, ComputerNameFontsAndMonitorsAreTheSystems) {
+    win32::Program& program = TheProgram();
     char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD size = sizeof name;
     ASSERT_TRUE(GetComputerNameA(name, &size));
-    EXPECT_EQ(QueryComputerName(), std::string(name));
-    EXPECT_FALSE(QueryComputerName().empty());
+    const auto computer = platform::ComputerName(program.system);
+    ASSERT_TRUE(computer.has_value());
+    EXPECT_EQ(*computer, std::string(name));
+    EXPECT_FALSE(computer->empty());
 
-    EXPECT_TRUE(platform::FontExists("Tahoma"));
-    EXPECT_FALSE(platform::FontExists("No Such Face Anywhere") || platform::FontExists(""));
+    EXPECT_TRUE(platform::FontExists(program.windowing, "Tahoma"));
+    EXPECT_FALSE(platform::FontExists(program.windowing, "No Such Face Anywhere") ||
+                 platform::FontExists(program.windowing, ""));
 
-    const ScreenExtremes found = FindScreenExtremes();
+    const platform::MonitorLayout found = platform::ReadMonitorLayout(program.windowing);
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     EXPECT_TRUE(found.primary.right == desktop.right && found.primary.bottom == desktop.bottom);
     EXPECT_TRUE(found.allMonitors.left <= 0 && found.allMonitors.top <= 0 &&
                 found.allMonitors.right >= desktop.right &&
                 found.allMonitors.bottom >= desktop.bottom);
-    EXPECT_NEAR(platform::TwipsPerPixelX(), 15.0, 5.0);
+    EXPECT_NEAR(platform::TwipsPerPixelX(program.windowing), 15.0, 5.0);
+    EXPECT_TRUE(platform::ReportsPointerMovesOfMovingBlock(program.windowing));
+}
+
+TEST(SaverWindowPlacement, CoversTheDesktopOnTopThenBecomesAPreviewChild) {
+    win32::Program& program = TheProgram();
+    ASSERT_TRUE(win32::CreateSaverWindow(program));
+    HWND saver = program.saverHwnd;
+    platform::Windowing& windowing = program.windowing;
+
+    platform::CoverDesktop(windowing, {-40, -30, 600, 450});
+    RECT r{};
+    GetWindowRect(saver, &r);
+    EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(-40, -30, 600, 450));
+    EXPECT_TRUE(IsWindowVisible(saver));
+    EXPECT_NE(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    HWND host = CreateWindowExA(0, "STATIC", "host", WS_OVERLAPPEDWINDOW, 10, 10, 300, 250, nullptr,
+                                nullptr, program.instance, nullptr);
+    ASSERT_NE(host, nullptr);
+    platform::EmbedInPreviewHost(windowing, win32::Handle(host), 152, 112);
+    const LONG style = GetWindowLongA(saver, GWL_STYLE);
+    EXPECT_EQ(std::tuple((style & WS_CHILD) != 0, (style & WS_POPUP) != 0, GetParent(saver)),
+              std::tuple(true, false, host));
+    RECT client{};
+    GetClientRect(saver, &client);
+    EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(152L, 112L));
+    platform::PixelRect hostClient;
+    EXPECT_TRUE(platform::ReadClientRect(windowing, win32::Handle(host), hostClient));
+    EXPECT_TRUE(platform::WindowExists(windowing, win32::Handle(host)));
+
+    platform::DestroySaverWindow(windowing);
+    DestroyWindow(host);
+    EXPECT_EQ(std::pair(program.saverHwnd, program.textBlockHwnd),
+              std::pair(HWND{nullptr}, HWND{nullptr}));
+    EXPECT_FALSE(platform::WindowExists(windowing, win32::Handle(host)));
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // the last window's quit message
+    }
 }
 
 }  // namespace

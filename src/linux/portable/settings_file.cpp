@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "linux/portable/text_fields.h"
-#include "platform/registry.h"
 
 namespace ostrel {
 
@@ -18,7 +17,7 @@ bool IsNameCharacter(char c) {
            c == '-' || c == '.';
 }
 
-bool ReadNumberValue(std::string_view text, std::uint32_t& number) {
+bool ReadNumber(std::string_view text, std::uint32_t& number) {
     std::uint64_t value = 0;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
         if (!ReadHexadecimal(text.substr(2), value) || value > kLargestUnsigned) {
@@ -42,7 +41,7 @@ int HexDigit(char c) {
 }
 
 // A quoted text with its escapes; nothing but blanks may follow it.
-bool ReadTextValue(std::string_view value, std::string& text) {
+bool ReadQuotedText(std::string_view value, std::string& text) {
     if (value.size() < 2 || value.front() != '"') {
         return false;
     }
@@ -112,13 +111,12 @@ bool ReadEntry(std::string_view line, SettingsFileEntry& entry) {
     if (!IsSettingsName(name)) {
         return false;
     }
-    entry = SettingsFileEntry{std::string(name), 0, {}, 0};
+    entry = SettingsFileEntry{std::string(name), SettingsValueKind::Number, {}, 0};
     if (!value.empty() && value.front() == '"') {
-        entry.type = platform::kRegSz;
-        return ReadTextValue(value, entry.text);
+        entry.kind = SettingsValueKind::Text;
+        return ReadQuotedText(value, entry.text);
     }
-    entry.type = platform::kRegDword;
-    return ReadNumberValue(value, entry.number);
+    return ReadNumber(value, entry.number);
 }
 
 bool EndsWith(std::string_view text, std::string_view tail) {
@@ -173,6 +171,66 @@ SettingsFileEntry* FindSettingsEntry(std::vector<SettingsFileEntry>& entries,
     return nullptr;
 }
 
+namespace {
+
+const SettingsFileEntry* Find(const SettingsFileContents& contents, std::string_view name) {
+    for (const SettingsFileEntry& e : contents.entries) {
+        if (SameLetters(e.name, name)) {
+            return &e;
+        }
+    }
+    return nullptr;
+}
+
+bool Set(SettingsFileContents& contents, SettingsFileEntry value) {
+    if (!IsSettingsName(value.name)) {
+        return false;
+    }
+    if (SettingsFileEntry* existing = FindSettingsEntry(contents.entries, value.name)) {
+        *existing = std::move(value);
+    } else {
+        contents.entries.push_back(std::move(value));
+    }
+    return true;
+}
+
+}  // namespace
+
+platform::StoredNumber ReadNumberEntry(const SettingsFileContents& contents,
+                                       std::string_view name) {
+    const SettingsFileEntry* e = Find(contents, name);
+    if (e == nullptr) {
+        return {contents.unreadable ? platform::ReadStatus::Failed : platform::ReadStatus::Missing,
+                0};
+    }
+    if (e->kind != SettingsValueKind::Number) {
+        return {platform::ReadStatus::WrongType, 0};
+    }
+    return {platform::ReadStatus::Value, static_cast<std::int32_t>(e->number)};
+}
+
+platform::StoredText ReadTextEntry(const SettingsFileContents& contents, std::string_view name) {
+    const SettingsFileEntry* e = Find(contents, name);
+    if (e == nullptr) {
+        return {contents.unreadable ? platform::ReadStatus::Failed : platform::ReadStatus::Missing,
+                {}};
+    }
+    if (e->kind != SettingsValueKind::Text) {
+        return {platform::ReadStatus::WrongType, {}};
+    }
+    return {platform::ReadStatus::Value, e->text};
+}
+
+bool SetNumberEntry(SettingsFileContents& contents, std::string_view name, std::int32_t number) {
+    return Set(
+        contents,
+        {std::string(name), SettingsValueKind::Number, {}, static_cast<std::uint32_t>(number)});
+}
+
+bool SetTextEntry(SettingsFileContents& contents, std::string_view name, std::string_view text) {
+    return Set(contents, {std::string(name), SettingsValueKind::Text, std::string(text), 0});
+}
+
 SettingsFileReading ReadSettingsFile(std::string_view text) {
     SettingsFileReading reading;
     std::size_t lineNumber = 0;
@@ -204,7 +262,7 @@ std::string WriteSettingsFile(const std::vector<SettingsFileEntry>& entries) {
     for (const SettingsFileEntry& e : entries) {
         out += e.name;
         out += " = ";
-        if (e.type == platform::kRegSz) {
+        if (e.kind == SettingsValueKind::Text) {
             AppendText(out, e.text);
         } else if (EndsWith(e.name, "Colour")) {
             char hex[16];

@@ -12,12 +12,16 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/settings_store.h"
+
 namespace ostrel {
+
+enum class SettingsValueKind { Number, Text };
 
 struct SettingsFileEntry {
     std::string name;
-    std::uint32_t type = 0;  // platform::kRegSz or platform::kRegDword
-    std::string text;        // the bytes of a text
+    SettingsValueKind kind = SettingsValueKind::Number;
+    std::string text;  // the bytes of a text
     std::uint32_t number = 0;
 
     bool operator==(const SettingsFileEntry&) const = default;
@@ -40,5 +44,24 @@ SettingsFileEntry* FindSettingsEntry(std::vector<SettingsFileEntry>& entries,
 
 // A name the file can hold: 1 to 255 letters, digits, '_', '-' and '.'.
 bool IsSettingsName(std::string_view name);
+
+// What the store holds: the file's entries as read at start-up with what
+// was written since. Where the file could not be read at all, a value not
+// written since failed.
+struct SettingsFileContents {
+    std::vector<SettingsFileEntry> entries;
+    bool unreadable = false;
+};
+
+// A value of either kind by its name, its letters in any case. Nothing is
+// converted: a number asked for as text (or the other way) is the wrong
+// type.
+platform::StoredNumber ReadNumberEntry(const SettingsFileContents& contents, std::string_view name);
+platform::StoredText ReadTextEntry(const SettingsFileContents& contents, std::string_view name);
+
+// Sets a value, replacing one of that name of either kind in its place;
+// false, changing nothing, for a name the file cannot hold.
+bool SetNumberEntry(SettingsFileContents& contents, std::string_view name, std::int32_t number);
+bool SetTextEntry(SettingsFileContents& contents, std::string_view name, std::string_view text);
 
 }  // namespace ostrel

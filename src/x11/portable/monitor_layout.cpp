@@ -30,9 +30,9 @@ platform::PixelRect Shifted(const platform::PixelRect& r, std::int64_t dx, std::
 
 }  // namespace
 
-MonitorLayout ArrangeMonitors(const std::vector<platform::PixelRect>& monitors, std::size_t primary,
-                              const platform::PixelRect& window) {
-    MonitorLayout layout;
+CoveredMonitors ArrangeMonitors(const std::vector<platform::PixelRect>& monitors,
+                                std::size_t primary, const platform::PixelRect& window) {
+    CoveredMonitors layout;
     std::vector<platform::PixelRect> covered;
     std::size_t primaryCovered = monitors.size();
     for (std::size_t i = 0; i < monitors.size(); ++i) {
@@ -63,6 +63,30 @@ MonitorLayout ArrangeMonitors(const std::vector<platform::PixelRect>& monitors, 
     layout.windowLeft = static_cast<std::int32_t>(window.left - originX);
     layout.windowTop = static_cast<std::int32_t>(window.top - originY);
     return layout;
+}
+
+platform::MonitorLayout SpanMonitors(const CoveredMonitors& covered) {
+    const std::vector<platform::PixelRect>& monitors = covered.monitors;
+    platform::PixelRect primary;
+    if (covered.primary < monitors.size()) {
+        const platform::PixelRect& p = monitors[covered.primary];
+        primary = {0, 0, p.right - p.left, p.bottom - p.top};
+    }
+    platform::PixelRect all;
+    for (const platform::PixelRect& m : monitors) {
+        const auto holder = std::find_if(monitors.begin(), monitors.end(), [&m](const auto& r) {
+            return m.left >= r.left && m.left < r.right && m.top >= r.top && m.top < r.bottom;
+        });
+        if (holder != monitors.end()) {
+            all = {std::min(all.left, holder->left), std::min(all.top, holder->top),
+                   std::max(all.right, holder->right), std::max(all.bottom, holder->bottom)};
+        }
+    }
+    // Nothing across at the origin: the primary is all there is.
+    if (all.left == 0 && all.right == 0) {
+        all = primary;
+    }
+    return {all, primary};
 }
 
 std::int32_t ScreenDotsPerInch(std::string_view xftDpi, std::int32_t pixels,

@@ -13,7 +13,7 @@
 
 namespace ostrel {
 
-struct MonitorLayout {
+struct CoveredMonitors {
     std::vector<platform::PixelRect> monitors;  // never empty
     std::size_t primary = 0;                    // index into `monitors`
     // Where the window's own top-left corner lies in the monitors' coordinates.
@@ -25,8 +25,14 @@ struct MonitorLayout {
 // the primary monitor, or any other value when the server names none (the
 // first monitor the window covers then serves). A window that covers no
 // monitor is one monitor of its own.
-MonitorLayout ArrangeMonitors(const std::vector<platform::PixelRect>& monitors, std::size_t primary,
-                              const platform::PixelRect& window);
+CoveredMonitors ArrangeMonitors(const std::vector<platform::PixelRect>& monitors,
+                                std::size_t primary, const platform::PixelRect& window);
+
+// The monitors as the program spans them: the rectangle around every one
+// (and the origin), and the primary's size at the origin. Each monitor
+// counts as the first listed that holds its top-left corner, so a clone of
+// a larger monitor at the same place adds nothing.
+platform::MonitorLayout SpanMonitors(const CoveredMonitors& covered);
 
 // Dots per inch: the Xft.dpi resource where it is set to a sensible number,
 // else the screen's size in pixels over its size in millimetres, rounded;

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "linux/portable/text_fields.h"
+#include "settings/settings.h"
 
 namespace ostrel {
 
@@ -11,9 +12,11 @@ namespace {
 constexpr std::int32_t kLargestFontPoints = 2160;
 constexpr std::int32_t kLargestWindowPixels = 16384;
 constexpr std::int32_t kSmallestWindowPixels = 16;
-constexpr std::uint32_t kBold = 1, kItalic = 2, kStrikethrough = 4, kUnderline = 8;
-constexpr std::uint32_t kPrimaryOnly = 1;
-constexpr std::uint32_t kTwentyFourHours = 1;
+
+// The settings record's bits as the stored numbers' unsigned ones.
+constexpr std::uint32_t Bits(std::int32_t bits) {
+    return static_cast<std::uint32_t>(bits);
+}
 
 struct NamedValue {
     std::string_view name;
@@ -21,17 +24,17 @@ struct NamedValue {
 };
 
 // The lines of the information text, by the bits of DisplayItems.
-constexpr std::array<NamedValue, 11> kItems{{{"computer-name", 0x0001},
-                                             {"time", 0x0002},
-                                             {"uptime", 0x0004},
-                                             {"start-time", 0x0008},
-                                             {"page-file", 0x0010},
-                                             {"cpu", 0x0020},
-                                             {"network", 0x0040},
-                                             {"description", 0x0080},
-                                             {"physical-memory", 0x0100},
-                                             {"virtual-memory", 0x0200},
-                                             {"percentages", 0x0400}}};
+constexpr std::array<NamedValue, 11> kItems{{{"computer-name", Bits(kShowComputerName)},
+                                             {"time", Bits(kShowCurrentTime)},
+                                             {"uptime", Bits(kShowUptime)},
+                                             {"start-time", Bits(kShowStartTime)},
+                                             {"page-file", Bits(kShowPageFile)},
+                                             {"cpu", Bits(kShowCpuUsage)},
+                                             {"network", Bits(kShowNetwork)},
+                                             {"description", Bits(kShowDescription)},
+                                             {"physical-memory", Bits(kShowPhysicalMemory)},
+                                             {"virtual-memory", Bits(kShowVirtualMemory)},
+                                             {"percentages", Bits(kShowPercentages)}}};
 
 // The animations by their stored numbers.
 constexpr std::array<NamedValue, 5> kAnimations{
@@ -193,34 +196,36 @@ constexpr Option kOptions[] = {
          return ReadColour(v, c) && (o.settings.backColour = c, true);
      }},
     {"bold", false,
-     [](SaverOptions& o, std::string_view) { return (o.settings.fontSettings.Set(kBold), true); }},
+     [](SaverOptions& o, std::string_view) {
+         return (o.settings.fontSettings.Set(Bits(kFontBold)), true);
+     }},
     {"no-bold", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Clear(kBold), true);
+         return (o.settings.fontSettings.Clear(Bits(kFontBold)), true);
      }},
     {"italic", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Set(kItalic), true);
+         return (o.settings.fontSettings.Set(Bits(kFontItalic)), true);
      }},
     {"no-italic", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Clear(kItalic), true);
+         return (o.settings.fontSettings.Clear(Bits(kFontItalic)), true);
      }},
     {"underline", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Set(kUnderline), true);
+         return (o.settings.fontSettings.Set(Bits(kFontUnderline)), true);
      }},
     {"no-underline", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Clear(kUnderline), true);
+         return (o.settings.fontSettings.Clear(Bits(kFontUnderline)), true);
      }},
     {"strikethrough", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Set(kStrikethrough), true);
+         return (o.settings.fontSettings.Set(Bits(kFontStrikethrough)), true);
      }},
     {"no-strikethrough", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.fontSettings.Clear(kStrikethrough), true);
+         return (o.settings.fontSettings.Clear(Bits(kFontStrikethrough)), true);
      }},
     {"items", true,
      [](SaverOptions& o, std::string_view v) {
@@ -233,19 +238,19 @@ constexpr Option kOptions[] = {
      }},
     {"primary-only", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.options.Set(kPrimaryOnly), true);
+         return (o.settings.options.Set(Bits(kConstrainToPrimary)), true);
      }},
     {"all-monitors", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.options.Clear(kPrimaryOnly), true);
+         return (o.settings.options.Clear(Bits(kConstrainToPrimary)), true);
      }},
     {"24-hour", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.timeFormat.Set(kTwentyFourHours), true);
+         return (o.settings.timeFormat.Set(Bits(kTime24Hour)), true);
      }},
     {"12-hour", false,
      [](SaverOptions& o, std::string_view) {
-         return (o.settings.timeFormat.Clear(kTwentyFourHours), true);
+         return (o.settings.timeFormat.Clear(Bits(kTime24Hour)), true);
      }},
 };
 

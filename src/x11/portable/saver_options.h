@@ -39,13 +39,13 @@ struct SettingsChanges {
     std::optional<std::int32_t> fontSize;     // FontSize, points
     std::optional<std::uint32_t> fontColour;  // FontColour, 0x00BBGGRR
     std::optional<std::uint32_t> backColour;  // BgColour, 0x00BBGGRR
-    BitChanges fontSettings;                // FontSettings: 1 bold, 2 italic, 4 strike, 8 underline
-    BitChanges displayItems;                // DisplayItems
-    BitChanges options;                     // Options: 1 primary monitor only
-    std::optional<std::int32_t> animation;  // MoveOption, 0..4
-    std::optional<std::int32_t> randomness;  // MoveEBRandom, 0..10
-    BitChanges timeFormat;                   // TimeFormat: 1 for 24 hours
-    std::optional<std::string> description;  // Descr
+    BitChanges fontSettings;                  // FontSettings: kFontBold...
+    BitChanges displayItems;                  // DisplayItems: DisplayItem bits
+    BitChanges options;                       // Options: kConstrainToPrimary
+    std::optional<std::int32_t> animation;    // MoveOption, 0..4
+    std::optional<std::int32_t> randomness;   // MoveEBRandom, 0..10
+    BitChanges timeFormat;                    // TimeFormat: kTime24Hour
+    std::optional<std::string> description;   // Descr
 
     bool Any() const;
 };

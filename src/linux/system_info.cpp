@@ -2,10 +2,10 @@
 // the process's own status for memory, /proc/stat for the processors, the
 // host name, and the user's locale for month names and digit grouping.
 
+#include "linux/system_info.h"
+
 #include <langinfo.h>
-#include <locale.h>
 #include <sys/resource.h>
-#include <sys/utsname.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -17,7 +17,6 @@
 #include "common/failure.h"
 #include "linux/portable/memory_info.h"
 #include "linux/portable/processor_stat.h"
-#include "platform/sysinfo.h"
 #include "linux/proc_files.h"
 
 namespace ostrel::platform {
@@ -51,109 +50,90 @@ LocalTime Local() {
 // stack at the top of that part, so the power of two above the stack is
 // its size (2^47 bytes on x86-64).
 std::uint64_t AddressSpaceBytes() {
-    static const std::uint64_t bytes = [] {
-        rlimit limit{};
-        if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
-            return static_cast<std::uint64_t>(limit.rlim_cur);
-        }
-        const int onTheStack = 0;
-        return std::bit_ceil(
-            static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&onTheStack)));
-    }();
-    return bytes;
+    rlimit limit{};
+    if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+        return static_cast<std::uint64_t>(limit.rlim_cur);
+    }
+    const int onTheStack = 0;
+    return std::bit_ceil(static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(&onTheStack)));
 }
 
-// The user's locale for LC_TIME and LC_NUMERIC, asked without changing the
-// program's own (whose number formatting must stay the same everywhere).
-locale_t UserLocale() {
-    static const locale_t locale = newlocale(LC_TIME_MASK | LC_NUMERIC_MASK, "", nullptr);
-    return locale;
-}
-
-std::string& ProcStatText() {
-    static std::string text;
-    return text;
+[[noreturn]] void ThrowUnreadable() {
+    throw Failure{ObjectError(kErrUnreadableProcessorData), "Unable to read performance data",
+                  "CpuLoadSampler.Collect()"};
 }
 
 }  // namespace
 
-bool ReadComputerName(char* buffer, std::uint32_t& size) {
+SystemInfo::SystemInfo()
+    : addressSpaceBytes(AddressSpaceBytes()), ticksPerSecond(sysconf(_SC_CLK_TCK)) {}
+
+std::optional<std::string> ComputerName(SystemInfo&) {
     char name[256] = {};
     if (gethostname(name, sizeof name - 1) != 0) {
-        return false;
+        return std::nullopt;
     }
-    const std::size_t length = strnlen(name, sizeof name);
-    if (buffer == nullptr || length + 1 > size) {
-        return false;
-    }
-    std::memcpy(buffer, name, length + 1);
-    size = static_cast<std::uint32_t>(length);
-    return true;
+    return std::string(name, strnlen(name, sizeof name));
 }
 
-bool QueryPlatformVersion() {
-    utsname info{};
-    return uname(&info) == 0;
-}
-
-double SecondsSinceMidnight() {
+double SecondsSinceMidnight(SystemInfo&) {
     const LocalTime t = Local();
     return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.milliseconds / 1000.0;
 }
 
-LocalTime CurrentLocalTime() {
+LocalTime CurrentLocalTime(SystemInfo&) {
     return Local();
 }
 
 // The boot-time clock counts the time since start-up, including time spent
 // suspended, in nanoseconds.
-int ReadHighResolutionCounter(std::int64_t& count) {
+std::optional<std::int64_t> ReadHighResolutionCounter(SystemInfo&) {
     const timespec t = Clock(CLOCK_BOOTTIME);
-    count = static_cast<std::int64_t>(t.tv_sec) * kNanosecondsPerSecond + t.tv_nsec;
-    return 1;
+    return static_cast<std::int64_t>(t.tv_sec) * kNanosecondsPerSecond + t.tv_nsec;
 }
 
-std::int64_t HighResolutionFrequency() {
+std::int64_t HighResolutionFrequency(SystemInfo&) {
     return kNanosecondsPerSecond;
 }
 
-std::uint32_t TickCountMilliseconds() {
+std::uint32_t TickCountMilliseconds(SystemInfo&) {
     const timespec t = Clock(CLOCK_BOOTTIME);
     return static_cast<std::uint32_t>(static_cast<std::uint64_t>(t.tv_sec) * 1000 +
                                       static_cast<std::uint64_t>(t.tv_nsec / 1000000));
 }
 
-MemoryStatus ReadMemoryStatus() {
-    static std::string meminfo;
-    static std::string status;
-    if (!x11::ReadWholeFile("/proc/meminfo", meminfo, kLargestProcFileBytes) ||
-        !x11::ReadWholeFile("/proc/self/status", status, kLargestProcFileBytes)) {
+MemoryStatus ReadMemoryStatus(SystemInfo& system) {
+    if (linux_kernel::ReadWholeFile("/proc/meminfo", system.meminfo, kLargestProcFileBytes) != 0 ||
+        linux_kernel::ReadWholeFile("/proc/self/status", system.status, kLargestProcFileBytes) !=
+            0) {
         return {};
     }
-    return MemoryStatusFrom(meminfo, status, AddressSpaceBytes());
+    return MemoryStatusFrom(system.meminfo, system.status, system.addressSpaceBytes);
 }
 
-std::int32_t ProcessorCount() {
-    std::string& text = ProcStatText();
-    if (x11::ReadWholeFile("/proc/stat", text, kLargestProcFileBytes)) {
-        if (const std::int32_t n = CountProcessors(text); n > 0) {
+// The kernel's figures are there whenever /proc is; a reading that fails
+// says so itself.
+bool ProcessorFiguresAvailable(SystemInfo&) {
+    return true;
+}
+
+std::int32_t ProcessorCount(SystemInfo& system) {
+    if (linux_kernel::ReadWholeFile("/proc/stat", system.procStat, kLargestProcFileBytes) == 0) {
+        if (const std::int32_t n = CountProcessors(system.procStat); n > 0) {
             return n;
         }
     }
     return static_cast<std::int32_t>(sysconf(_SC_NPROCESSORS_ONLN));
 }
 
-void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times) {
-    std::string& text = ProcStatText();
-    if (!x11::ReadWholeFile("/proc/stat", text, kLargestProcFileBytes)) {
-        throw Failure{ObjectError(kErrUnreadableProcessorData), "Unable to read performance data",
-                      "CpuLoadSampler.Collect()"};
+void ReadProcessorTimes(SystemInfo& system, std::int32_t processorCount, ProcessorTimes& times) {
+    if (linux_kernel::ReadWholeFile("/proc/stat", system.procStat, kLargestProcFileBytes) != 0) {
+        ThrowUnreadable();
     }
     // The time stamp is taken with the figures; both count from start-up
     // and leave out time spent suspended.
     const timespec now = Clock(CLOCK_MONOTONIC);
-    static const std::int64_t ticksPerSecond = sysconf(_SC_CLK_TCK);
-    switch (ReadProcessorIdle(text, ticksPerSecond, processorCount, times)) {
+    switch (ReadProcessorIdle(system.procStat, system.ticksPerSecond, processorCount, times)) {
         case ProcessorStatReading::Read:
             times.time = static_cast<std::int64_t>(now.tv_sec) * 10'000'000 + now.tv_nsec / 100;
             return;
@@ -166,19 +146,18 @@ void ReadProcessorTimes(std::int32_t processorCount, ProcessorTimes& times) {
         case ProcessorStatReading::Unreadable:
             break;
     }
-    throw Failure{ObjectError(kErrUnreadableProcessorData), "Unable to read performance data",
-                  "CpuLoadSampler.Collect()"};
+    ThrowUnreadable();
 }
 
-std::string MonthAbbreviation(int month) {
-    if (month < 1 || month > 12 || UserLocale() == nullptr) {
+std::string MonthAbbreviation(SystemInfo& system, int month) {
+    if (month < 1 || month > 12 || system.locale.get() == nullptr) {
         return "";
     }
-    return nl_langinfo_l(static_cast<nl_item>(ABMON_1 + month - 1), UserLocale());
+    return nl_langinfo_l(static_cast<nl_item>(ABMON_1 + month - 1), system.locale.get());
 }
 
-std::string ThousandsSeparator() {
-    return UserLocale() != nullptr ? nl_langinfo_l(THOUSEP, UserLocale()) : "";
+std::string ThousandsSeparator(SystemInfo& system) {
+    return system.locale.get() != nullptr ? nl_langinfo_l(THOUSEP, system.locale.get()) : "";
 }
 
 }  // namespace ostrel::platform

@@ -1,8 +1,8 @@
-#include "startup/command_line.h"
+#include "windows/portable/command_line.h"
 
 #include "common/numeric.h"
 
-namespace ostrel {
+namespace ostrel::win32 {
 
 std::string ArgumentText(std::string_view raw) {
     std::size_t i = 0;
@@ -43,4 +43,35 @@ std::int32_t PasswordParentHandle(std::string_view commandLine) {
     return RoundToInt32(ReadNumber(commandLine.substr(2)));
 }
 
-}  // namespace ostrel
+namespace {
+
+template <typename ReadHandle>
+void ReadWindow(platform::RunRequest& request, ReadHandle read) {
+    try {
+        request.window = read();
+    } catch (const Failure& failure) {
+        request.windowFailure = failure;
+    }
+}
+
+}  // namespace
+
+platform::RunRequest ReadRunRequest(std::string_view arguments) {
+    platform::RunRequest request;
+    request.arguments = std::string(arguments);
+    const std::string selector = RunModeSelector(arguments);
+    if (selector == "/S") {
+        request.mode = platform::RunMode::FullScreen;
+    } else if (selector == "/P") {
+        request.mode = platform::RunMode::Preview;
+        ReadWindow(request, [&] { return PreviewHostHandle(arguments); });
+    } else if (selector.empty() || selector == "/C") {
+        request.mode = platform::RunMode::Options;
+    } else if (selector == "/A") {
+        request.mode = platform::RunMode::ChangePassword;
+        ReadWindow(request, [&] { return PasswordParentHandle(arguments); });
+    }
+    return request;
+}
+
+}  // namespace ostrel::win32

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "common/failure.h"
+#include "windows/portable/command_line.h"
+
+namespace ostrel::win32 {
+namespace {
+
+using platform::RunMode;
+
+TEST(CommandLine, ArgumentTextFollowsTheProgramPath) {
+    EXPECT_EQ(
+        std::tuple(ArgumentText("\"C:\\Program Files\\ostrel.scr\"/S"),
+                   ArgumentText("\"C:\\Windows\\OSTREL~1.SCR\" /p 4242"),
+                   ArgumentText("ostrel.scr\t \t/c:1234  "), ArgumentText("ostrel.scr"),
+                   ArgumentText("\"unterminated /s"), ArgumentText("\"\" /s"), ArgumentText("")),
+        std::tuple("/S", "/p 4242", "/c:1234  ", "", "", "/s", ""));
+}
+
+TEST(CommandLine, PreviewHandleIsTheLongestNumericTail) {
+    const std::pair<const char*, std::int32_t> cases[] = {
+        {"/p 1234", 1234}, {"/P:1234", 1234}, {"/p1234", 1234}, {"/p", 0},       {"/p -77", -77},
+        {"/p 12.5", 12},   {"/p 13.5", 14},   {"/p 1e3", 1000}, {"/p &H10", 16}, {"/p abc", 0},
+        {"", 0},           {"/p x12y", 0},    {"4321", 4321}};
+    for (const auto& [line, handle] : cases) {
+        EXPECT_EQ(PreviewHostHandle(line), handle) << '"' << line << '"';
+    }
+    EXPECT_EQ(PreviewHostHandle("/p 2147483647"), INT32_MAX);
+    EXPECT_THROW(PreviewHostHandle("/p 4294967296"), Failure);  // beyond 32 bits
+}
+
+TEST(CommandLine, RunRequestFollowsTheSelector) {
+    // Each row: the arguments; the mode and window they ask for.
+    const std::tuple<const char*, RunMode, platform::WindowHandle> cases[] = {
+        {"/S", RunMode::FullScreen, 0},
+        {"  /s 77", RunMode::FullScreen, 0},  // a saver takes no window
+        {"/p 4242", RunMode::Preview, 4242},
+        {"/P:-5", RunMode::Preview, -5},
+        {"", RunMode::Options, 0},
+        {"/c:1234", RunMode::Options, 0},
+        {"/a 99", RunMode::ChangePassword, 99},
+        {"/A", RunMode::ChangePassword, 0},
+        {"/x", RunMode::None, 0},
+        {"S", RunMode::None, 0},
+    };
+    for (const auto& [arguments, mode, window] : cases) {
+        const platform::RunRequest request = ReadRunRequest(arguments);
+        EXPECT_EQ(std::tuple(request.mode, request.window, request.windowFailure.has_value(),
+                             request.arguments),
+                  std::tuple(mode, window, false, std::string(arguments)))
+            << '"' << arguments << '"';
+    }
+}
+
+TEST(CommandLine, WindowTooLargeIsKeptAsItsFailure) {
+    for (const char* arguments : {"/p 4294967296", "/a 1e12"}) {
+        const platform::RunRequest request = ReadRunRequest(arguments);
+        ASSERT_TRUE(request.windowFailure.has_value()) << arguments;
+        EXPECT_EQ(std::tuple(request.windowFailure->number, request.window, request.arguments),
+                  std::tuple(kErrOverflow, platform::WindowHandle{0}, std::string(arguments)));
+    }
+}
+
+}  // namespace
+}  // namespace ostrel::win32

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "windows/portable/registry_store.h"
+
+namespace ostrel::win32 {
+namespace {
+
+using platform::ReadStatus;
+using Bytes = std::vector<std::uint8_t>;
+const std::string kKey = "Software\\Test";
+
+// A registry of keys by root and path, counting the keys left open.
+struct FakeRegistry {
+    struct Value {
+        std::uint32_t type = 0;
+        Bytes bytes;
+    };
+    using KeyName = std::pair<RegistryRoot, std::string>;
+    std::map<KeyName, std::map<std::string, Value>> keys;
+    std::vector<KeyName> handles;  // key n is handles[n - 1]
+    int openKeys = 0;
+    bool refuseCreate = false;
+    bool refuseWrites = false;
+    long queryAnswer = kRegSuccess;  // a refusal the value query answers instead
+
+    RegistryAccess Access() {
+        RegistryAccess a;
+        a.openKey = [this](RegistryRoot root, const std::string& path, bool create,
+                           RegistryKey& key) -> long {
+            const KeyName name{root, path};
+            if (!keys.contains(name)) {
+                if (!create || refuseCreate) {
+                    return kRegFileNotFound;
+                }
+                keys[name];
+            }
+            handles.push_back(name);
+            key = handles.size();
+            ++openKeys;
+            return kRegSuccess;
+        };
+        a.queryValue = [this](RegistryKey key, const std::string& name, std::uint32_t& type,
+                              std::uint8_t* data, std::uint32_t& size) -> long {
+            if (queryAnswer != kRegSuccess) {
+                return queryAnswer;
+            }
+            const auto& values = keys.at(handles.at(key - 1));
+            const auto v = values.find(name);
+            if (v == values.end()) {
+                return kRegFileNotFound;
+            }
+            if (v->second.bytes.size() > size) {
+                return 234;  // more data than the buffer holds
+            }
+            type = v->second.type;
+            size = static_cast<std::uint32_t>(v->second.bytes.size());
+            if (size > 0) {
+                std::memcpy(data, v->second.bytes.data(), size);
+            }
+            return kRegSuccess;
+        };
+        a.setValue = [this](RegistryKey key, const std::string& name, std::uint32_t type,
+                            const std::uint8_t* data, std::uint32_t size) -> long {
+            if (refuseWrites) {
+                return 5;  // access denied
+            }
+            keys.at(handles.at(key - 1))[name] = Value{type, Bytes(data, data + size)};
+            return kRegSuccess;
+        };
+        a.closeKey = [this](RegistryKey) { --openKeys; };
+        return a;
+    }
+};
+
+constexpr RegistryRoot kHklm = RegistryRoot::LocalMachine;
+using KeyName = FakeRegistry::KeyName;
+
+TEST(RegistryStore, ReadsOfEveryKindOfStoredValue) {
+    // Each case: the value's name (nullptr: no key at all), type and bytes;
+    // what a text read and a number read give.
+    using Text = platform::StoredText;
+    using Number = platform::StoredNumber;
+    const Text noText{ReadStatus::Missing, ""};
+    const Text failedText{ReadStatus::Failed, ""};
+    const Number noNumber{ReadStatus::Missing, 0};
+    const Number failedNumber{ReadStatus::Failed, 0};
+    const Number notANumber{ReadStatus::WrongType, 0};
+    const std::tuple<const char*, std::uint32_t, Bytes, Text, Number> cases[] = {
+        {nullptr, kRegSz, {}, noText, noNumber},
+        {"Other", kRegSz, {'x'}, noText, noNumber},
+        {"Name", kRegSz, {'a', 'b'}, {ReadStatus::Value, "ab"}, notANumber},  // no terminator
+        {"Name", kRegSz, {'a', 0}, {ReadStatus::Value, "a"}, notANumber},
+        {"Name", kRegSz, {0}, {ReadStatus::Value, ""}, notANumber},
+        {"Name", kRegDword, {}, failedText, failedNumber},  // no bytes at all
+        {"Name",
+         kRegDword,
+         {255, 255, 255, 255},
+         {ReadStatus::Value, "4294967295"},
+         {ReadStatus::Value, -1}},
+        // A zero top byte is trimmed and reads as zero.
+        {"Name",
+         kRegDword,
+         {255, 255, 255, 0},
+         {ReadStatus::Value, "16777215"},
+         {ReadStatus::Value, 16777215}},
+        {"Name", kRegDword, {1, 2}, {ReadStatus::Value, "513"}, {ReadStatus::Value, 513}},
+        {"Name", kRegDword, {1, 0, 0, 0, 9}, {ReadStatus::Value, "1"}, {ReadStatus::Value, 1}},
+        {"Name", 3, {1, 2, 3}, {ReadStatus::Value, ""}, notANumber},  // another type
+        {"Name", kRegSz, Bytes(1024, 'y'), {ReadStatus::Value, std::string(1024, 'y')}, notANumber},
+        {"Name", kRegSz, Bytes(1025, 'x'), failedText, failedNumber},
+    };
+    for (const auto& c : cases) {
+        const auto& [valueName, type, bytes, text, number] = c;
+        FakeRegistry fake;
+        if (valueName != nullptr) {
+            fake.keys[KeyName{kHklm, kKey}][valueName] = {type, bytes};
+        }
+        const auto access = fake.Access();
+        const Text readText = ReadRegistryText(access, kHklm, kKey, "Name");
+        const Number readNumber = ReadRegistryNumber(access, kHklm, kKey, "Name");
+        // Reading never creates the key, and leaves none open.
+        EXPECT_EQ(std::tuple(readText.status, readText.value, readNumber.status, readNumber.value,
+                             fake.openKeys, fake.keys.size()),
+                  std::tuple(text.status, text.value, number.status, number.value, 0,
+                             valueName == nullptr ? 0u : 1u))
+            << "case " << &c - cases;
+    }
+    FakeRegistry denied;
+    denied.keys[KeyName{kHklm, kKey}]["Name"] = {kRegSz, {'a'}};
+    denied.queryAnswer = 5;
+    EXPECT_EQ(ReadRegistryText(denied.Access(), kHklm, kKey, "Name").status, ReadStatus::Failed);
+    EXPECT_EQ(denied.openKeys, 0);
+}
+
+TEST(RegistryStore, WritesStoreTextWithoutTerminatorAndNumbersSignedAndFailWhenRefused) {
+    FakeRegistry fake;
+    const auto access = fake.Access();
+    for (const auto& [text, bytes] : {std::pair("ab", Bytes{'a', 'b'}), std::pair("", Bytes{0})}) {
+        EXPECT_TRUE(WriteRegistryText(access, RegistryRoot::Users, kKey, "Name", text));
+        const auto& v = fake.keys[KeyName{RegistryRoot::Users, kKey}]["Name"];
+        EXPECT_EQ(std::pair(v.type, v.bytes), std::pair(kRegSz, bytes)) << text;
+    }
+    for (std::int32_t n : {0, 0x12345678, 16777215, -1, 255, 256, INT32_MAX, INT32_MIN}) {
+        EXPECT_TRUE(WriteRegistryNumber(access, kHklm, kKey, "N", n));
+        EXPECT_EQ(ReadRegistryNumber(access, kHklm, kKey, "N").Or(12345), n);
+    }
+    const KeyName numberKey{kHklm, kKey};
+    EXPECT_EQ(fake.keys[numberKey]["N"].bytes, (Bytes{0, 0, 0, 0x80}));  // little-endian
+    for (bool* refuse : {&fake.refuseCreate, &fake.refuseWrites}) {
+        fake.keys.clear();
+        *refuse = true;
+        EXPECT_FALSE(WriteRegistryText(access, kHklm, kKey, "Name", "x") ||
+                     WriteRegistryNumber(access, kHklm, kKey, "N", 1));
+        *refuse = false;
+    }
+    EXPECT_EQ(fake.openKeys, 0) << "a key was left open";
+    EXPECT_EQ(SettingsKeyPath(), "Software\\Ostrel Screen Saver\\Settings");
+}
+
+}  // namespace
+}  // namespace ostrel::win32
