@@ -11,7 +11,9 @@ file(GLOB OSTREL_FAKE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fakes/
 add_library(ostrel_fakes STATIC ${OSTREL_FAKE_SOURCES})
 target_include_directories(ostrel_fakes PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
 
-file(GLOB OSTREL_UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+file(GLOB OSTREL_UNIT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp
+    ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp ${CMAKE_SOURCE_DIR}/tests/linux/*.cpp
+    ${CMAKE_SOURCE_DIR}/tests/x11/*.cpp)
 add_executable(unit_tests ${OSTREL_UNIT_SOURCES})
 target_link_libraries(unit_tests PRIVATE ostrel_core ostrel_fakes ostrel_core GTest::gtest GTest::gtest_main)
 

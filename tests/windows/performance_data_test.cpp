@@ -5,7 +5,7 @@
 #include "common/failure.h"
 
 #include "fakes/source_data.h"
-#include "fixture.h"
+#include "unit/fixture.h"
 #include "windows/portable/performance_data.h"
 
 namespace ostrel {
