@@ -6,6 +6,18 @@
 
 namespace ostrel {
 
+inline constexpr std::int32_t kSecondsPerMinute = 60;
+inline constexpr std::int32_t kSecondsPerHour = 3600;
+inline constexpr std::int32_t kSecondsPerDay = 86400;
+inline constexpr double kMillisecondsPerSecond = 1000.0;
+
+// Seconds since midnight of a time of day, with the fraction.
+inline double SecondsOfDay(int hour, int minute, int second, int milliseconds) {
+    return static_cast<double>(hour) * kSecondsPerHour +
+           static_cast<double>(minute) * kSecondsPerMinute + second +
+           milliseconds / kMillisecondsPerSecond;
+}
+
 struct CivilDate {
     int year = 1970;
     int month = 1;  // 1..12

@@ -5,10 +5,6 @@
 
 namespace ostrel {
 
-namespace {
-constexpr float kLargestFontPoints = 2160.0f;
-}  // namespace
-
 void SetFontName(platform::Windowing& windowing, Label& label, const std::string& name) {
     if (name.empty() || !platform::FontExists(windowing, name)) {
         ThrowInvalidProperty();
@@ -17,7 +13,7 @@ void SetFontName(platform::Windowing& windowing, Label& label, const std::string
 }
 
 void SetFontSize(Label& label, float points) {
-    if (!(points >= 0.0f && points <= kLargestFontPoints)) {
+    if (!(points >= 0.0f && points <= static_cast<float>(kLargestFontPoints))) {
         ThrowInvalidProperty();
     }
     label.font.sizePoints = points;

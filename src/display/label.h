@@ -11,6 +11,9 @@ namespace ostrel {
 
 using TextFont = platform::TextFont;
 
+// The largest font size a label can take, in points.
+inline constexpr std::int32_t kLargestFontPoints = 2160;
+
 struct Label {
     std::string caption;
     bool visible = true;

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "common/calendar.h"
 #include "common/failure.h"
 #include "linux/portable/memory_info.h"
 #include "linux/portable/processor_stat.h"
@@ -78,7 +79,7 @@ std::optional<std::string> ComputerName(SystemInfo&) {
 
 double SecondsSinceMidnight(SystemInfo&) {
     const LocalTime t = Local();
-    return t.hour * 3600.0 + t.minute * 60.0 + t.second + t.milliseconds / 1000.0;
+    return SecondsOfDay(t.hour, t.minute, t.second, t.milliseconds);
 }
 
 LocalTime CurrentLocalTime(SystemInfo&) {

@@ -39,10 +39,15 @@ struct Slider {
     std::string toolTipText;
 };
 
+// Where the animation description panel that is shown stands inside its
+// frame, in twips.
+inline constexpr std::int32_t kPanelLeftTwips = 600;
+inline constexpr std::int32_t kPanelTopTwips = 1440;
+
 // One of the animation description panels, placed inside its frame.
 struct DescriptionPanel {
-    std::int32_t left = 600;
-    std::int32_t top = 1440;
+    std::int32_t left = kPanelLeftTwips;
+    std::int32_t top = kPanelTopTwips;
     bool visible = false;
 };
 

@@ -98,7 +98,7 @@ void OptionsDialog::Load(const std::string& arguments) {
             }
             constrainToPrimaryBox.value = (s.options & kConstrainToPrimary) != 0;
             descriptionBox.text = s.description;
-            OnDisplayItemClicked(7);
+            OnDisplayItemClicked(kDescriptionItem);
 
             animationList.items.assign(std::begin(kMovementNames), std::end(kMovementNames));
             SelectListIndex(animationList, s.animationType);

@@ -4,6 +4,7 @@
 // dialog decides happens here.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -17,6 +18,9 @@ namespace ostrel {
 
 inline constexpr int kDisplayItemCount = 11;
 inline constexpr int kAnimationCount = 5;
+// The display check box of the description line: check box i shows bit i.
+inline constexpr int kDescriptionItem =
+    std::countr_zero(static_cast<std::uint16_t>(kShowDescription));
 
 enum class MousePointer { Default, Hand };
 

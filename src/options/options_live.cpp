@@ -6,12 +6,6 @@
 
 namespace ostrel {
 
-namespace {
-constexpr int kDescriptionItem = 7;
-constexpr std::int32_t kPanelLeft = 600;
-constexpr std::int32_t kPanelTop = 1440;
-}  // namespace
-
 void OptionsDialog::OnDisplayItemClicked(int index) {
     if (index != kDescriptionItem) {
         return;
@@ -33,8 +27,8 @@ void OptionsDialog::OnAnimationChosen() {
     for (int i = 0; i < count && i < kAnimationCount; ++i) {
         DescriptionPanel& panel = animationPanels[i];
         if (i == animationList.listIndex) {
-            panel.left = kPanelLeft;
-            panel.top = kPanelTop;
+            panel.left = kPanelLeftTwips;
+            panel.top = kPanelTopTwips;
             panel.visible = true;
         } else {
             panel.visible = false;

@@ -49,6 +49,9 @@ inline constexpr char kLineSeparator = '\r';
 TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text);
 bool FontExists(Windowing& windowing, const std::string& faceName);
 
+inline constexpr double kTwipsPerInch = 1440.0;
+inline constexpr double kPointsPerInch = 72.0;
+
 // The screen's resolution: twips (1/1440 inch) per pixel across and down.
 double TwipsPerPixelX(Windowing& windowing);
 double TwipsPerPixelY(Windowing& windowing);

@@ -27,7 +27,7 @@ std::int64_t CheckedDifference(std::int64_t a, std::int64_t b) {
 
 CpuLoadSampler::CpuLoadSampler(platform::SystemInfo& system) : system_(&system) {
     if (!platform::ProcessorFiguresAvailable(*system_)) {
-        throw Failure{ObjectError(8001), "Can't get the Windows version",
+        throw Failure{ObjectError(kErrNoProcessorFigures), "Can't get the Windows version",
                       "CpuLoadSampler.Initialize"};
     }
     processorCount_ = -1;
@@ -111,7 +111,7 @@ std::int32_t CpuLoadSampler::UsagePercent(std::int32_t processorNumber) {
         Collect();
     }
     if (processorNumber < 1 || processorNumber > processorCount_) {
-        throw Failure{ObjectError(8003), "CPU index out of bounds",
+        throw Failure{ObjectError(kErrProcessorOutOfRange), "CPU index out of bounds",
                       "CpuLoadSampler.UsagePercent()"};
     }
     if (sampleTime_ == previousSampleTime_) {

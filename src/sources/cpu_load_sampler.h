@@ -10,9 +10,14 @@
 
 namespace ostrel {
 
+// Codes of the sampler's own failures, added to the object-error base: the
+// processor figures cannot be had at all, and a processor number out of range.
+inline constexpr std::int32_t kErrNoProcessorFigures = 8001;
+inline constexpr std::int32_t kErrProcessorOutOfRange = 8003;
+
 class CpuLoadSampler {
   public:
-    // Raises error 8001 when the processor figures cannot be had at all.
+    // Raises kErrNoProcessorFigures when the processor figures cannot be had at all.
     explicit CpuLoadSampler(platform::SystemInfo& system);
 
     // The percentages of all processors ("07% 42%"), or "CPU query failed".
@@ -28,7 +33,7 @@ class CpuLoadSampler {
 
     // The busy percentage of processor `processorNumber` (counted from 1) between
     // the last two collections; not clamped, so it can fall below 0 when the
-    // idle counter ran ahead of the time stamps. Raises 8003 for an index
+    // idle counter ran ahead of the time stamps. Raises kErrProcessorOutOfRange for an index
     // outside 1..ProcessorCount().
     std::int32_t UsagePercent(std::int32_t processorNumber);
 

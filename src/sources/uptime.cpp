@@ -7,12 +7,11 @@
 #include "common/calendar.h"
 #include "common/failure.h"
 #include "common/fixed_point.h"
+#include "settings/settings.h"
 
 namespace ostrel {
 
 namespace {
-
-constexpr std::int64_t kSecondsPerDay = 86400;
 
 std::int64_t FixedFromSeconds(double seconds) {
     const double scaled = std::nearbyint(seconds * kFixedPointOne);  // ties to even
@@ -39,8 +38,9 @@ std::int32_t WholeSeconds(std::int64_t fixed) {
 }
 
 platform::LocalTime SecondsEarlier(const platform::LocalTime& t, std::int32_t seconds) {
-    const std::int64_t at = DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 +
-                            t.minute * 60 + t.second - seconds;
+    const std::int64_t at = DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay +
+                            t.hour * kSecondsPerHour + t.minute * kSecondsPerMinute + t.second -
+                            seconds;
     std::int64_t days = at / kSecondsPerDay;
     std::int64_t secondOfDay = at % kSecondsPerDay;
     if (secondOfDay < 0) {
@@ -52,9 +52,9 @@ platform::LocalTime SecondsEarlier(const platform::LocalTime& t, std::int32_t se
     out.year = date.year;
     out.month = date.month;
     out.day = date.day;
-    out.hour = static_cast<int>(secondOfDay / 3600);
-    out.minute = static_cast<int>(secondOfDay / 60 % 60);
-    out.second = static_cast<int>(secondOfDay % 60);
+    out.hour = static_cast<int>(secondOfDay / kSecondsPerHour);
+    out.minute = static_cast<int>(secondOfDay % kSecondsPerHour / kSecondsPerMinute);
+    out.second = static_cast<int>(secondOfDay % kSecondsPerMinute);
     return out;
 }
 
@@ -106,14 +106,13 @@ std::string UptimeText(platform::SystemInfo& system) {
         return "uptime query failed";
     }
     try {
-        constexpr std::int32_t kDay = 86400;
         const std::int32_t n = WholeSeconds(uptime);
-        const std::int32_t days = n / kDay;
-        std::int32_t rest = n - days * kDay;
-        const std::int32_t hours = rest / 3600;
-        rest -= hours * 3600;
-        const std::int32_t minutes = rest / 60;
-        const std::int32_t seconds = rest % 60;
+        const std::int32_t days = n / kSecondsPerDay;
+        std::int32_t rest = n - days * kSecondsPerDay;
+        const std::int32_t hours = rest / kSecondsPerHour;
+        rest -= hours * kSecondsPerHour;
+        const std::int32_t minutes = rest / kSecondsPerMinute;
+        const std::int32_t seconds = rest % kSecondsPerMinute;
         return std::to_string(days) + (days == 1 ? " day, " : " days, ") + std::to_string(hours) +
                (minutes < 10 ? ":0" : ":") + std::to_string(minutes) + (seconds < 10 ? ":0" : ":") +
                std::to_string(seconds);
@@ -129,7 +128,7 @@ const std::string& StartTime::Text(platform::SystemInfo& system, std::uint8_t ti
     }
     try {
         const std::int32_t seconds = WholeSeconds(UptimeFixedPoint(system));
-        if (seconds == -99) {
+        if (seconds == kUptimeFailedSeconds) {
             text = "unknown time";
         } else {
             const platform::LocalTime start =
@@ -145,7 +144,7 @@ const std::string& StartTime::Text(platform::SystemInfo& system, std::uint8_t ti
 
 std::string ClockText(const platform::LocalTime& t, std::uint8_t timeFormat) {
     char text[32];
-    if ((timeFormat & 1) != 0) {
+    if ((timeFormat & kTime24Hour) != 0) {
         std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     } else {
         const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;

@@ -11,8 +11,9 @@
 namespace ostrel {
 
 // Seconds since start-up as fixed point (seconds x 10000); kUptimeFailed
-// when it cannot be read.
-inline constexpr std::int64_t kUptimeFailed = -99 * kFixedPointOne;
+// (kUptimeFailedSeconds whole seconds) when it cannot be read.
+inline constexpr std::int32_t kUptimeFailedSeconds = -99;
+inline constexpr std::int64_t kUptimeFailed = kUptimeFailedSeconds * kFixedPointOne;
 std::int64_t UptimeFixedPoint(platform::SystemInfo& system);
 
 // "1 day, 2:03:04", or a failure text.

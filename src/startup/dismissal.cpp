@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/calendar.h"
 #include "common/numeric.h"
 #include "platform/sysinfo.h"
 #include "platform/windowing.h"
@@ -16,14 +17,13 @@ namespace {
 
 constexpr std::int16_t kMovesThatEnd = 10;
 constexpr double kMoveWindowSeconds = 10.0;
-constexpr double kSecondsPerDay = 86400.0;
 
 // Seconds from the first counted movement to now. Both are times of day, so
 // across midnight the difference is taken a day later; otherwise a window of
 // time opened before midnight would never expire.
 double SecondsSinceFirstMove(std::int32_t first, double now) {
     double elapsed = now - first;
-    if (elapsed < -kSecondsPerDay / 2) {
+    if (elapsed < -kSecondsPerDay / 2.0) {
         elapsed += kSecondsPerDay;
     }
     return elapsed;

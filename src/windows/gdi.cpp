@@ -10,24 +10,28 @@ int ScreenDpiY() {
 }
 
 double ScreenTwipsPerPixel(int capability) {
-    constexpr double kTwipsPerInch = 1440;
     constexpr double kTwipsPerPixelAt96Dpi = 15;
     const ScreenDc screen;
     const int dpi = GetDeviceCaps(screen.get(), capability);
-    return dpi > 0 ? kTwipsPerInch / dpi : kTwipsPerPixelAt96Dpi;
+    return dpi > 0 ? platform::kTwipsPerInch / dpi : kTwipsPerPixelAt96Dpi;
+}
+
+int Pixels(double twips, double twipsPerPixel) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
 int PixelsX(double twips) {
-    return static_cast<int>(std::lround(twips / ScreenTwipsPerPixel(LOGPIXELSX)));
+    return Pixels(twips, ScreenTwipsPerPixel(LOGPIXELSX));
 }
 
 int PixelsY(double twips) {
-    return static_cast<int>(std::lround(twips / ScreenTwipsPerPixel(LOGPIXELSY)));
+    return Pixels(twips, ScreenTwipsPerPixel(LOGPIXELSY));
 }
 
 LOGFONTA LogFontFor(const platform::TextFont& font) {
     LOGFONTA lf{};
-    lf.lfHeight = -static_cast<LONG>(std::lround(font.sizePoints * ScreenDpiY() / 72.0));
+    lf.lfHeight =
+        -static_cast<LONG>(std::lround(font.sizePoints * ScreenDpiY() / platform::kPointsPerInch));
     lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = font.italic ? TRUE : FALSE;
     lf.lfUnderline = font.underline ? TRUE : FALSE;

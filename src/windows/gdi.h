@@ -91,7 +91,8 @@ int ScreenDpiY();
 // (LOGPIXELSY).
 double ScreenTwipsPerPixel(int capability);
 
-// Twips to whole pixels at the screen's resolution.
+// A length in twips as whole pixels, at a resolution or at the screen's.
+int Pixels(double twips, double twipsPerPixel);
 int PixelsX(double twips);
 int PixelsY(double twips);
 

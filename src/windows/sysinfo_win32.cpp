@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 
+#include "common/calendar.h"
 #include "platform/sysinfo.h"
 #include "windows/portable/performance_data.h"
 #include "windows/services_win32.h"
@@ -56,7 +57,7 @@ bool ProcessorFiguresAvailable(SystemInfo&) {
 double SecondsSinceMidnight(SystemInfo&) {
     SYSTEMTIME t;
     GetLocalTime(&t);
-    return t.wHour * 3600.0 + t.wMinute * 60.0 + t.wSecond + t.wMilliseconds / 1000.0;
+    return SecondsOfDay(t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
 }
 
 LocalTime CurrentLocalTime(SystemInfo&) {

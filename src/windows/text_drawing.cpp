@@ -61,8 +61,7 @@ bool PaintTextBlock(HDC dc, const RECT& client, std::uint32_t backColour,
         }
         const Selection fontSelected(memory.get(), fonts.For(label->font));
         SetTextColor(memory.get(), ColourRef(label->foreColour));
-        RECT r{static_cast<LONG>(std::lround(label->leftTwips / tx)),
-               static_cast<LONG>(std::lround(label->topTwips / ty)), width, height};
+        RECT r{Pixels(label->leftTwips, tx), Pixels(label->topTwips, ty), width, height};
         const std::string text = WithLineBreaks(label->caption);
         DrawTextA(memory.get(), text.c_str(), static_cast<int>(text.size()), &r, kTextFormat);
         drew = true;

@@ -34,9 +34,12 @@ namespace ostrel::x11 {
 namespace {
 
 std::int64_t NowMs() {
+    constexpr std::int64_t kMillisecondsPerSecond = 1000;
+    constexpr std::int64_t kNanosecondsPerMillisecond = 1000000;
     timespec t{};
     clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<std::int64_t>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+    return static_cast<std::int64_t>(t.tv_sec) * kMillisecondsPerSecond +
+           t.tv_nsec / kNanosecondsPerMillisecond;
 }
 
 // Where the saver's window coordinates start inside the X window. Full
@@ -404,7 +407,7 @@ void StartTicking(Windowing& windowing, std::int32_t intervalMs) {
     // The first tick comes at once; the period runs from here.
     x11::Loop& loop = windowing.state.loop;
     loop.ticking = true;
-    loop.intervalMs = intervalMs > 0 ? intervalMs : 100;
+    loop.intervalMs = intervalMs > 0 ? intervalMs : kTickIntervalMs;
     loop.nextTickMs = x11::NowMs();
 }
 

@@ -60,7 +60,7 @@ void ReadLineMetrics(CachedFont& c) {
 XftFont* OpenFont(const RunningState& state, const platform::TextFont& font) {
     Display* d = state.display();
     const int screen = state.surface.screen;
-    double pixels = std::lround(font.sizePoints * state.surface.dpiY / 72.0);
+    double pixels = std::lround(font.sizePoints * state.surface.dpiY / platform::kPointsPerInch);
     if (pixels < 1) {
         pixels = kDefaultPixels;
     }

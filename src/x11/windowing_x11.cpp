@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/windowing.h"
@@ -22,11 +23,12 @@ namespace ostrel::x11 {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
-
 struct FreeMonitors {
     void operator()(XRRMonitorInfo* monitors) const { XRRFreeMonitors(monitors); }
 };
+
+// RandR tells monitors (not only outputs) from version 1.5 on.
+constexpr std::pair<int, int> kMonitorsSinceRandr{1, 5};
 
 // The monitors RandR 1.5 reports, in root pixels; `primary` is left as it
 // was when none is marked.
@@ -34,7 +36,7 @@ std::vector<platform::PixelRect> ReadMonitors(Display* d, Window root, std::size
     std::vector<platform::PixelRect> monitors;
     int event = 0, error = 0, major = 0, minor = 0;
     if (!XRRQueryExtension(d, &event, &error) || !XRRQueryVersion(d, &major, &minor) ||
-        major * 100 + minor < 105) {
+        std::pair(major, minor) < kMonitorsSinceRandr) {
         return monitors;
     }
     int count = 0;
@@ -108,10 +110,10 @@ void MeasureScreen(RunningState& state) {
 namespace ostrel::platform {
 
 double TwipsPerPixelX(Windowing& windowing) {
-    return x11::kTwipsPerInch / windowing.state.surface.dpiX;
+    return kTwipsPerInch / windowing.state.surface.dpiX;
 }
 double TwipsPerPixelY(Windowing& windowing) {
-    return x11::kTwipsPerInch / windowing.state.surface.dpiY;
+    return kTwipsPerInch / windowing.state.surface.dpiY;
 }
 
 MonitorLayout ReadMonitorLayout(Windowing& windowing) {

@@ -1,5 +1,6 @@
 #include "windows/portable/interface_table.h"
 
+#include "common/little_endian.h"
 #include "common/numeric.h"
 
 namespace ostrel {
@@ -7,8 +8,7 @@ namespace ostrel {
 namespace {
 
 std::uint32_t ReadUInt32(const std::uint8_t* at) {
-    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
-           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+    return static_cast<std::uint32_t>(ReadLittleEndian(at, 4));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "common/calendar.h"
 #include "common/failure.h"
+#include "common/little_endian.h"
 
 namespace ostrel {
 
@@ -23,19 +24,15 @@ class Bytes {
     }
     std::uint16_t U16(std::uint64_t at) const {
         Require(at, 2);
-        return static_cast<std::uint16_t>(bytes_[at] | bytes_[at + 1] << 8);
+        return static_cast<std::uint16_t>(ReadLittleEndian(&bytes_[at], 2));
     }
     std::uint32_t U32(std::uint64_t at) const {
         Require(at, 4);
-        return static_cast<std::uint32_t>(bytes_[at]) |
-               static_cast<std::uint32_t>(bytes_[at + 1]) << 8 |
-               static_cast<std::uint32_t>(bytes_[at + 2]) << 16 |
-               static_cast<std::uint32_t>(bytes_[at + 3]) << 24;
+        return static_cast<std::uint32_t>(ReadLittleEndian(&bytes_[at], 4));
     }
     std::int64_t I64(std::uint64_t at) const {
-        const std::uint64_t low = U32(at);
-        const std::uint64_t high = U32(at + 4);
-        return static_cast<std::int64_t>(high << 32 | low);
+        Require(at, 8);
+        return static_cast<std::int64_t>(ReadLittleEndian(&bytes_[at], 8));
     }
 
   private:
@@ -200,7 +197,8 @@ bool FileTimeFromSystemTime(int year, int month, int day, int hour, int minute, 
         return false;
     }
     const std::int64_t days = DaysFromCivil(year, month, day) - DaysFromCivil(1601, 1, 1);
-    const std::int64_t seconds = days * 86400 + hour * 3600 + minute * 60 + second;
+    const std::int64_t seconds =
+        days * kSecondsPerDay + hour * kSecondsPerHour + minute * kSecondsPerMinute + second;
     fileTime = seconds * 10000000 + static_cast<std::int64_t>(milliseconds) * 10000;
     return true;
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "common/app.h"
+#include "common/little_endian.h"
 
 namespace ostrel::win32 {
 
@@ -72,14 +73,10 @@ bool Trimmed(const std::uint8_t* bytes, std::uint32_t& size) {
     return true;
 }
 
-// Little-endian; bytes the value does not have (a zero top byte was trimmed,
-// say) are zero, and bytes beyond the fourth are not part of the number.
+// Bytes the value does not have (a zero top byte was trimmed, say) are
+// zero, and bytes beyond the fourth are not part of the number.
 std::uint32_t LittleEndian(const std::uint8_t* bytes, std::uint32_t size) {
-    std::uint32_t number = 0;
-    for (std::uint32_t i = 0; i < 4 && i < size; ++i) {
-        number |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
-    }
-    return number;
+    return static_cast<std::uint32_t>(ReadLittleEndian(bytes, size < 4 ? size : 4));
 }
 
 }  // namespace
@@ -157,11 +154,9 @@ bool WriteRegistryNumber(const RegistryAccess& registry, RegistryRoot root,
     if (!key.ok()) {
         return false;
     }
-    const auto bits = static_cast<std::uint32_t>(number);
-    const std::array<std::uint8_t, 4> bytes{
-        static_cast<std::uint8_t>(bits), static_cast<std::uint8_t>(bits >> 8),
-        static_cast<std::uint8_t>(bits >> 16), static_cast<std::uint8_t>(bits >> 24)};
-    return registry.setValue(key.key(), valueName, kRegDword, bytes.data(), 4) == kRegSuccess;
+    const auto bytes = LittleEndianBytes(static_cast<std::uint32_t>(number));
+    return registry.setValue(key.key(), valueName, kRegDword, bytes.data(),
+                             static_cast<std::uint32_t>(bytes.size())) == kRegSuccess;
 }
 
 }  // namespace ostrel::win32

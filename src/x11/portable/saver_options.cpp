@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "display/label.h"
 #include "linux/portable/text_fields.h"
 #include "settings/settings.h"
 
@@ -9,7 +10,6 @@ namespace ostrel {
 
 namespace {
 
-constexpr std::int32_t kLargestFontPoints = 2160;
 constexpr std::int32_t kLargestWindowPixels = 16384;
 constexpr std::int32_t kSmallestWindowPixels = 16;
 
@@ -351,7 +351,9 @@ std::string SaverUsage() {
            "  -animation NAME    jumping, sliding, bounce, path or centre (or 0-4)\n"
            "  -randomness N      how far bounces stray, 0-10\n"
            "  -font NAME         the text's font family\n"
-           "  -font-size POINTS  1-2160\n"
+           "  -font-size POINTS  1-" +
+           std::to_string(kLargestFontPoints) +
+           "\n"
            "  -[no-]bold  -[no-]italic  -[no-]underline  -[no-]strikethrough\n"
            "  -fg COLOUR         text colour: #RRGGBB, #RGB or black, white, red, green,\n"
            "  -bg COLOUR         blue, yellow, cyan, magenta, navy, grey\n"
