@@ -28,6 +28,7 @@
 #include <string>
 
 #include "platform/windowing.h"
+#include "x11/portable/text_lines.h"
 
 namespace ostrel::x11 {
 
@@ -227,8 +228,7 @@ void PrintText(RunningState& state) {
         return;
     }
     loop.printed = info.caption;
-    std::string out = loop.printed;
-    std::replace(out.begin(), out.end(), platform::kLineSeparator, '\n');
+    const std::string out = JoinLines(TextLines(loop.printed), "\n");
     std::fputs((out + "\n\n").c_str(), stdout);
     std::fflush(stdout);
 }

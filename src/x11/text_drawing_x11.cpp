@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/windowing.h"
+#include "x11/portable/text_lines.h"
 
 namespace ostrel::x11 {
 
@@ -164,24 +165,6 @@ std::string Utf8(const std::string& text) {
     return out;
 }
 
-// The text's lines, as drawn and measured: the program's line separator
-// breaks them, as do line feeds (a description from the settings file may
-// hold either) and the two together.
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == platform::kLineSeparator || text[i] == '\n') {
-            if (text[i] == platform::kLineSeparator && i + 1 < text.size() && text[i + 1] == '\n') {
-                ++i;
-            }
-            lines.emplace_back();
-        } else {
-            lines.back() += text[i];
-        }
-    }
-    return lines;
-}
-
 int LineWidth(Display* display, XftFont* font, const std::string& line) {
     if (line.empty()) {
         return 0;
@@ -203,7 +186,7 @@ void DrawLabel(RunningState& state, XftDraw* draw, const Label& label, int x, in
     XftFont* xft = font->xft.get();
     const int lineHeight = xft->ascent + xft->descent;
     int baseline = y + xft->ascent;
-    for (const std::string& line : Lines(Utf8(label.caption))) {
+    for (const std::string& line : TextLines(Utf8(label.caption))) {
         if (!line.empty()) {
             XftDrawStringUtf8(draw, colour, xft, x, baseline,
                               reinterpret_cast<const FcChar8*>(line.data()),
@@ -245,7 +228,7 @@ TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::stri
     }
     XftFont* xft = f->xft.get();
     TextSize size;
-    const std::vector<std::string> lines = x11::Lines(x11::Utf8(text));
+    const std::vector<std::string> lines = TextLines(x11::Utf8(text));
     for (const std::string& line : lines) {
         size.widthPixels = std::max(size.widthPixels, x11::LineWidth(state.display(), xft, line));
     }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/windowing.h"
+#include "x11/portable/text_lines.h"
 #include "x11/portable/monitor_layout.h"
 
 namespace ostrel::x11 {
@@ -123,14 +124,7 @@ MonitorLayout ReadMonitorLayout(Windowing& windowing) {
 void ShowMessage(Windowing&, const std::string& text, const std::string& caption, MessageIcon) {
     // There is no one to click a box under XScreenSaver: the message goes to
     // standard error, which XScreenSaver shows or logs, on one line.
-    std::string line = caption + ": " + text;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == kLineSeparator || line[i] == '\n') {
-            const bool pair =
-                line[i] == kLineSeparator && i + 1 < line.size() && line[i + 1] == '\n';
-            line.replace(i, pair ? 2 : 1, " ");
-        }
-    }
+    const std::string line = JoinLines(TextLines(caption + ": " + text), " ");
     std::fprintf(stderr, "%s\n", line.c_str());
 }
 
