@@ -6,11 +6,13 @@
 
 namespace ostrel {
 
-void Random::Seed(double secondsSinceMidnight) {
+void Random::Seed(double secondsSinceMidnight, std::uint32_t salt) {
     // Mix the bits of the time of day so that seeds a few milliseconds apart
-    // give unrelated sequences.
+    // give unrelated sequences. The salt is spread over the low bits first,
+    // so that neighbouring salts are far apart too.
     std::uint64_t bits = 0;
     std::memcpy(&bits, &secondsSinceMidnight, sizeof bits);
+    bits ^= static_cast<std::uint64_t>(salt) * 0x9E3779B97F4A7C15ull;
     bits ^= bits >> 29;
     bits *= 0xBF58476D1CE4E5B9ull;
     bits ^= bits >> 32;

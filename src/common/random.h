@@ -10,7 +10,8 @@ namespace ostrel {
 
 class Random {
   public:
-    void Seed(double secondsSinceMidnight);
+    // `salt` (0: none) sets apart generators seeded in the same instant.
+    void Seed(double secondsSinceMidnight, std::uint32_t salt = 0);
 
     // A single-precision value, uniform in [0, 1).
     float Draw();

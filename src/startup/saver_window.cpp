@@ -1,5 +1,6 @@
 #include "startup/saver_window.h"
 
+#include <algorithm>
 #include <new>
 
 #include "common/app.h"
@@ -34,7 +35,7 @@ void SaverWindow::Load(const pf::RunRequest& runRequest) {
     pf::Windowing& windowing = services.windowing;
     try {
         try {
-            random.Seed(pf::SecondsSinceMidnight(services.system));
+            random.Seed(pf::SecondsSinceMidnight(services.system), request.seedSalt);
             computerName = QueryComputerName(services.system);
             LoadSettings(services.store, settings);
             animation = Animation(settings.animationType, settings.bounceRandomness);
@@ -78,7 +79,8 @@ void SaverWindow::StyleLabels() {
 void SaverWindow::Dispatch() {
     switch (request.mode) {
         case pf::RunMode::FullScreen:
-            if (pf::FindWindowTitled(services.windowing, kInstanceTitle) != 0) {
+            if (request.singleInstance &&
+                pf::FindWindowTitled(services.windowing, kInstanceTitle) != 0) {
                 Close();
                 return;
             }
@@ -128,6 +130,12 @@ void SaverWindow::SetUpFullScreen() {
     CheckedDifference(e.bottom, e.top);
     pf::CoverDesktop(windowing, e);
     pf::SetPointerVisible(windowing, false);
+    SetFullScreenArea();
+}
+
+void SaverWindow::SetFullScreenArea() {
+    pf::Windowing& windowing = services.windowing;
+    const pf::PixelRect& e = screens.allMonitors;
     // The window always spans every monitor; the option narrows only where
     // the text may go. The area is in the window's own coordinates, which
     // start at the top-left corner of all monitors: a monitor left of or
@@ -153,14 +161,17 @@ void SaverWindow::SetUpPreview() {
         }
         previewHost = request.window;
         pf::ReadClientRect(windowing, previewHost, previewRect);
-        const auto points = static_cast<float>(RoundToInt16(settings.fontSizePoints / 4.0));
+        const double chosen = settings.fontSizePoints;
+        const double share = request.previewTextShare.value_or(0.25);
+        const double smallest = request.previewTextShare
+                                    ? std::min<double>(request.previewSmallestPoints, chosen)
+                                    : 0.0;
+        const auto points = static_cast<float>(RoundToInt16(std::max(chosen * share, smallest)));
         SetFontSize(infoLabel, points);
         SetFontSize(networkLabel, points);
         pf::EmbedInPreviewHost(windowing, previewHost, previewRect.right, previewRect.bottom);
         HideLabels();
-        movementArea =
-            MovementArea{0, 0, RoundToInt32(pf::TwipsPerPixelX(windowing) * previewRect.right),
-                         RoundToInt32(pf::TwipsPerPixelY(windowing) * previewRect.bottom)};
+        SetPreviewArea();
         setUp = true;
     } catch (const Failure& f) {
         pf::ShowMessage(windowing, StepFailureText("Failed to setup preview mode:", f), kAppTitle,
@@ -171,6 +182,32 @@ void SaverWindow::SetUpPreview() {
     if (!setUp || !pf::WindowExists(windowing, previewHost)) {
         Close();
     }
+}
+
+void SaverWindow::SetPreviewArea() {
+    pf::Windowing& windowing = services.windowing;
+    movementArea =
+        MovementArea{0, 0, RoundToInt32(pf::TwipsPerPixelX(windowing) * previewRect.right),
+                     RoundToInt32(pf::TwipsPerPixelY(windowing) * previewRect.bottom)};
+}
+
+void SaverWindow::OnResized() {
+    if (closed) {
+        return;
+    }
+    pf::Windowing& windowing = services.windowing;
+    if (previewMode) {
+        pf::ReadClientRect(windowing, previewHost, previewRect);
+        SetPreviewArea();
+    } else {
+        screens = pf::ReadMonitorLayout(windowing);
+        SetFullScreenArea();
+    }
+    // The animation's state (a heading, a target) was made for the old
+    // area: it starts again, with the block centred in the new one now.
+    animation = Animation(settings.animationType, settings.bounceRandomness);
+    MoveToCentre(windowing, textBlock, movementArea, ignoredMouseMoves);
+    firstTickDone = false;
 }
 
 }  // namespace ostrel

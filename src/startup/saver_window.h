@@ -73,6 +73,9 @@ struct SaverWindow {
     void Load(const platform::RunRequest& runRequest);
     void SetUpFullScreen();
     void SetUpPreview();
+    // The window was resized or the monitors changed: the movement area
+    // follows, and the animation starts again inside it.
+    void OnResized();
     // Creates, loads and shows the options dialog over the settings record,
     // modeless and without an owner.
     void ShowOptions();
@@ -95,6 +98,8 @@ struct SaverWindow {
 
   private:
     void StyleLabels();
+    void SetFullScreenArea();
+    void SetPreviewArea();
     void Dispatch();
     void HideLabels();
     NetworkActivity& NetworkMonitor();

@@ -36,7 +36,12 @@ inline auto Fields(const Settings& s) {
 inline platform::RunRequest Request(platform::RunMode mode, platform::WindowHandle window = 0,
                                     std::optional<Failure> windowFailure = std::nullopt,
                                     std::string arguments = "") {
-    return {mode, window, std::move(windowFailure), std::move(arguments)};
+    platform::RunRequest request;
+    request.mode = mode;
+    request.window = window;
+    request.windowFailure = std::move(windowFailure);
+    request.arguments = std::move(arguments);
+    return request;
 }
 
 class PlatformTest : public ::testing::Test {
