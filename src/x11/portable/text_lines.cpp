@@ -14,7 +14,10 @@ std::vector<std::string> TextLines(std::string_view text) {
             }
             lines.emplace_back();
         } else {
-            lines.back() += c;
+            // A tab or another control character has no glyph of its own; a
+            // font would draw a box for it where the writer meant a space.
+            const auto u = static_cast<unsigned char>(c);
+            lines.back() += u < 0x20 || u == 0x7F ? ' ' : c;
         }
     }
     return lines;

@@ -9,7 +9,8 @@ namespace ostrel {
 
 // The program's line separator breaks a text into lines, as do line feeds
 // (a description from the settings file may hold either) and the two
-// together. An empty text is one empty line.
+// together. An empty text is one empty line. Other control characters
+// (a tab in a description) are spaces.
 std::vector<std::string> TextLines(std::string_view text);
 
 // The lines joined with `between`.
