@@ -23,3 +23,6 @@ if(benchmark_FOUND AND OSTREL_BENCH_SOURCES AND NOT OSTREL_SANITIZE)
     add_executable(benchmarks ${OSTREL_BENCH_SOURCES})
     target_link_libraries(benchmarks PRIVATE ostrel_core ostrel_fakes ostrel_core benchmark::benchmark benchmark::benchmark_main)
 endif()
+
+# The settings dialog's description is checked against the command line.
+target_compile_definitions(unit_tests PRIVATE OSTREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -1,5 +1,5 @@
 // Fuzzes the command line's reader: arguments parted by zero bytes. What it
-// accepts is always in range; what it refuses it names.
+// accepts is always in range; what it refuses it names, one line each.
 
 #include <cstdint>
 #include <string>
@@ -19,14 +19,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         rest = zero == std::string_view::npos ? std::string_view() : rest.substr(zero + 1);
     }
     const ostrel::SaverOptions o = ostrel::ReadSaverOptions(arguments);
-    if (!o.error.empty()) {
+    for (const std::string& warning : o.warnings) {
         bool named = false;
         for (const std::string_view a : arguments) {
-            named = named || o.error.find(a.empty() ? "\"\"" : a) != std::string::npos;
+            std::string shown(a);
+            for (char& c : shown) {
+                c = static_cast<unsigned char>(c) < 0x20 ? '?' : c;
+            }
+            named = named || warning.find("\"" + shown + "\"") != std::string::npos;
         }
         PROPERTY(named);
-        return 0;
+        for (const char c : warning) {
+            PROPERTY(static_cast<unsigned char>(c) >= 0x20);  // one line each
+        }
     }
+    PROPERTY(o.warnings.size() <= arguments.size());
+    PROPERTY(o.tickMs >= 10 && o.tickMs <= 1000);
     PROPERTY(o.target != ostrel::DrawTarget::WindowId || o.windowId != 0);
     PROPERTY(o.widthPixels >= 16 && o.widthPixels <= 16384);
     PROPERTY(o.heightPixels >= 16 && o.heightPixels <= 16384);
@@ -34,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PROPERTY(!s.fontSize || (*s.fontSize >= 1 && *s.fontSize <= 2160));
     PROPERTY(!s.animation || (*s.animation >= 0 && *s.animation <= 4));
     PROPERTY(!s.randomness || (*s.randomness >= 0 && *s.randomness <= 10));
-    PROPERTY(!s.fontColour || *s.fontColour <= 0xFFFFFF);
-    PROPERTY(!s.backColour || *s.backColour <= 0xFFFFFF);
+    PROPERTY(!s.fontColour || !s.fontColour->empty());
+    PROPERTY(!s.backColour || !s.backColour->empty());
     PROPERTY(!s.fontName || !s.fontName->empty());
     PROPERTY((s.displayItems.set & s.displayItems.cleared) == 0);
     return 0;

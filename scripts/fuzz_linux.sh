@@ -18,7 +18,7 @@ seeds() {
         linux_net_dev_fuzzer) cp /proc/net/dev "$corpus/dev" ;;
         linux_settings_file_fuzzer)
             printf 'FontName = "Verdana"\nFontSize = 10\nBgColour = 0x00000080\nDescr = "a\\x01\\"b"\n' >"$corpus/settings" ;;
-        linux_saver_options_fuzzer) printf -- '-root\0-fg\0#FFFF00\0-items\0cpu,time\0-no-cpu' >"$corpus/args" ;;
+        linux_saver_options_fuzzer) printf -- '-root\0-fg\0#FFFF00\0-items\0cpu,time\0-no-cpu\0--delay\0%s\0-fps' 20000 >"$corpus/args" ;;
     esac
     echo "$corpus"
 }

@@ -118,6 +118,7 @@ struct Loop {
     Atom deleteWindow = None;
     bool printText = false;
     std::string printed;
+    int endSignal = 0;  // the termination signal that ended the loop
 };
 
 struct CachedFont {
@@ -174,6 +175,10 @@ struct RunningState {
 
 // Finds the monitors the window covers and the screen's resolution.
 void MeasureScreen(RunningState& state);
+
+// The monitor, in root pixels, that holds the window's centre; the screen
+// where none does.
+platform::PixelRect MonitorAround(RunningState& state);
 
 // Runs the saver's start-up with the run request, then its loop until it
 // ends; answers the exit status.

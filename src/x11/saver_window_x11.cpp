@@ -58,6 +58,13 @@ int OffsetY(const RunningState& state) {
                : state.saver.screens.allMonitors.top - state.surface.monitors.windowTop;
 }
 
+// With the text kept on the primary monitor, a window that does not cover
+// it (XScreenSaver's window for another monitor) shows only the background.
+bool BlockShown(const RunningState& state) {
+    return state.saver.previewMode || state.surface.monitors.primaryCovered ||
+           (state.saver.settings.options & kConstrainToPrimary) == 0;
+}
+
 void Fill(RunningState& state, const PixelBox& b) {
     if (b.width > 0 && b.height > 0) {
         XFillRectangle(state.display(), state.surface.window, state.painter.gc.get(), b.x, b.y,
@@ -179,7 +186,7 @@ void DrawLabelRows(RunningState& state, const Label& label) {
 
 void CopyRows(RunningState& state, int top, int bottom) {
     const Painter& p = state.painter;
-    if (top < bottom && p.block.width > 0) {
+    if (top < bottom && p.block.width > 0 && BlockShown(state)) {
         XCopyArea(state.display(), p.picture.get(), state.surface.window, p.gc.get(), 0, top,
                   static_cast<unsigned>(p.block.width), static_cast<unsigned>(bottom - top),
                   p.block.x, p.block.y + top);
@@ -206,7 +213,7 @@ void PaintArea(RunningState& state, const PixelBox& area) {
     if (!p.ready) {
         return;
     }
-    FillOutside(state, area, p.block);
+    FillOutside(state, area, BlockShown(state) ? p.block : PixelBox{});
     if (p.drawAll) {
         DrawPicture(state);
     }
@@ -233,6 +240,31 @@ void PrintText(RunningState& state) {
     std::fflush(stdout);
 }
 
+bool SameMonitors(const CoveredMonitors& a, const CoveredMonitors& b) {
+    return a.monitors == b.monitors && a.primary == b.primary &&
+           a.primaryCovered == b.primaryCovered && a.windowLeft == b.windowLeft &&
+           a.windowTop == b.windowTop;
+}
+
+// The window was resized or moved (XScreenSaver fits its windows to the
+// monitors again when they change; a dialog's preview pane grows with the
+// dialog). Restacking changes nothing and is left alone.
+void OnConfigured(RunningState& state, int widthPixels, int heightPixels) {
+    Surface& s = state.surface;
+    const CoveredMonitors before = s.monitors;
+    const bool resized = s.widthPixels != widthPixels || s.heightPixels != heightPixels;
+    s.widthPixels = widthPixels;
+    s.heightPixels = heightPixels;
+    MeasureScreen(state);
+    if (!resized && SameMonitors(before, s.monitors)) {
+        return;
+    }
+    state.saver.OnResized();
+    // The block moved to the new area's centre and the window may have
+    // grown: everything is painted again.
+    PaintWholeWindow(state);
+}
+
 void HandleEvent(RunningState& state, const XEvent& e) {
     Surface& s = state.surface;
     Painter& p = state.painter;
@@ -252,8 +284,7 @@ void HandleEvent(RunningState& state, const XEvent& e) {
             break;
         case ConfigureNotify:
             if (e.xconfigure.window == s.window) {
-                s.widthPixels = e.xconfigure.width;
-                s.heightPixels = e.xconfigure.height;
+                OnConfigured(state, e.xconfigure.width, e.xconfigure.height);
             }
             break;
         case KeyPress:
@@ -290,9 +321,17 @@ void HandleEvent(RunningState& state, const XEvent& e) {
     }
 }
 
-int IgnoreError(Display*, XErrorEvent*) {
-    // A window that went away between a request and its answer is told by
-    // its DestroyNotify; nothing else the program asks for can fail.
+int ReportError(Display* d, XErrorEvent* e) {
+    // Told, with the request that failed, and the program goes on: a window
+    // that went away meanwhile is told by its DestroyNotify too.
+    constexpr int kTextBytes = 256;
+    char text[kTextBytes] = "";
+    XGetErrorText(d, e->error_code, text, sizeof text);
+    char request[kTextBytes] = "";
+    const std::string code = std::to_string(e->request_code);
+    XGetErrorDatabaseText(d, "XRequest", code.c_str(), code.c_str(), request, sizeof request);
+    std::fprintf(stderr, "ostrel: X error: %s in request %s (%d.%d) on 0x%lx\n", text, request,
+                 e->request_code, e->minor_code, e->resourceid);
     return 0;
 }
 
@@ -345,8 +384,10 @@ void RunLoop(RunningState& state) {
         if (n > 0 && (fds[1].revents & POLLIN) != 0) {
             signalfd_siginfo info;
             while (read(loop.signals.get(), &info, sizeof info) == sizeof info) {
+                loop.endSignal = static_cast<int>(info.ssi_signo);
             }
             state.saver.Close();
+            loop.done = true;
             continue;
         }
         if (n > 0 && (fds[0].revents & (POLLHUP | POLLERR)) != 0) {
@@ -371,7 +412,7 @@ int RunSaver(RunningState& state, const platform::RunRequest& request) {
     Display* d = state.display();
     Surface& s = state.surface;
     Painter& p = state.painter;
-    XSetErrorHandler(IgnoreError);
+    XSetErrorHandler(ReportError);
     XSetIOErrorHandler(ConnectionLost);
     state.loop.signals = WatchTerminationSignals();
     p.gc = GraphicsContext(d, XCreateGC(d, s.window, 0, nullptr));

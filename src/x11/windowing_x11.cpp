@@ -84,21 +84,58 @@ Window TitledWithin(Display* d, Window w, const std::string& title, int depth) {
 
 }  // namespace
 
+namespace {
+
+// The window's rectangle in root pixels.
+platform::PixelRect WindowOnRoot(RunningState& state) {
+    Display* d = state.display();
+    const Surface& s = state.surface;
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(d, s.window, RootWindow(d, s.screen), 0, 0, &x, &y, &child);
+    return {x, y, x + s.widthPixels, y + s.heightPixels};
+}
+
+// The monitors and the primary's index; where the server marks none, the
+// first one listed is the primary for every copy alike.
+std::vector<platform::PixelRect> ReadMonitors(RunningState& state, std::size_t& primary) {
+    Display* d = state.display();
+    primary = SIZE_MAX;
+    std::vector<platform::PixelRect> monitors =
+        ReadMonitors(d, RootWindow(d, state.surface.screen), primary);
+    if (primary >= monitors.size()) {
+        primary = 0;
+    }
+    return monitors;
+}
+
+}  // namespace
+
+platform::PixelRect MonitorAround(RunningState& state) {
+    Display* d = state.display();
+    const Surface& s = state.surface;
+    const platform::PixelRect w = WindowOnRoot(state);
+    const std::int32_t x = w.left + s.widthPixels / 2;
+    const std::int32_t y = w.top + s.heightPixels / 2;
+    std::size_t primary = 0;
+    for (const platform::PixelRect& m : ReadMonitors(state, primary)) {
+        if (x >= m.left && x < m.right && y >= m.top && y < m.bottom) {
+            return m;
+        }
+    }
+    return {0, 0, DisplayWidth(d, s.screen), DisplayHeight(d, s.screen)};
+}
+
 void MeasureScreen(RunningState& state) {
     Display* d = state.display();
     Surface& s = state.surface;
-    const Window root = RootWindow(d, s.screen);
     if (s.own()) {
         // A window of its own is a desktop of its own: the text moves inside it.
         s.monitors = ArrangeMonitors({}, 0, {0, 0, s.widthPixels, s.heightPixels});
     } else {
-        std::size_t primary = SIZE_MAX;
-        const std::vector<platform::PixelRect> monitors = ReadMonitors(d, root, primary);
-        int x = 0, y = 0;
-        Window child = 0;
-        XTranslateCoordinates(d, s.window, root, 0, 0, &x, &y, &child);
-        s.monitors =
-            ArrangeMonitors(monitors, primary, {x, y, x + s.widthPixels, y + s.heightPixels});
+        std::size_t primary = 0;
+        const std::vector<platform::PixelRect> monitors = ReadMonitors(state, primary);
+        s.monitors = ArrangeMonitors(monitors, primary, WindowOnRoot(state));
     }
     const char* resource = XGetDefault(d, "Xft", "dpi");
     const std::string xftDpi = resource != nullptr ? resource : "";

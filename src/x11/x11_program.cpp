@@ -1,7 +1,8 @@
-// The program's run on X: reads its options and the settings file, lays the
-// command line's settings over the file's for this run (or saves them),
-// finds the window to draw in and starts the saver there, full screen or as
-// a preview.
+// The program's run on X: reads its options and, without a window given, the
+// settings file; lays the command line's settings over the stored ones for
+// this run (or saves them), finds the window to draw in and starts the
+// saver there, full screen or as a preview. A termination signal ends it
+// after its clean-up, by that signal.
 
 #include "x11/x11_program.h"
 #include "x11/running_state.h"
@@ -9,8 +10,14 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,6 +36,33 @@ std::int16_t Low16(std::uint32_t value) {
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(value));
 }
 
+// A colour as the user wrote it, in the stored form 0x00BBGGRR: any name
+// or form the X server's colour database knows, or without a display the
+// hexadecimal forms. One it cannot find is told and left out.
+std::optional<std::uint32_t> LookUpColour(Display* d, const std::optional<std::string>& text,
+                                          std::string_view option) {
+    if (!text) {
+        return std::nullopt;
+    }
+    std::uint32_t colour = 0;
+    XColor c{};
+    if (d != nullptr && XParseColor(d, DefaultColormap(d, DefaultScreen(d)), text->c_str(), &c)) {
+        // X's components are 16 bits; the stored ones are their high bytes.
+        constexpr int kToByte = 8;
+        return static_cast<std::uint32_t>(c.blue >> kToByte) << 16 |
+               static_cast<std::uint32_t>(c.green >> kToByte) << 8 |
+               static_cast<std::uint32_t>(c.red >> kToByte);
+    }
+    if (d == nullptr && ReadHexColour(*text, colour)) {
+        return colour;
+    }
+    std::fprintf(
+        stderr,
+        "ostrel: option \"-%.*s\" cannot take \"%s\": no such colour; its default is kept\n",
+        static_cast<int>(option.size()), option.data(), text->c_str());
+    return std::nullopt;
+}
+
 // Lays the command line's settings over the stored ones, in the record's
 // own terms, and writes the record back to the store. A record that cannot
 // be loaded is left as it is: the saver's start-up reports it.
@@ -45,11 +79,11 @@ void ApplySettingsChanges(RunningState& state, const SettingsChanges& c) {
     if (c.fontSize) {
         s.fontSizePoints = static_cast<std::int16_t>(*c.fontSize);
     }
-    if (c.fontColour) {
-        s.fontColour = *c.fontColour;
+    if (const auto colour = LookUpColour(state.display(), c.fontColour, "fg")) {
+        s.fontColour = *colour;
     }
-    if (c.backColour) {
-        s.backgroundColour = *c.backColour;
+    if (const auto colour = LookUpColour(state.display(), c.backColour, "bg")) {
+        s.backgroundColour = *colour;
     }
     SetFontSettingsBits(s, static_cast<std::int32_t>(c.fontSettings.AppliedTo(
                                static_cast<std::uint32_t>(FontSettingsBits(s)))));
@@ -95,42 +129,27 @@ WindowResource MakeOwnWindow(Display* d, int screen, const SaverOptions& o) {
     return w;
 }
 
-}  // namespace
+// The preview's text grows with its window against the window's monitor,
+// as a picture of the whole screen would show it, but never below a size
+// that can be read: a settings dialog's pane is a fraction of a monitor.
+constexpr float kSmallestPreviewPoints = 8.0f;
 
-int RunProgram(int argc, char** argv) {
-    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    const SaverOptions options = ReadSaverOptions(arguments);
-    if (options.help) {
-        std::fputs(SaverUsage().c_str(), stdout);
-        return 0;
-    }
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "ostrel: %s\n\n%s", options.error.c_str(), SaverUsage().c_str());
-        return 1;
-    }
-    // The state of the whole run; the settings come first, as -save needs
-    // no display.
-    const auto state = std::make_unique<RunningState>();
-    linux_kernel::LoadSettingsFile(state->store, linux_kernel::SettingsFilePath());
-    if (options.settings.Any()) {
-        ApplySettingsChanges(*state, options.settings);
-    }
-    if (options.save) {
-        return SaveSettingsFile(*state);
-    }
+double PreviewTextShare(RunningState& state) {
+    const Surface& s = state.surface;
+    const platform::PixelRect monitor = MonitorAround(state);
+    const double across = static_cast<double>(s.widthPixels) / (monitor.right - monitor.left);
+    const double down = static_cast<double>(s.heightPixels) / (monitor.bottom - monitor.top);
+    return std::min({across, down, 1.0});
+}
 
-    state->connection.reset(
-        XOpenDisplay(options.display.empty() ? nullptr : options.display.c_str()));
-    Display* d = state->display();
-    if (d == nullptr) {
-        std::fprintf(stderr, "ostrel: cannot open display \"%s\"\n",
-                     XDisplayName(options.display.c_str()));
-        return 1;
-    }
-    Surface& s = state->surface;
+// Finds the window to draw in, then runs the saver there: the whole saver
+// on a window it was given or made, the preview in a window named with
+// -window-id.
+int RunOnDisplay(RunningState& state, const SaverOptions& options,
+                 std::uint32_t xscreensaverWindow) {
+    Display* d = state.display();
+    Surface& s = state.surface;
     s.screen = DefaultScreen(d);
-    const char* given = std::getenv("XSCREENSAVER_WINDOW");
-    const std::uint32_t xscreensaverWindow = given != nullptr ? ReadWindowId(given) : 0;
     bool ownWindow = false;
     switch (options.target) {
         case DrawTarget::WindowId:
@@ -161,19 +180,95 @@ int RunProgram(int argc, char** argv) {
     s.depth = a.depth;
     s.widthPixels = a.width;
     s.heightPixels = a.height;
-    MeasureScreen(*state);
+    MeasureScreen(state);
 
-    // A window it was given that is at most half the screen each way is a
-    // preview, such as the settings dialog's: the saver runs there as it
-    // does in the other platform's preview, with its quarter-size text.
-    const bool preview = !s.own() && s.window != RootWindow(d, s.screen) &&
-                         s.widthPixels * 2 <= DisplayWidth(d, s.screen) &&
-                         s.heightPixels * 2 <= DisplayHeight(d, s.screen);
     platform::RunRequest request;
-    request.mode = preview ? platform::RunMode::Preview : platform::RunMode::FullScreen;
-    request.window = preview ? static_cast<platform::WindowHandle>(s.window) : 0;
-    state->loop.printText = options.printText;
-    return RunSaver(*state, request);
+    if (options.target == DrawTarget::WindowId) {
+        request.mode = platform::RunMode::Preview;
+        request.window = static_cast<platform::WindowHandle>(s.window);
+        request.previewTextShare = PreviewTextShare(state);
+        request.previewSmallestPoints = kSmallestPreviewPoints;
+    } else {
+        request.mode = platform::RunMode::FullScreen;
+        // XScreenSaver starts one copy per monitor, each in a window of its
+        // own: only a window of its own is the one saver on the display.
+        request.singleInstance = ownWindow;
+    }
+    // Copies started together (one per monitor) draw apart.
+    request.seedSalt = static_cast<std::uint32_t>(getpid());
+    state.saver.tickIntervalMs = options.tickMs;
+    state.loop.printText = options.printText;
+    return RunSaver(state, request);
+}
+
+// The program's termination signals end it after its clean-up, by the
+// signal itself, as whoever started it (XScreenSaver) expects to be told.
+[[noreturn]] void EndBySignal(int signal) {
+    std::signal(signal, SIG_DFL);
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, signal);
+    std::raise(signal);
+    sigprocmask(SIG_UNBLOCK, &signals, nullptr);
+    std::_Exit(1);
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const SaverOptions options = ReadSaverOptions(arguments);
+    if (options.help) {
+        std::fputs(SaverUsage().c_str(), stdout);
+        return 0;
+    }
+    for (const std::string& warning : options.warnings) {
+        std::fprintf(stderr, "ostrel: %s\n", warning.c_str());
+    }
+    const char* given = std::getenv("XSCREENSAVER_WINDOW");
+    const std::uint32_t xscreensaverWindow = given != nullptr ? ReadWindowId(given) : 0;
+    const bool windowGiven = options.target == DrawTarget::WindowId ||
+                             options.target == DrawTarget::Root ||
+                             (options.target == DrawTarget::Unchosen && xscreensaverWindow != 0);
+    int endSignal = 0;
+    {
+        // The state of the whole run, gone before a signal ends the process.
+        const auto state = std::make_unique<RunningState>();
+        // Where a window is given (XScreenSaver, its settings dialog) the
+        // command line is the only source of settings: the dialog writes
+        // nothing for a control left at its default, so a saved file
+        // under it would show something other than what the dialog shows.
+        if (!windowGiven || options.save) {
+            linux_kernel::LoadSettingsFile(state->store, linux_kernel::SettingsFilePath());
+        }
+        // The display also names the colours, for -save too when there is one.
+        state->connection.reset(
+            XOpenDisplay(options.display.empty() ? nullptr : options.display.c_str()));
+        if (options.settings.Any()) {
+            ApplySettingsChanges(*state, options.settings);
+        }
+        if (options.save) {
+            return SaveSettingsFile(*state);
+        }
+        Display* d = state->display();
+        if (d == nullptr) {
+            std::fprintf(stderr, "ostrel: cannot open display \"%s\"\n",
+                         XDisplayName(options.display.c_str()));
+            return 1;
+        }
+        if (options.synchronous) {
+            XSynchronize(d, True);
+        }
+        const int status = RunOnDisplay(*state, options, xscreensaverWindow);
+        if (status != 0) {
+            return status;
+        }
+        endSignal = state->loop.endSignal;
+    }
+    if (endSignal != 0) {
+        EndBySignal(endSignal);
+    }
+    return 0;
 }
 
 }  // namespace ostrel::x11

@@ -51,6 +51,12 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
                   std::tuple(edges, primaryPart, corner.first, corner.second))
             << window.left << "," << window.top;
     }
+    // Only a window on another monitor than the primary leaves the primary out.
+    EXPECT_EQ(std::tuple(ArrangeMonitors(four, 0, {0, 0, 1280, 1024}).primaryCovered,
+                         ArrangeMonitors(four, 1, {0, 0, 1280, 1024}).primaryCovered,
+                         ArrangeMonitors(four, 9, {0, 0, 1280, 1024}).primaryCovered,
+                         ArrangeMonitors(four, 0, {5000, 5000, 5300, 5200}).primaryCovered),
+              std::tuple(false, true, true, true));
 }
 
 TEST(LinuxMonitorLayout, SpanIsEveryMonitorAroundTheOriginAndThePrimarysSize) {

@@ -23,15 +23,34 @@ TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
         {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7}};  // the last one counts
     for (const auto& [args, target, windowId] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(
-            std::tuple(o.error, o.target, o.windowId, o.printText, o.widthPixels, o.heightPixels),
-            std::tuple("", target, windowId, false, 800, 600));
+        EXPECT_EQ(std::tuple(o.warnings.empty(), o.target, o.windowId, o.printText, o.widthPixels,
+                             o.heightPixels),
+                  std::tuple(true, target, windowId, false, 800, 600));
     }
     const SaverOptions o =
         ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-save", "-print-text"});
     EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
                          o.settings.Any(), o.help),
               std::tuple(":7", 640, 480, true, true, false, false));
+    // XScreenSaver writes two dashes; the other window options win as before.
+    EXPECT_EQ(ReadSaverOptions({"--window-id", "12", "--root"}).target, Root);
+}
+
+TEST(LinuxSaverOptions, TakesTheOptionsOfEveryXScreenSaverProgram) {
+    // -delay is microseconds; the tick is whole milliseconds, 10 at least.
+    const std::pair<Args, std::int32_t> cases[] = {
+        {{}, 100},
+        {{"--fps", "--delay", "20000", "--mono"}, 20},
+        {{"-delay", "0"}, 10},
+        {{"-delay", "1000000", "-no-fps", "-install", "-noinstall"}, 1000},
+        {{"-visual", "TrueColor", "-xrm", "ostrel.foo: 1", "-synchronous"}, 100}};
+    for (const auto& [args, tickMs] : cases) {
+        const SaverOptions o = ReadSaverOptions(args);
+        EXPECT_EQ(std::tuple(o.warnings, o.tickMs, o.settings.Any()),
+                  std::tuple(std::vector<std::string>{}, tickMs, false))
+            << args.size();
+    }
+    EXPECT_TRUE(ReadSaverOptions({"-synchronous"}).synchronous);
 }
 
 TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
@@ -43,19 +62,28 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                           "-text",      "Hello",        "-all-monitors", "-primary-only",
                           "-12-hour",   "-24-hour"});
     const SettingsChanges& c = o.settings;
-    // Orange is red FF, green A5, blue 00; #123 is #112233. Bold set then
+    // Colours stay as written, for the server to name. Bold set then
     // cleared, underline and strikethrough set: stored bold and italic 3 become
     // italic, strikethrough and underline.
-    EXPECT_EQ(
-        std::tuple(o.error, c.animation, c.randomness, c.fontName, c.fontSize, c.fontColour,
-                   c.backColour, c.fontSettings.AppliedTo(3), c.description, c.options.AppliedTo(0),
-                   c.timeFormat.AppliedTo(0)),
-        std::tuple("", 3, 10, "DejaVu Serif", 14, 0x0000A5FFu, 0x00332211u, 14u, "Hello", 1u, 1u));
+    EXPECT_EQ(std::tuple(o.warnings.size(), c.animation, c.randomness, c.fontName, c.fontSize,
+                         c.fontColour, c.backColour, c.fontSettings.AppliedTo(3), c.description,
+                         c.options.AppliedTo(0), c.timeFormat.AppliedTo(0)),
+              std::tuple(0u, 3, 10, "DejaVu Serif", 14, "#FFA500", "#123", 14u, "Hello", 1u, 1u));
     EXPECT_EQ(std::tuple(ReadSaverOptions({"-animation", "centre"}).settings.animation,
                          ReadSaverOptions({"-animation", "0"}).settings.animation,
-                         ReadSaverOptions({"-fg", "yellow"}).settings.fontColour,
-                         ReadSaverOptions({"-bg", "Navy"}).settings.backColour),
-              std::tuple(4, 0, 0x0000FFFFu, 0x00800000u));
+                         ReadSaverOptions({"-fg", "SteelBlue"}).settings.fontColour),
+              std::tuple(4, 0, "SteelBlue"));
+}
+
+TEST(LinuxSaverOptions, HexadecimalColoursWithoutTheServer) {
+    // Orange is red FF, green A5, blue 00; #123 is #112233; stored as 0x00BBGGRR.
+    const std::tuple<const char*, bool, std::uint32_t> cases[] = {
+        {"#FFA500", true, 0x0000A5FFu}, {"#123", true, 0x00332211u}, {"#00FF0", false, 0},
+        {"#GGGGGG", false, 0},          {"white", false, 0},         {"#1234567", false, 0}};
+    for (const auto& [text, read, colour] : cases) {
+        std::uint32_t c = 0;
+        EXPECT_EQ(std::tuple(ReadHexColour(text, c), c), std::tuple(read, colour)) << text;
+    }
 }
 
 TEST(LinuxSaverOptions, LinesAreSwitchedByNameOrReplacedWhole) {
@@ -69,30 +97,44 @@ TEST(LinuxSaverOptions, LinesAreSwitchedByNameOrReplacedWhole) {
         {{"-description", "-no-percentages"}, 0x047F, 0x00FF}};
     for (const auto& [args, stored, shown] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.error, o.settings.displayItems.AppliedTo(stored)),
-                  std::tuple("", shown))
+        EXPECT_EQ(std::tuple(o.warnings.size(), o.settings.displayItems.AppliedTo(stored)),
+                  std::tuple(0u, shown))
             << args[0];
     }
 }
 
-TEST(LinuxSaverOptions, NamesTheFirstArgumentItCannotRead) {
-    const std::pair<Args, std::string> cases[] = {
-        {{"-frobnicate"}, "unknown option: -frobnicate"},
-        {{"-"}, "not an option: -"},
-        {{""}, "not an option: \"\""},
-        {{"-font"}, "option -font needs a value"},
-        {{"-root", "-bogus", "-alsobogus"}, "unknown option: -bogus"}};
-    for (const auto& [args, error] : cases) {
-        EXPECT_EQ(ReadSaverOptions(args).error, error);
+TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
+    // XScreenSaver starts a program that ended again and again: nothing here ends it.
+    const std::pair<Args, std::vector<std::string>> cases[] = {
+        {{"-frobnicate", "-root"}, {"unknown option, ignored: \"-frobnicate\""}},
+        {{"-", "", "-root"}, {"not an option, ignored: \"-\"", "not an option, ignored: \"\""}},
+        {{"-root", "-font"}, {"option \"-font\" needs a value; ignored"}}};
+    for (const auto& [args, warnings] : cases) {
+        const SaverOptions o = ReadSaverOptions(args);
+        EXPECT_EQ(std::tuple(o.warnings, o.target), std::tuple(warnings, DrawTarget::Root));
     }
-    const std::pair<const char*, const char*> refused[] = {
-        {"-font-size", "0"},  {"-font-size", "2161"},  {"-randomness", "11"},
-        {"-animation", "5"},  {"-animation", ""},      {"-fg", "#12345"},
-        {"-bg", "#GGGGGG"},   {"-items", "cpu,,time"}, {"-window-id", "0"},
-        {"-geometry", "800"}, {"-geometry", "8x600"},  {"-window-id", "0x100000000"}};
+    const std::pair<const char*, const char*> refused[] = {{"-font-size", "0"},
+                                                           {"-font-size", "2161"},
+                                                           {"-randomness", "11"},
+                                                           {"-animation", "5"},
+                                                           {"-animation", ""},
+                                                           {"-fg", ""},
+                                                           {"-items", "cpu,,time"},
+                                                           {"-window-id", "0"},
+                                                           {"-geometry", "800"},
+                                                           {"-geometry", "8x600"},
+                                                           {"-window-id", "0x100000000"},
+                                                           {"-delay", "1000001"},
+                                                           {"-delay", "-5"}};
     for (const auto& [option, value] : refused) {
-        EXPECT_EQ(ReadSaverOptions({option, value}).error,
-                  std::string("option ") + option + " cannot take \"" + value + "\"");
+        const SaverOptions o = ReadSaverOptions({"-geometry", "640x480", option, value, "-bold"});
+        // The option keeps its default; the options around it are taken.
+        EXPECT_EQ(std::tuple(o.warnings, o.settings.Any() && o.settings.fontSettings.set == 1,
+                             o.widthPixels, o.target, o.tickMs, o.settings.fontSize.has_value()),
+                  std::tuple(std::vector<std::string>{std::string("option \"") + option +
+                                                      "\" cannot take \"" + value +
+                                                      "\"; its default is kept"},
+                             true, 640, DrawTarget::Unchosen, 100, false));
     }
     EXPECT_TRUE(ReadSaverOptions({"-h"}).help && ReadSaverOptions({"--help"}).help);
 }

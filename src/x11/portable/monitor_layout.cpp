@@ -44,7 +44,8 @@ CoveredMonitors ArrangeMonitors(const std::vector<platform::PixelRect>& monitors
             covered.push_back(part);
         }
     }
-    if (covered.empty()) {
+    const bool offEveryMonitor = covered.empty();
+    if (offEveryMonitor) {
         platform::PixelRect whole = window;
         if (whole.right < whole.left) {
             whole.right = whole.left;
@@ -55,6 +56,8 @@ CoveredMonitors ArrangeMonitors(const std::vector<platform::PixelRect>& monitors
         covered.push_back(whole);
     }
     layout.primary = primaryCovered < covered.size() ? primaryCovered : 0;
+    layout.primaryCovered =
+        primaryCovered < covered.size() || primary >= monitors.size() || offEveryMonitor;
     const std::int64_t originX = covered[layout.primary].left;
     const std::int64_t originY = covered[layout.primary].top;
     for (const platform::PixelRect& r : covered) {

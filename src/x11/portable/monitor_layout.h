@@ -16,6 +16,9 @@ namespace ostrel {
 struct CoveredMonitors {
     std::vector<platform::PixelRect> monitors;  // never empty
     std::size_t primary = 0;                    // index into `monitors`
+    // Whether the server's primary monitor is among them; when it is not
+    // (a window on another monitor only), `primary` is the first covered.
+    bool primaryCovered = true;
     // Where the window's own top-left corner lies in the monitors' coordinates.
     std::int32_t windowLeft = 0;
     std::int32_t windowTop = 0;
