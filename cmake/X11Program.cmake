@@ -12,14 +12,29 @@ file(GLOB OSTREL_X11_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/x11/*.cpp
 add_executable(ostrel ${OSTREL_X11_SOURCES})
 target_link_libraries(ostrel PRIVATE ostrel_core X11::X11 X11::Xrandr PkgConfig::XFT)
 
-# Where Debian's XScreenSaver looks for display programs and their settings
-# descriptions.
-set(OSTREL_XSCREENSAVER_PROGRAMS /usr/libexec/xscreensaver CACHE PATH
-    "Folder of XScreenSaver's display programs")
-set(OSTREL_XSCREENSAVER_CONFIG /usr/share/xscreensaver/config CACHE PATH
-    "Folder of XScreenSaver's settings descriptions")
-install(TARGETS ostrel RUNTIME DESTINATION ${OSTREL_XSCREENSAVER_PROGRAMS})
-install(FILES ${CMAKE_SOURCE_DIR}/res/ostrel.xml DESTINATION ${OSTREL_XSCREENSAVER_CONFIG})
+# Installed where XScreenSaver looks for display programs and their settings
+# descriptions, under the prefix: Debian's XScreenSaver looks in /usr, so
+# "cmake --install build/linux --prefix /usr" (or the package below) puts
+# it where it is found.
+include(GNUInstallDirs)
+install(TARGETS ostrel RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
+install(FILES ${CMAKE_SOURCE_DIR}/res/ostrel.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
+install(FILES ${CMAKE_SOURCE_DIR}/res/ostrel.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+# "cpack -G DEB" in build/linux: the Debian package ostrel, with the
+# libraries it links as its dependencies.
+set(CPACK_PACKAGE_NAME ostrel)
+set(CPACK_PACKAGE_VENDOR "Ostrel")
+set(CPACK_PACKAGE_CONTACT "Ostrel Screen Saver <ostrel@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "live system information moving over a plain background")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
 
 # A window for the end-to-end tests to hand to the saver (tests/e2e_x11).
 add_executable(host_window ${CMAKE_SOURCE_DIR}/tests/e2e_x11/host_window.cpp)
