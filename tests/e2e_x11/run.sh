@@ -195,6 +195,9 @@ test_settings_file_round_trips() {
     [ "$(count_colour "$WORK/saved.png" '#204060')" -gt 400000 ] || fail "not the saved background"
 }
 
+# shellcheck source=tests/e2e_x11/xscreensaver_tests.sh
+. "$ROOT/tests/e2e_x11/xscreensaver_tests.sh"
+
 if [ ! -x "$BIN/ostrel" ] || [ ! -x "$BIN/host_window" ]; then
     echo "FAILED: build/linux/ostrel and host_window are not built"
     echo "e2e-x11: 0 passed, 1 failed"
@@ -204,6 +207,7 @@ start_display 120 || { echo "e2e-x11: 0 passed, 1 failed"; exit 1; }
 run_tests test_settings_colours_survive_a_malformed_file test_bad_values_are_told_and_the_saver_runs \
     test_cpu_line_follows_a_load test_window_id_draws_there_and_ends_with_it \
     test_xscreensaver_window_names_the_window test_signals_and_input_in_its_own_window_end_it \
-    test_settings_file_round_trips
+    test_settings_file_round_trips test_under_xscreensaver test_preview_follows_its_window \
+    test_settings_description_is_valid_and_taken test_window_on_a_small_monitor_is_full_size
 echo "e2e-x11: $E2E_PASSED passed, $E2E_FAILED failed"
 [ "$E2E_FAILED" = 0 ]
