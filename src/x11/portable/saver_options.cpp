@@ -284,10 +284,15 @@ std::string UsageLine(const Option& option) {
     const bool paired = FindOption("no-" + std::string(option.name)) != nullptr;
     std::string line = std::string("  -") + (paired ? "[no-]" : "") + std::string(option.name);
     if (!option.valueName.empty()) {
-        line += " " + std::string(option.valueName);
+        line += ' ';
+        line += option.valueName;
     }
-    line += line.size() + 1 < kUsageNameColumns ? std::string(kUsageNameColumns - line.size(), ' ')
-                                                : "\n" + std::string(kUsageNameColumns, ' ');
+    if (line.size() + 1 < kUsageNameColumns) {
+        line.append(kUsageNameColumns - line.size(), ' ');
+    } else {
+        line += '\n';
+        line.append(kUsageNameColumns, ' ');
+    }
     constexpr std::size_t kWidth = 79;
     std::size_t column = kUsageNameColumns;
     std::string_view words = option.help;
@@ -423,7 +428,9 @@ std::string SaverUsage() {
         "Usage: ostrel [options]   (one dash or two: -root, --root)\n"
         "Shows live system information moving over a plain background.\n";
     for (const auto& [group, title] : kGroups) {
-        usage += "\n" + std::string(title) + "\n";
+        usage += '\n';
+        usage += title;
+        usage += '\n';
         for (const Option& option : kOptions) {
             if (option.group == group && !option.help.empty()) {
                 usage += UsageLine(option);
