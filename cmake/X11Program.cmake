@@ -3,6 +3,9 @@
 find_package(X11 REQUIRED)
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(XFT REQUIRED IMPORTED_TARGET xft fontconfig freetype2)
+if(NOT X11_Xinerama_FOUND)
+    message(FATAL_ERROR "the X11 program needs Xinerama (libxinerama-dev)")
+endif()
 if(NOT X11_Xrandr_FOUND)
     message(FATAL_ERROR "the X11 program needs RandR (libxrandr-dev)")
 endif()
@@ -10,7 +13,7 @@ endif()
 file(GLOB OSTREL_X11_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/x11/*.cpp
                                                 ${CMAKE_SOURCE_DIR}/src/linux/*.cpp)
 add_executable(ostrel ${OSTREL_X11_SOURCES})
-target_link_libraries(ostrel PRIVATE ostrel_core X11::X11 X11::Xrandr PkgConfig::XFT)
+target_link_libraries(ostrel PRIVATE ostrel_core X11::X11 X11::Xrandr X11::Xinerama PkgConfig::XFT)
 
 # Installed where XScreenSaver looks for display programs and their settings
 # descriptions, under the prefix: Debian's XScreenSaver looks in /usr, so

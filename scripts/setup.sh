@@ -10,8 +10,8 @@ cd "$ROOT"
 scripts/install_packages.sh cmake ninja-build g++ libgtest-dev googletest libbenchmark-dev \
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
     xvfb xdotool imagemagick x11-utils fonts-wine fonts-dejavu-core \
-    pkg-config libx11-dev libxft-dev libxrandr-dev libfontconfig-dev x11-apps \
-    xscreensaver x11-xserver-utils libxml2-utils dpkg-dev fakeroot \
+    pkg-config libx11-dev libxft-dev libxrandr-dev libxinerama-dev libfontconfig-dev x11-apps \
+    xscreensaver xserver-xephyr x11-xserver-utils libxml2-utils dpkg-dev fakeroot \
     clang-14 libclang-rt-14-dev
 
 configure() {

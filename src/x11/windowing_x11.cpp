@@ -8,6 +8,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xinerama.h>
 #include <X11/extensions/Xrandr.h>
 
 #include <cstdio>
@@ -50,6 +51,24 @@ std::vector<platform::PixelRect> ReadMonitors(Display* d, Window root, std::size
         monitors.push_back({m.x, m.y, m.x + m.width, m.y + m.height});
     }
     return monitors;
+}
+
+// The heads Xinerama reports, in root pixels: what a server that joins
+// several screens into one root (Xvfb or Xephyr with +xinerama, older
+// drivers) tells where RandR sees one monitor only.
+std::vector<platform::PixelRect> ReadXineramaHeads(Display* d) {
+    std::vector<platform::PixelRect> heads;
+    int event = 0, error = 0;
+    if (!XineramaQueryExtension(d, &event, &error) || !XineramaIsActive(d)) {
+        return heads;
+    }
+    int count = 0;
+    const XMemory<XineramaScreenInfo> info(XineramaQueryScreens(d, &count));
+    for (int i = 0; info != nullptr && i < count; ++i) {
+        const XineramaScreenInfo& h = info.get()[i];
+        heads.push_back({h.x_org, h.y_org, h.x_org + h.width, h.y_org + h.height});
+    }
+    return heads;
 }
 
 Window ToWindow(platform::WindowHandle w) {
@@ -103,6 +122,14 @@ std::vector<platform::PixelRect> ReadMonitors(RunningState& state, std::size_t& 
     primary = SIZE_MAX;
     std::vector<platform::PixelRect> monitors =
         ReadMonitors(d, RootWindow(d, state.surface.screen), primary);
+    if (monitors.size() < 2) {
+        // Xinerama names no primary head: the first, where it starts, is.
+        std::vector<platform::PixelRect> heads = ReadXineramaHeads(d);
+        if (heads.size() > monitors.size()) {
+            monitors = std::move(heads);
+            primary = 0;
+        }
+    }
     if (primary >= monitors.size()) {
         primary = 0;
     }

@@ -48,7 +48,7 @@ start_saver() {
 
 # A test window of the given size; its id in `host`, its process in `host_pid`.
 start_host() {
-    "$BIN/host_window" "$1" "$2" >"$WORK/host.id" &
+    "$BIN/host_window" "$@" >"$WORK/host.id" &
     host_pid=$!
     pids+=("$host_pid")
     within 5 has_lines "$WORK/host.id" 1 || fail "no test window"

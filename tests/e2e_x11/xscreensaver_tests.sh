@@ -131,35 +131,53 @@ test_settings_description_is_valid_and_taken() {
     [ -s "$WORK/switches.err" ] && fail "told: $(cat "$WORK/switches.err")"
 }
 
-# A 5760x2160 screen with a 1920x1080 window given as XScreenSaver gives one
-# per monitor (a third of the screen across, half of it down): the window
-# gets the full-size text, as high as on the root window of the same
-# screen. (This Xvfb ignores monitors made with xrandr --setmonitor, so the
-# screen is one monitor here.)
-test_window_on_a_small_monitor_is_full_size() {
-    local display_pid n full given
-    for n in $(seq 170 190); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+# A 5760x2160 screen made of a 1920x1080 and a 3840x2160 monitor, with a
+# window over each as XScreenSaver gives one per monitor. (Xvfb has one
+# RandR monitor whatever it is told; Xephyr inside it joins two screens
+# with Xinerama, which the program reads where RandR sees one monitor.)
+# The window over the small monitor gets the full-size text, as high as on
+# the root window; with the text kept on the primary monitor, the copy on
+# the big one shows the background alone.
+free_display() {
+    local n
+    for n in $(seq "$1" "$(($1 + 20))"); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return; }
     done
-    Xvfb ":$n" -screen 0 5760x2160x24 -nolisten tcp >/dev/null 2>&1 &
-    display_pid=$!
-    pids+=("$display_pid")
-    local DISPLAY=":$n"
+}
+test_window_on_a_small_monitor_is_full_size() {
+    local outer inner full given small_host small_pid
+    outer=$(free_display 170)
+    Xvfb ":$outer" -screen 0 5760x2160x24 -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    DISPLAY=":$outer" within 5 xdpyinfo >/dev/null 2>&1 || { fail "no outer display"; return; }
+    inner=$(free_display "$((outer + 1))")
+    DISPLAY=":$outer" Xephyr ":$inner" +xinerama -screen 1920x1080+0+0 -screen 3840x2160+1920+0 \
+        -nolisten tcp >/dev/null 2>&1 &
+    pids+=($!)
+    local DISPLAY=":$inner"
     export DISPLAY
-    within 5 xdpyinfo >/dev/null 2>&1 || { fail "no big display"; return; }
+    within 5 xdpyinfo >/dev/null 2>&1 || { fail "no display of two monitors"; return; }
+    xdpyinfo -ext XINERAMA | grep -q "head #1: 3840x2160 @ 1920,0" || fail "not two monitors"
     start_saver full -root -animation centre -items time,cpu,uptime
     sleep 0.5
     import -window root "$WORK/full.png"
     full=$(drawn_height "$WORK/full.png")
     stop "$saver"
-    start_host 1920 1080
-    XSCREENSAVER_WINDOW=$host start_saver small -animation centre -items time,cpu,uptime
+    start_host 1920 1080 0 0
+    small_host=$host small_pid=$host_pid
+    XSCREENSAVER_WINDOW=$small_host start_saver small -primary-only -animation centre \
+        -items time,cpu,uptime
+    start_host 3840 2160 1920 0
+    XSCREENSAVER_WINDOW=$host start_saver big -primary-only -animation centre -items time,cpu,uptime
     sleep 0.5
-    import -window "$host" "$WORK/small.png"
+    import -window "$small_host" "$WORK/small.png"
     given=$(drawn_height "$WORK/small.png")
     [ "${given:-0}" -ge 30 ] && [ "$given" = "$full" ] ||
-        fail "text $given pixels high in the window, $full on the root"
+        fail "text $given pixels high in the small monitor's window, $full on the root"
+    import -window "$host" "$WORK/big.png"
+    [ "$(convert "$WORK/big.png" -format %k info:)" = 1 ] ||
+        fail "the big monitor's copy draws more than its background"
     stop "$saver"
     stop "$host_pid"
-    stop "$display_pid"
+    stop "$small_pid"
 }
