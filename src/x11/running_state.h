@@ -111,7 +111,7 @@ struct DrawnLabel {
 
 struct Loop {
     bool ticking = false;
-    std::int32_t intervalMs = 100;
+    std::int32_t intervalMs = kTickIntervalMs;
     std::int64_t nextTickMs = 0;
     bool done = false;
     linux_kernel::FileDescriptor signals;  // SIGTERM and SIGINT, read in the loop
