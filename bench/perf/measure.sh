@@ -79,3 +79,14 @@ awk -v a="$(val "$saver" cpu_ms_per_s)" -v b="$(val "$minimal" cpu_ms_per_s)" \
     if (d > 0) printf "start-to-text ratio saver/minimal: %.2f\n", c / d
     if (t > 0) printf "pixels painted per tick: window %.0f, panel %.0f (screen 786432)\n", w / t, p / t
 }'
+# What each run of the saver asked of the system per second of ticks: these
+# counts do not depend on how busy the machine is. The saver ticks ten
+# times a second.
+for run in "default:$saver" "without the network line:$quiet"; do
+    out=${run#*:}
+    awk -v name="${run%%:*}" -v t="$(val "$out" ticks)" -v wp="$(val "$out" window_paints)" \
+        -v pp="$(val "$out" panel_paints)" -v tm="$(val "$out" text_measures)" \
+        -v it="$(val "$out" interface_table_calls)" -v tps=10 'BEGIN {
+        if (t > 0) printf "per second (%s): interface table calls %.1f, text measurements %.1f, panel paints %.1f, window paints %.1f\n", name, it * tps / t, tm * tps / t, pp * tps / t, wp * tps / t
+    }'
+done

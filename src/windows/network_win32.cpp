@@ -19,15 +19,17 @@ static_assert(offsetof(MIB_IFTABLE, table) == kIfTableHeaderBytes);
 static_assert(offsetof(MIB_IFROW, dwInOctets) == kIfRowInOctets);
 static_assert(offsetof(MIB_IFROW, dwOutOctets) == kIfRowOutOctets);
 
-InterfaceQuery ReadInterfaceOctets(Network&, std::vector<InterfaceOctets>& interfaces) {
+InterfaceQuery ReadInterfaceOctets(Network& network, std::vector<InterfaceOctets>& interfaces) {
     interfaces.clear();
     ULONG size = 0;
+    ++network.tableCalls;
     if (GetIfTable(nullptr, &size, FALSE) == ERROR_NOT_SUPPORTED) {
         return InterfaceQuery::NotSupported;
     }
     try {
         std::vector<std::uint8_t> table(size);
         ULONG returned = size;
+        ++network.tableCalls;
         if (GetIfTable(reinterpret_cast<MIB_IFTABLE*>(table.data()), &returned, FALSE) !=
             NO_ERROR) {
             return InterfaceQuery::Failed;

@@ -64,7 +64,7 @@ LRESULT HandleSaverMessage(Program& program, HWND hwnd, UINT msg, WPARAM wp, LPA
         case WM_DESTROY:
             KillTimer(hwnd, kTimerId);
             saver.OnDestroyed();
-            WritePaintMeasurement(program.paintCount);
+            WritePaintMeasurement(program.paintCount, program.network.tableCalls);
             program.saverHwnd = nullptr;
             program.textBlockHwnd = nullptr;
             WindowClosed(program);

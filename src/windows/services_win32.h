@@ -35,7 +35,10 @@ struct SystemInfo {
     PerformanceDataBuffer processorData;
 };
 
-struct Network {};
+struct Network {
+    // How often the interface table was asked for, for the measurements.
+    long long tableCalls = 0;
+};
 
 struct Shell {};
 

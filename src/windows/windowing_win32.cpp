@@ -88,6 +88,7 @@ bool ReadMonitorRect(MonitorId monitor, platform::PixelRect& rect) {
 namespace ostrel::platform {
 
 TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text) {
+    win32::CountTextMeasure(windowing.program.paintCount);
     return win32::MeasureTextIn(windowing.program.fonts, font, text);
 }
 
