@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "platform/services.h"
 #include "startup/saver_window.h"
@@ -36,6 +38,9 @@ struct SystemInfo {
 };
 
 struct Network {
+    // The interface table as last read, kept at the size that fitted so
+    // that the next reading needs one call.
+    std::vector<std::uint8_t> table;
     // How often the interface table was asked for, for the measurements.
     long long tableCalls = 0;
 };
