@@ -84,7 +84,12 @@ int main() {
     const HDC dc = GetDC(window);
     const RECT client{0, 0, 480, 150};
     Time("painting the whole text block", [&] {
-        win32::PaintTextBlock(dc, client, 0, {&info, &net}, fonts);
+        win32::PaintTextBlock(dc, client, client, 0, {&info, &net}, fonts);
+    });
+    const win32::PixelRows rows = win32::LabelRows(net);
+    const RECT row{0, rows.top, client.right, rows.bottom};
+    Time("painting the network line's row", [&] {
+        win32::PaintTextBlock(dc, client, row, 0, {&info, &net}, fonts);
     });
     ReleaseDC(window, dc);
     DestroyWindow(window);

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <string>
 
 #include "common/app.h"
@@ -103,7 +102,7 @@ LRESULT HandleTextBlockMessage(Program& program, HWND hwnd, UINT msg, WPARAM wp,
             RECT client;
             GetClientRect(hwnd, &client);
             const bool drewText =
-                PaintTextBlock(dc, client, saver.backColour,
+                PaintTextBlock(dc, client, ps.rcPaint, saver.backColour,
                                {&saver.infoLabel, &saver.networkLabel}, program.fonts);
             CountTextBlockPaint(program.paintCount, ps.rcPaint, drewText);
             EndPaint(hwnd, &ps);
@@ -126,10 +125,10 @@ LRESULT CALLBACK TextBlockProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 RECT LabelRowPixels(HWND textBlock, const Label& label) {
     RECT client{};
     GetClientRect(textBlock, &client);
-    const double ty = ScreenTwipsPerPixel(LOGPIXELSY);
+    const PixelRows rows = LabelRows(label);
     RECT r = client;
-    r.top = static_cast<LONG>(std::floor(label.topTwips / ty));
-    r.bottom = static_cast<LONG>(std::ceil((label.topTwips + label.heightTwips) / ty));
+    r.top = rows.top;
+    r.bottom = rows.bottom;
     return r;
 }
 
