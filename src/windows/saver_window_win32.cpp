@@ -222,8 +222,10 @@ void StartTicking(Windowing& windowing, std::int32_t intervalMs) {
 }
 
 void MoveTextBlock(Windowing& windowing, float leftTwips, float topTwips) {
-    SetWindowPos(windowing.program.textBlockHwnd, nullptr, win32::PixelsX(leftTwips),
-                 win32::PixelsY(topTwips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const win32::Program& program = windowing.program;
+    SetWindowPos(program.textBlockHwnd, nullptr, win32::Pixels(leftTwips, program.twipsPerPixelX),
+                 win32::Pixels(topTwips, program.twipsPerPixelY), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ResizeTextBlock(Windowing& windowing, std::int32_t widthTwips, std::int32_t heightTwips) {

@@ -90,6 +90,11 @@ struct Program {
     TextFonts fonts;
     OptionsWindow options;
     bool commonControlsLoaded = false;
+    // The screen's resolution stays as it was at start for a program that
+    // declares itself DPI-aware; read once, not at each of the block's ten
+    // moves a second.
+    double twipsPerPixelX = ScreenTwipsPerPixel(LOGPIXELSX);
+    double twipsPerPixelY = ScreenTwipsPerPixel(LOGPIXELSY);
     PaintCount paintCount;
 };
 

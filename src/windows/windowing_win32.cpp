@@ -106,12 +106,12 @@ bool FontExists(Windowing&, const std::string& faceName) {
     return found;
 }
 
-double TwipsPerPixelX(Windowing&) {
-    return win32::ScreenTwipsPerPixel(LOGPIXELSX);
+double TwipsPerPixelX(Windowing& windowing) {
+    return windowing.program.twipsPerPixelX;
 }
 
-double TwipsPerPixelY(Windowing&) {
-    return win32::ScreenTwipsPerPixel(LOGPIXELSY);
+double TwipsPerPixelY(Windowing& windowing) {
+    return windowing.program.twipsPerPixelY;
 }
 
 void ShowMessage(Windowing& windowing, const std::string& text, const std::string& caption,
