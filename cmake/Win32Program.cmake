@@ -49,6 +49,14 @@ target_link_libraries(preview_host PRIVATE user32 gdi32)
 add_executable(minimal_saver WIN32 ${CMAKE_SOURCE_DIR}/bench/perf/minimal_saver.cpp)
 target_link_options(minimal_saver PRIVATE -static -static-libgcc -static-libstdc++)
 target_link_libraries(minimal_saver PRIVATE user32 gdi32 iphlpapi)
+# What each call the running saver repeats costs on its own, over the front
+# end's own functions.
+set(OSTREL_WIN32_LIBRARY_SOURCES ${OSTREL_WIN32_SOURCES})
+list(FILTER OSTREL_WIN32_LIBRARY_SOURCES EXCLUDE REGEX "main\\.cpp$")
+add_executable(call_costs ${CMAKE_SOURCE_DIR}/bench/perf/call_costs.cpp ${OSTREL_WIN32_LIBRARY_SOURCES})
+target_compile_definitions(call_costs PRIVATE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(call_costs PRIVATE ostrel_core user32 gdi32 advapi32 comctl32 comdlg32 shell32 iphlpapi version)
+target_link_options(call_costs PRIVATE -static -static-libgcc -static-libstdc++)
 
 # A window titled "Display Properties" for the end-to-end tests of the
 # options dialog's placement.

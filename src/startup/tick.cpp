@@ -21,8 +21,14 @@ void SaverWindow::OnTick() {
     platform::Windowing& windowing = services.windowing;
     const bool showNetwork = (settings.displayItems & kShowNetwork) != 0;
     if (tickInSecond % 2 == 0 && showNetwork) {
-        SetLabelCaption(windowing, networkLabel, NetworkMonitor().StatusText());
-        platform::RedrawPart(windowing, platform::SaverPart::NetworkLabel, false);
+        // A line that reads as before keeps its size and its pixels: without
+        // traffic it would otherwise be measured and drawn again five times
+        // a second for nothing.
+        std::string status = NetworkMonitor().StatusText();
+        if (status != networkLabel.caption) {
+            SetLabelCaption(windowing, networkLabel, status);
+            platform::RedrawPart(windowing, platform::SaverPart::NetworkLabel, false);
+        }
     }
     if (tickInSecond == 0) {
         UpdateInfo();

@@ -28,6 +28,7 @@ void CountTick(PaintCount& count) {
 }
 
 void CountWindowPaint(PaintCount& count, const RECT& area) {
+    ++count.windowPaints;
     count.windowPixels += Area(area);
 }
 
@@ -35,17 +36,27 @@ void CountTextBlockPaint(PaintCount& count, const RECT& area, bool drewText) {
     if (drewText && count.firstTextMs < 0) {
         count.firstTextMs = MillisecondsSinceProcessStart();
     }
+    ++count.textBlockPaints;
     count.textBlockPixels += Area(area);
 }
 
-void WritePaintMeasurement(const PaintCount& count) {
+void CountTextMeasure(PaintCount& count) {
+    ++count.textMeasures;
+}
+
+void WritePaintMeasurement(const PaintCount& count, long long interfaceTableCalls) {
     char path[MAX_PATH] = {};
     if (GetEnvironmentVariableA("OSTREL_PAINT_LOG", path, MAX_PATH) == 0) {
         return;
     }
     if (FILE* f = std::fopen(path, "w")) {
-        std::fprintf(f, "ticks %lld\nwindow_pixels %lld\npanel_pixels %lld\nfirst_text_ms %lld\n",
-                     count.ticks, count.windowPixels, count.textBlockPixels, count.firstTextMs);
+        std::fprintf(f,
+                     "ticks %lld\nwindow_pixels %lld\npanel_pixels %lld\nfirst_text_ms %lld\n"
+                     "window_paints %lld\npanel_paints %lld\ntext_measures %lld\n"
+                     "interface_table_calls %lld\n",
+                     count.ticks, count.windowPixels, count.textBlockPixels, count.firstTextMs,
+                     count.windowPaints, count.textBlockPaints, count.textMeasures,
+                     interfaceTableCalls);
         std::fclose(f);
     }
 }

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <string>
 
 #include "common/app.h"
@@ -64,7 +63,7 @@ LRESULT HandleSaverMessage(Program& program, HWND hwnd, UINT msg, WPARAM wp, LPA
         case WM_DESTROY:
             KillTimer(hwnd, kTimerId);
             saver.OnDestroyed();
-            WritePaintMeasurement(program.paintCount);
+            WritePaintMeasurement(program.paintCount, program.network.tableCalls);
             program.saverHwnd = nullptr;
             program.textBlockHwnd = nullptr;
             WindowClosed(program);
@@ -103,7 +102,7 @@ LRESULT HandleTextBlockMessage(Program& program, HWND hwnd, UINT msg, WPARAM wp,
             RECT client;
             GetClientRect(hwnd, &client);
             const bool drewText =
-                PaintTextBlock(dc, client, saver.backColour,
+                PaintTextBlock(dc, client, ps.rcPaint, saver.backColour,
                                {&saver.infoLabel, &saver.networkLabel}, program.fonts);
             CountTextBlockPaint(program.paintCount, ps.rcPaint, drewText);
             EndPaint(hwnd, &ps);
@@ -126,10 +125,10 @@ LRESULT CALLBACK TextBlockProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 RECT LabelRowPixels(HWND textBlock, const Label& label) {
     RECT client{};
     GetClientRect(textBlock, &client);
-    const double ty = ScreenTwipsPerPixel(LOGPIXELSY);
+    const PixelRows rows = LabelRows(label);
     RECT r = client;
-    r.top = static_cast<LONG>(std::floor(label.topTwips / ty));
-    r.bottom = static_cast<LONG>(std::ceil((label.topTwips + label.heightTwips) / ty));
+    r.top = rows.top;
+    r.bottom = rows.bottom;
     return r;
 }
 
@@ -223,8 +222,10 @@ void StartTicking(Windowing& windowing, std::int32_t intervalMs) {
 }
 
 void MoveTextBlock(Windowing& windowing, float leftTwips, float topTwips) {
-    SetWindowPos(windowing.program.textBlockHwnd, nullptr, win32::PixelsX(leftTwips),
-                 win32::PixelsY(topTwips), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const win32::Program& program = windowing.program;
+    SetWindowPos(program.textBlockHwnd, nullptr, win32::Pixels(leftTwips, program.twipsPerPixelX),
+                 win32::Pixels(topTwips, program.twipsPerPixelY), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ResizeTextBlock(Windowing& windowing, std::int32_t widthTwips, std::int32_t heightTwips) {

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "platform/services.h"
 #include "startup/saver_window.h"
@@ -35,7 +37,13 @@ struct SystemInfo {
     PerformanceDataBuffer processorData;
 };
 
-struct Network {};
+struct Network {
+    // The interface table as last read, kept at the size that fitted so
+    // that the next reading needs one call.
+    std::vector<std::uint8_t> table;
+    // How often the interface table was asked for, for the measurements.
+    long long tableCalls = 0;
+};
 
 struct Shell {};
 
@@ -82,6 +90,11 @@ struct Program {
     TextFonts fonts;
     OptionsWindow options;
     bool commonControlsLoaded = false;
+    // The screen's resolution stays as it was at start for a program that
+    // declares itself DPI-aware; read once, not at each of the block's ten
+    // moves a second.
+    double twipsPerPixelX = ScreenTwipsPerPixel(LOGPIXELSX);
+    double twipsPerPixelY = ScreenTwipsPerPixel(LOGPIXELSY);
     PaintCount paintCount;
 };
 

@@ -40,17 +40,25 @@ void FillColour(HDC dc, const RECT& area, std::uint32_t colour) {
     FillRect(dc, &area, brush.get());
 }
 
-bool PaintTextBlock(HDC dc, const RECT& client, std::uint32_t backColour,
+PixelRows LabelRows(const Label& label) {
+    const double ty = ScreenTwipsPerPixel(LOGPIXELSY);
+    return PixelRows{static_cast<LONG>(std::floor(label.topTwips / ty)),
+                     static_cast<LONG>(std::ceil((label.topTwips + label.heightTwips) / ty))};
+}
+
+bool PaintTextBlock(HDC dc, const RECT& client, const RECT& area, std::uint32_t backColour,
                     std::initializer_list<const Label*> labels, TextFonts& fonts) {
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) {
         return false;
     }
     const MemoryDc memory(dc);
     const BitmapObject bitmap(CreateCompatibleBitmap(dc, width, height));
     const Selection bitmapSelected(memory.get(), bitmap.get());
-    FillColour(memory.get(), client, backColour);
+    // The bitmap holds only the area; drawing keeps the block's coordinates.
+    SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
+    FillColour(memory.get(), area, backColour);
     SetBkMode(memory.get(), TRANSPARENT);
     const double tx = ScreenTwipsPerPixel(LOGPIXELSX);
     const double ty = ScreenTwipsPerPixel(LOGPIXELSY);
@@ -59,14 +67,19 @@ bool PaintTextBlock(HDC dc, const RECT& client, std::uint32_t backColour,
         if (!label->visible || label->caption.empty()) {
             continue;
         }
+        const PixelRows rows = LabelRows(*label);
+        if (rows.bottom <= area.top || rows.top >= area.bottom) {
+            continue;
+        }
         const Selection fontSelected(memory.get(), fonts.For(label->font));
         SetTextColor(memory.get(), ColourRef(label->foreColour));
-        RECT r{Pixels(label->leftTwips, tx), Pixels(label->topTwips, ty), width, height};
+        RECT r{Pixels(label->leftTwips, tx), Pixels(label->topTwips, ty), client.right,
+               client.bottom};
         const std::string text = WithLineBreaks(label->caption);
         DrawTextA(memory.get(), text.c_str(), static_cast<int>(text.size()), &r, kTextFormat);
         drew = true;
     }
-    BitBlt(dc, client.left, client.top, width, height, memory.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, area.left, area.top, width, height, memory.get(), area.left, area.top, SRCCOPY);
     return drew;
 }
 

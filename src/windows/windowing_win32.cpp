@@ -88,6 +88,7 @@ bool ReadMonitorRect(MonitorId monitor, platform::PixelRect& rect) {
 namespace ostrel::platform {
 
 TextSize MeasureText(Windowing& windowing, const TextFont& font, const std::string& text) {
+    win32::CountTextMeasure(windowing.program.paintCount);
     return win32::MeasureTextIn(windowing.program.fonts, font, text);
 }
 
@@ -105,12 +106,12 @@ bool FontExists(Windowing&, const std::string& faceName) {
     return found;
 }
 
-double TwipsPerPixelX(Windowing&) {
-    return win32::ScreenTwipsPerPixel(LOGPIXELSX);
+double TwipsPerPixelX(Windowing& windowing) {
+    return windowing.program.twipsPerPixelX;
 }
 
-double TwipsPerPixelY(Windowing&) {
-    return win32::ScreenTwipsPerPixel(LOGPIXELSY);
+double TwipsPerPixelY(Windowing& windowing) {
+    return windowing.program.twipsPerPixelY;
 }
 
 void ShowMessage(Windowing& windowing, const std::string& text, const std::string& caption,

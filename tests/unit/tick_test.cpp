@@ -50,6 +50,7 @@ TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
                                  (network ? saver->networkLabel.heightTwips : 0),
                              saver->infoLabel.heightTwips));
         for (int i = 1; i < 21; ++i) {
+            net().interfaces = {{100u * i, 0}};  // traffic: the line changes at every reading
             const std::string log = TickLog();
             EXPECT_EQ(log.rfind("redraw NetworkLabel", 0) == 0, network && i % 2 == 0) << i;
             EXPECT_EQ(log.find("resize") != std::string::npos, i % 10 == 0) << i;
@@ -59,6 +60,27 @@ TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
                              saver->networkLabel.visible, !saver->networkLabel.caption.empty(),
                              saver->networkMonitor != nullptr),
                   std::tuple(1, true, true, network, network, network));
+    }
+}
+
+TEST_F(Tick, NetworkLineIsRedrawnOnlyWhenItReadsDifferently) {
+    Start(1151);
+    // One reading every second tick; bytes received at each, none sent.
+    const std::tuple<std::uint32_t, const char*, bool> readings[] = {
+        {0, "||", true},      // the first line: nothing shown before
+        {0, "||", false},     // no traffic: the same line
+        {100, "/|", true},    // traffic turns the spinner
+        {250, "\\|", true},   // and turns it back
+        {250, "||", true},    // it stops
+        {250, "||", false}};  // the first reading of the next second, no traffic
+    for (const auto& [received, spinners, redrawn] : readings) {
+        net().interfaces = {{received, 0}};
+        const std::string log = TickLog();
+        EXPECT_EQ(std::pair(saver->networkLabel.caption.substr(22),
+                            log.rfind("redraw NetworkLabel", 0) == 0),
+                  std::pair(std::string(1, spinners[0]) + "  tx: " + spinners[1], redrawn))
+            << received << " " << log;
+        EXPECT_EQ(TickLog().find("NetworkLabel"), std::string::npos);  // no reading
     }
 }
 

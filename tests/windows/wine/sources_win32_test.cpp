@@ -10,10 +10,12 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/network.h"
 #include "platform/sysinfo.h"
+#include "windows/portable/interface_table.h"
 #include "windows/portable/performance_data.h"
 #include "windows/services_win32.h"
 
@@ -101,7 +103,21 @@ TEST(Network, InterfaceCountersComeFromTheTable) {
     platform::Network network;
     std::vector<platform::InterfaceOctets> interfaces;
     ASSERT_EQ(platform::ReadInterfaceOctets(network, interfaces), platform::InterfaceQuery::Read);
-    EXPECT_GT(interfaces.size(), 0u);  // the loopback interface at least
+    const std::size_t count = interfaces.size();
+    EXPECT_GT(count, 0u);  // the loopback interface at least
+    // The buffer that fitted is kept: one call a reading after the first,
+    // and a buffer grown too small is asked again at the size it needs.
+    const std::pair<std::size_t, long long> cases[] = {{network.table.size(), 1},
+                                                       {kIfTableHeaderBytes, 2}};
+    for (const auto& [bufferBytes, calls] : cases) {
+        network.table.resize(bufferBytes);
+        const long long before = network.tableCalls;
+        ASSERT_EQ(platform::ReadInterfaceOctets(network, interfaces),
+                  platform::InterfaceQuery::Read);
+        EXPECT_EQ(std::pair(interfaces.size(), network.tableCalls - before),
+                  std::pair(count, calls))
+            << bufferBytes;
+    }
 }
 
 }  // namespace
