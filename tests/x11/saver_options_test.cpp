@@ -28,10 +28,11 @@ TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
             std::tuple("", target, windowId, false, 800, 600));
     }
     const SaverOptions o =
-        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-save", "-print-text"});
+        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text"});
     EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
                          o.settings.Any(), o.help),
-              std::tuple(":7", 640, 480, true, true, false, false));
+              std::tuple(":7", 640, 480, false, true, false, false));
+    EXPECT_TRUE(ReadSaverOptions({"-save"}).save && !ReadSaverOptions({"-save"}).printText);
 }
 
 TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
@@ -51,6 +52,29 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                    c.backColour, c.fontSettings.AppliedTo(3), c.description, c.options.AppliedTo(0),
                    c.timeFormat.AppliedTo(0)),
         std::tuple("", 3, 10, "DejaVu Serif", 14, 0x0000A5FFu, 0x00332211u, 14u, "Hello", 1u, 1u));
+    // Each setting alone is a change to save.
+    for (const Args& args : {Args{"-font", "x"},
+                             {"-font-size", "9"},
+                             {"-fg", "red"},
+                             {"-bg", "red"},
+                             {"-no-bold"},
+                             {"-items", "0"},
+                             {"-primary-only"},
+                             {"-animation", "1"},
+                             {"-randomness", "2"},
+                             {"-24-hour"},
+                             {"-text", ""},
+                             {"-cpu"}}) {
+        EXPECT_TRUE(ReadSaverOptions(args).settings.Any()) << args[0];
+    }
+    // Each colour by name, as 0x00BBGGRR.
+    std::vector<std::uint32_t> colours;
+    for (const char* name :
+         {"black", "white", "red", "green", "blue", "yellow", "cyan", "magenta", "navy", "grey"}) {
+        colours.push_back(*ReadSaverOptions({"-fg", name}).settings.fontColour);
+    }
+    EXPECT_EQ(colours, (std::vector<std::uint32_t>{0, 0xFFFFFF, 0xFF, 0xFF00, 0xFF0000, 0xFFFF,
+                                                   0xFFFF00, 0xFF00FF, 0x800000, 0xBEBEBE}));
     EXPECT_EQ(std::tuple(ReadSaverOptions({"-animation", "centre"}).settings.animation,
                          ReadSaverOptions({"-animation", "0"}).settings.animation,
                          ReadSaverOptions({"-fg", "yellow"}).settings.fontColour,
@@ -67,6 +91,14 @@ TEST(LinuxSaverOptions, LinesAreSwitchedByNameOrReplacedWhole) {
         {{"-items", "0X81"}, 0, 0x0081},
         {{"-cpu", "-items", "time"}, 0, 0x0002},  // a whole value replaces what came before
         {{"-description", "-no-percentages"}, 0x047F, 0x00FF}};
+    // Each line's name stands for its own bit.
+    const char* names[] = {
+        "computer-name", "time",        "uptime",          "start-time",     "page-file",  "cpu",
+        "network",       "description", "physical-memory", "virtual-memory", "percentages"};
+    for (std::uint32_t bit = 0; bit < 11; ++bit) {
+        EXPECT_EQ(ReadSaverOptions({"-items", names[bit]}).settings.displayItems.AppliedTo(0),
+                  1u << bit);
+    }
     for (const auto& [args, stored, shown] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
         EXPECT_EQ(std::tuple(o.error, o.settings.displayItems.AppliedTo(stored)),
