@@ -52,6 +52,15 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                    c.backColour, c.fontSettings.AppliedTo(3), c.description, c.options.AppliedTo(0),
                    c.timeFormat.AppliedTo(0)),
         std::tuple("", 3, 10, "DejaVu Serif", 14, 0x0000A5FFu, 0x00332211u, 14u, "Hello", 1u, 1u));
+    // Each font switch sets or clears its own bit.
+    const char* effects[] = {"bold", "italic", "strikethrough", "underline"};
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        const std::string on = std::string("-") + effects[i], off = "-no-" + on.substr(1);
+        EXPECT_EQ(std::pair(ReadSaverOptions({on}).settings.fontSettings.AppliedTo(0),
+                            ReadSaverOptions({off}).settings.fontSettings.AppliedTo(15)),
+                  std::pair(1u << i, 15u & ~(1u << i)))
+            << on;
+    }
     // Each setting alone is a change to save.
     for (const Args& args : {Args{"-font", "x"},
                              {"-font-size", "9"},
@@ -121,12 +130,14 @@ TEST(LinuxSaverOptions, NamesTheFirstArgumentItCannotRead) {
         {"-font-size", "0"},  {"-font-size", "2161"},  {"-randomness", "11"},
         {"-animation", "5"},  {"-animation", ""},      {"-fg", "#12345"},
         {"-bg", "#GGGGGG"},   {"-items", "cpu,,time"}, {"-window-id", "0"},
-        {"-geometry", "800"}, {"-geometry", "8x600"},  {"-window-id", "0x100000000"}};
+        {"-geometry", "800"}, {"-geometry", "15x600"}, {"-window-id", "0x100000000"}};
     for (const auto& [option, value] : refused) {
         EXPECT_EQ(ReadSaverOptions({option, value}).error,
                   std::string("option ") + option + " cannot take \"" + value + "\"");
     }
     EXPECT_TRUE(ReadSaverOptions({"-h"}).help && ReadSaverOptions({"--help"}).help);
+    // The smallest values taken.
+    EXPECT_EQ(ReadSaverOptions({"-geometry", "16x16", "-font-size", "1"}).error, "");
 }
 
 }  // namespace
