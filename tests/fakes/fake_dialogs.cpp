@@ -54,7 +54,7 @@ std::string DecimalSeparator(Dialogs& d) {
 
 void ShowOptionsMessage(Dialogs& d, const std::string& text, const std::string& caption,
                         MessageIcon icon) {
-    d.messages.push_back({text, caption, icon, false, true});
+    d.messages.push_back({text, caption, icon, true});
 }
 
 void SetBusyPointer(Dialogs& d, bool busy) {

@@ -7,7 +7,7 @@ namespace ostrel::platform {
 void ShowMessage(Windowing& w, const std::string& text, const std::string& caption,
                  MessageIcon icon) {
     const bool options = w.optionsWindowOpen && w.optionsWindowOpen();
-    w.messages.push_back({text, caption, icon, w.tickIntervalMs.has_value(), options});
+    w.messages.push_back({text, caption, icon, options});
     if (w.whileMessageShown) {
         w.whileMessageShown();
     }

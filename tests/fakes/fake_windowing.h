@@ -17,7 +17,6 @@ struct MessageShown {
     std::string text;
     std::string caption;
     platform::MessageIcon icon = platform::MessageIcon::None;
-    bool ticking = false;         // the saver's tick ran while it was shown
     bool ownedByOptions = false;  // the options window was open to own it
 };
 

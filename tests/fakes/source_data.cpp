@@ -82,7 +82,6 @@ void PutObject(PerfBlock& block, const PerfObject& object) {
         Poke32(b, def + 20, static_cast<std::uint32_t>(2 * (instance.name.size() + 1)));
         PutCounterBlock(block, object, instance.idle);
     }
-    Grow(b, object.padding);
     Poke32(b, at, static_cast<std::uint32_t>(b.size() - at));
 }
 
@@ -120,8 +119,7 @@ PerfBlock BuildPerfBlock(const std::vector<PerfObject>& objects, const PerfTime&
     return block;
 }
 
-PerfBlock ProcessorBlock(const std::vector<std::int64_t>& idle, const PerfTime& time,
-                         std::size_t padding) {
+PerfBlock ProcessorBlock(const std::vector<std::int64_t>& idle, const PerfTime& time) {
     PerfObject system;
     system.titleIndex = 2;
     system.counters = {10, 12, 674};
@@ -133,7 +131,6 @@ PerfBlock ProcessorBlock(const std::vector<std::int64_t>& idle, const PerfTime& 
         total += idle[i];
     }
     processor.instances.push_back({"_Total", total});
-    processor.padding = padding;
     return BuildPerfBlock({system, processor}, time);
 }
 

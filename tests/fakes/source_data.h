@@ -23,7 +23,6 @@ struct PerfObject {
     std::vector<std::uint32_t> counters{142, 6, 144};  // title indexes; 6 is processor time
     std::vector<PerfInstance> instances;
     bool withoutInstances = false;  // one counter block, no instance records
-    std::size_t padding = 0;        // extra bytes at the end of the object
 };
 
 // The block and where its parts lie, for tests that damage them.
@@ -39,10 +38,8 @@ struct PerfBlock {
 PerfBlock BuildPerfBlock(const std::vector<PerfObject>& objects, const PerfTime& time = {});
 
 // A "System" object without instances, then the processor object with one
-// instance per idle time ("0", "1", ...) and "_Total". `padding` bytes more
-// make the block as large as a test needs.
-PerfBlock ProcessorBlock(const std::vector<std::int64_t>& idle, const PerfTime& time = {},
-                         std::size_t padding = 0);
+// instance per idle time ("0", "1", ...) and "_Total".
+PerfBlock ProcessorBlock(const std::vector<std::int64_t>& idle, const PerfTime& time = {});
 
 void Poke16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16_t value);
 void Poke32(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value);

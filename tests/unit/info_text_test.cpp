@@ -19,11 +19,28 @@ class InfoText : public PlatformTest {
     Settings settings;
 };
 
+TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
+    // Display bit i alone; the network line is a label of its own and
+    // percentages alone add no memory line.
+    sys().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
+    const char* lines[] = {"MYPC",
+                           "3:06:10 pm",
+                           "up for 0 days, 0:00:00",
+                           "up since 05-Dec-06 3:06:10 pm",
+                           "Page file usage: 1,234,567K",
+                           "CPU usage: CPU query failed",
+                           ";-)",
+                           "Build box",
+                           "Physical memory: 812,340K",
+                           "Virtual memory: 98,765K",
+                           ";-)"};
+    for (int bit = 0; bit < 11; ++bit) {
+        EXPECT_EQ(Compose(static_cast<std::int16_t>(1 << bit), "Build box"), lines[bit]) << bit;
+    }
+}
+
 TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
-    EXPECT_EQ(Compose(kShowComputerName), "MYPC");
-    // A description is shown only when its bit says so; lines end in a single
-    // carriage return.
-    EXPECT_EQ(Compose(kShowCurrentTime, "hidden"), "3:06:10 pm");
+    // Lines end in a single carriage return.
     EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r3:06:10 pm");
     EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
               "Build box\rMYPC:  3:06:10 pm");

@@ -29,9 +29,9 @@ TEST(NumberPatterns, WholeHasNoSeparatorAndDropsZero) {
 }
 
 TEST(NumberPatterns, TwoDigitsAtLeast) {
-    EXPECT_EQ(std::tuple(FormatTwoDigits(7), FormatTwoDigits(42), FormatTwoDigits(-5),
-                         FormatTwoDigits(INT32_MIN)),
-              std::tuple("07", "42", "-05", "-2147483648"));
+    EXPECT_EQ(std::tuple(FormatTwoDigits(7), FormatTwoDigits(0), FormatTwoDigits(42),
+                         FormatTwoDigits(-5), FormatTwoDigits(INT32_MIN)),
+              std::tuple("07", "00", "42", "-05", "-2147483648"));
 }
 
 }  // namespace

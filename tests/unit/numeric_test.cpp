@@ -19,8 +19,8 @@ TEST(Rounding, HalvesGoToEvenAndOutOfRangeIsOverflowAsInNarrowing) {
                          RoundToInt32(2147483647.4), RoundToInt32(-2147483648.4)),
               std::tuple(2, 4, -22, 0, 0, 3, INT32_MAX, INT32_MIN));
     EXPECT_EQ(std::tuple(RoundToInt16(32767.4), RoundToInt16(-32768.5), RoundToInt16(4.5),
-                         NarrowToInt16(32767), NarrowToInt16(-32768)),
-              std::tuple(32767, -32768, 4, 32767, -32768));
+                         NarrowToInt16(32767), NarrowToInt16(-32768), NarrowToUInt8(255)),
+              std::tuple(32767, -32768, 4, 32767, -32768, 255));
     for (double v : {2147483647.5, -2147483648.6, 1e300, HUGE_VAL, std::nan("")}) {
         EXPECT_THROW(RoundToInt32(v), Failure) << v;
     }

@@ -40,6 +40,10 @@ TEST_F(OptionsCommit, DescriptionIsKeptUpTo1024Characters) {
     const std::string kept(1024, 'd');
     EXPECT_EQ(std::tuple(settings.description, reloaded.description, store().Shown("Descr")),
               std::tuple(kept, kept, kept));
+    dialog->descriptionBox.maxLength = 0;  // a box without a limit keeps everything
+    dialog->descriptionBox.text = std::string(1500, 'd');
+    dialog->OnDescriptionChanged();
+    EXPECT_EQ(dialog->descriptionBox.text.size(), 1500u);
 }
 
 TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {

@@ -18,6 +18,13 @@ TEST(FontSample, NamesTheSizeWithSevenSignificantDigits) {
               "Arial regular 8.123457 point");
 }
 
+TEST(Slider, KeepsToItsRange) {
+    Slider low, high;
+    SetSliderValue(low, -1);
+    SetSliderValue(high, 11);
+    EXPECT_EQ(std::pair(low.value, high.value), std::pair(0, 10));
+}
+
 TEST(OptionsLayout, AltAndATabsLetterFindsTheTabInEitherCase) {
     const std::pair<char, int> cases[] = {{'d', 0}, {'D', 0},  {'M', 1},
                                           {'a', 4}, {'x', -1}, {'&', -1}};

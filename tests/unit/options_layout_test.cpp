@@ -38,23 +38,31 @@ Box Place(const ControlSpec& c) {
 TEST(OptionsLayout, EachTabCarriesItsControlsInOrder) {
     EXPECT_EQ(std::vector<std::string>(std::begin(kTabCaptions), std::end(kTabCaptions)),
               (std::vector<std::string>{"&Display", "For&mat", "A&nimation", "&Other", "&About"}));
-    std::map<int, std::string> captions;  // a tab's captions, each ended by '|'
+    // A tab's captions, each ended by '|', after the id of a control the
+    // dialog reads or fills: display check box i is 200 + i, for bit i.
+    std::map<int, std::string> captions;
     for (const ControlSpec& c : OptionsLayout()) {
-        if (c.caption[0] != '\0' && c.kind != ControlKind::Text) {
-            captions[c.tab] += std::string(c.caption) + "|";
+        if (c.id < kIdStatic || (c.caption[0] != '\0' && c.kind != ControlKind::Text)) {
+            captions[c.tab] += (c.id < kIdStatic ? std::to_string(c.id) : "") + c.caption + "|";
         }
     }
-    EXPECT_EQ(captions,
-              (std::map<int, std::string>{
-                  {0,
-                   "Display Options|Description|Computer Name|Current Time|Computer Uptime|"
-                   "Computer Start Time|Memory Usage|Committed Bytes (page file)|Physical Memory|"
-                   "Virtual Memory|Show Percentages|CPU Usage|Network Activity|"},
-                  {1, "Time Format|24 hour format|Display Font|&Background...|Set &Font...|"},
-                  {2, "Animation Type|Multiple Monitors|Constrain animation to primary monitor|"},
-                  {3, "Default Screen Saver|Set This As Default Screen Saver For All Users|"},
-                  {4, "Alex Example|website|"},
-                  {kAllTabs, "OK|Cancel|"}}));
+    EXPECT_EQ(
+        captions,
+        (std::map<int, std::string>{
+            {0,
+             "Display Options|207Description|220|200Computer Name|201Current Time|"
+             "202Computer Uptime|203Computer Start Time|Memory Usage|"
+             "204Committed Bytes (page file)|208Physical Memory|209Virtual Memory|"
+             "210Show Percentages|205CPU Usage|206Network Activity|"},
+            {1,
+             "Time Format|23024 hour format|Display Font|231|232&Background...|"
+             "233Set &Font...|"},
+            {2,
+             "Animation Type|240|241|Multiple Monitors|"
+             "242Constrain animation to primary monitor|"},
+            {3, "Default Screen Saver|250Set This As Default Screen Saver For All Users|"},
+            {4, "260|261|262|263Copyright \xA9 2003-2006|264Alex Example|265|266website|267|"},
+            {kAllTabs, "1OK|2Cancel|"}}));
 }
 
 TEST(OptionsLayout, EveryControlHasItsOwnIdAndLiesInsideItsFramePageAndTheDialog) {

@@ -84,11 +84,6 @@ TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabled
     }
 }
 
-TEST_F(OptionsLoad, ShowOptionsDialogLoadsWithTheProgramArgumentsAndShows) {
-    dialog->Open("/c:99");
-    EXPECT_EQ(std::tuple(dialog->commandLine, dlg().windowShown), std::tuple("/c:99", 1));
-}
-
 TEST_F(OptionsLoad, NoWindowOrAnInvalidAnimationIsCriticalAndShowsNothing) {
     const std::tuple<bool, int, std::string> cases[] = {
         {true, 0, "Out of memory [7]"},

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "common/calendar.h"
 #include "fixture.h"
 #include "settings/settings.h"
 #include "sources/uptime.h"
@@ -41,7 +42,7 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
     const std::pair<double, const char*> cases[] = {
         {93784, "1 day, 2:03:04"}, {950399, "10 days, 23:59:59"},      {86399.6, "1 day, 0:00:00"},
         {3600, "0 days, 1:00:00"}, {0.5, "0 days, 0:00:00"},           {1.5, "0 days, 0:00:02"},
-        {609, "0 days, 0:10:09"},  {2147483647, "24855 days, 3:14:07"}};
+        {610, "0 days, 0:10:10"},  {2147483647, "24855 days, 3:14:07"}};
     for (const auto& [seconds, text] : cases) {
         SetUptime(seconds);
         EXPECT_EQ(UptimeText(sys()), text) << seconds;
@@ -83,6 +84,12 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
     sys().monthNames.clear();
     StartTime kept;
     EXPECT_EQ(kept.Text(sys(), 0), "05-Dec-06 3:06:10 pm");
+    std::string months;
+    for (int month = 1; month <= 12; ++month) {
+        sys().localTime.month = month;
+        months += StartTime{}.Text(sys(), 0).substr(3, 4);
+    }
+    EXPECT_EQ(months, "Jan-Feb-Mar-Apr-May-Jun-Jul-Aug-Sep-Oct-Nov-Dec-");
 
     // Formatted once and kept, even when unknown.
     sys().localTime.second = 40;
@@ -92,6 +99,14 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
     sys().highResolutionCount = 0;
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
+}
+
+TEST(Calendar, EachMonthHasItsDays) {
+    std::vector<int> days;
+    for (int month = 0; month <= 13; ++month) {
+        days.push_back(DaysInMonth(2006, month));
+    }
+    EXPECT_EQ(days, (std::vector<int>{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0}));
 }
 
 }  // namespace

@@ -91,28 +91,22 @@ TEST(RegistryStore, ReadsOfEveryKindOfStoredValue) {
     const Number noNumber{ReadStatus::Missing, 0};
     const Number failedNumber{ReadStatus::Failed, 0};
     const Number notANumber{ReadStatus::WrongType, 0};
+    const auto t = [](std::string s) { return Text{ReadStatus::Value, std::move(s)}; };
+    const auto n = [](std::int32_t v) { return Number{ReadStatus::Value, v}; };
     const std::tuple<const char*, std::uint32_t, Bytes, Text, Number> cases[] = {
         {nullptr, kRegSz, {}, noText, noNumber},
         {"Other", kRegSz, {'x'}, noText, noNumber},
-        {"Name", kRegSz, {'a', 'b'}, {ReadStatus::Value, "ab"}, notANumber},  // no terminator
-        {"Name", kRegSz, {'a', 0}, {ReadStatus::Value, "a"}, notANumber},
-        {"Name", kRegSz, {0}, {ReadStatus::Value, ""}, notANumber},
+        {"Name", kRegSz, {'a', 'b'}, t("ab"), notANumber},  // no terminator
+        {"Name", kRegSz, {'a', 0}, t("a"), notANumber},
+        {"Name", kRegSz, {0}, t(""), notANumber},
         {"Name", kRegDword, {}, failedText, failedNumber},  // no bytes at all
-        {"Name",
-         kRegDword,
-         {255, 255, 255, 255},
-         {ReadStatus::Value, "4294967295"},
-         {ReadStatus::Value, -1}},
+        {"Name", kRegDword, {255, 255, 255, 255}, t("4294967295"), n(-1)},
         // A zero top byte is trimmed and reads as zero.
-        {"Name",
-         kRegDword,
-         {255, 255, 255, 0},
-         {ReadStatus::Value, "16777215"},
-         {ReadStatus::Value, 16777215}},
-        {"Name", kRegDword, {1, 2}, {ReadStatus::Value, "513"}, {ReadStatus::Value, 513}},
-        {"Name", kRegDword, {1, 0, 0, 0, 9}, {ReadStatus::Value, "1"}, {ReadStatus::Value, 1}},
-        {"Name", 3, {1, 2, 3}, {ReadStatus::Value, ""}, notANumber},  // another type
-        {"Name", kRegSz, Bytes(1024, 'y'), {ReadStatus::Value, std::string(1024, 'y')}, notANumber},
+        {"Name", kRegDword, {255, 255, 255, 0}, t("16777215"), n(16777215)},
+        {"Name", kRegDword, {1, 2}, t("513"), n(513)},
+        {"Name", kRegDword, {1, 0, 0, 0, 9}, t("1"), n(1)},
+        {"Name", 3, {1, 2, 3}, t(""), notANumber},  // another type
+        {"Name", kRegSz, Bytes(1024, 'y'), t(std::string(1024, 'y')), notANumber},
         {"Name", kRegSz, Bytes(1025, 'x'), failedText, failedNumber},
     };
     for (const auto& c : cases) {

@@ -28,10 +28,11 @@ TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
                   std::tuple(true, target, windowId, false, 800, 600));
     }
     const SaverOptions o =
-        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-save", "-print-text"});
+        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text"});
     EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
                          o.settings.Any(), o.help),
-              std::tuple(":7", 640, 480, true, true, false, false));
+              std::tuple(":7", 640, 480, false, true, false, false));
+    EXPECT_TRUE(ReadSaverOptions({"-save"}).save && !ReadSaverOptions({"-save"}).printText);
     // XScreenSaver writes two dashes; the other window options win as before.
     EXPECT_EQ(ReadSaverOptions({"--window-id", "12", "--root"}).target, Root);
 }
@@ -69,6 +70,30 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                          c.fontColour, c.backColour, c.fontSettings.AppliedTo(3), c.description,
                          c.options.AppliedTo(0), c.timeFormat.AppliedTo(0)),
               std::tuple(0u, 3, 10, "DejaVu Serif", 14, "#FFA500", "#123", 14u, "Hello", 1u, 1u));
+    // Each font switch sets or clears its own bit.
+    const char* effects[] = {"bold", "italic", "strikethrough", "underline"};
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        const std::string on = std::string("-") + effects[i], off = "-no-" + on.substr(1);
+        EXPECT_EQ(std::pair(ReadSaverOptions({on}).settings.fontSettings.AppliedTo(0),
+                            ReadSaverOptions({off}).settings.fontSettings.AppliedTo(15)),
+                  std::pair(1u << i, 15u & ~(1u << i)))
+            << on;
+    }
+    // Each setting alone is a change to save.
+    for (const Args& args : {Args{"-font", "x"},
+                             {"-font-size", "9"},
+                             {"-fg", "red"},
+                             {"-bg", "red"},
+                             {"-no-bold"},
+                             {"-items", "0"},
+                             {"-primary-only"},
+                             {"-animation", "1"},
+                             {"-randomness", "2"},
+                             {"-24-hour"},
+                             {"-text", ""},
+                             {"-cpu"}}) {
+        EXPECT_TRUE(ReadSaverOptions(args).settings.Any()) << args[0];
+    }
     EXPECT_EQ(std::tuple(ReadSaverOptions({"-animation", "centre"}).settings.animation,
                          ReadSaverOptions({"-animation", "0"}).settings.animation,
                          ReadSaverOptions({"-fg", "SteelBlue"}).settings.fontColour),
@@ -95,6 +120,14 @@ TEST(LinuxSaverOptions, LinesAreSwitchedByNameOrReplacedWhole) {
         {{"-items", "0X81"}, 0, 0x0081},
         {{"-cpu", "-items", "time"}, 0, 0x0002},  // a whole value replaces what came before
         {{"-description", "-no-percentages"}, 0x047F, 0x00FF}};
+    // Each line's name stands for its own bit.
+    const char* names[] = {
+        "computer-name", "time",        "uptime",          "start-time",     "page-file",  "cpu",
+        "network",       "description", "physical-memory", "virtual-memory", "percentages"};
+    for (std::uint32_t bit = 0; bit < 11; ++bit) {
+        EXPECT_EQ(ReadSaverOptions({"-items", names[bit]}).settings.displayItems.AppliedTo(0),
+                  1u << bit);
+    }
     for (const auto& [args, stored, shown] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
         EXPECT_EQ(std::tuple(o.warnings.size(), o.settings.displayItems.AppliedTo(stored)),
@@ -122,7 +155,7 @@ TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
                                                            {"-items", "cpu,,time"},
                                                            {"-window-id", "0"},
                                                            {"-geometry", "800"},
-                                                           {"-geometry", "8x600"},
+                                                           {"-geometry", "15x600"},
                                                            {"-window-id", "0x100000000"},
                                                            {"-delay", "1000001"},
                                                            {"-delay", "-5"}};
@@ -137,6 +170,8 @@ TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
                              true, 640, DrawTarget::Unchosen, 100, false));
     }
     EXPECT_TRUE(ReadSaverOptions({"-h"}).help && ReadSaverOptions({"--help"}).help);
+    // The smallest values taken.
+    EXPECT_EQ(ReadSaverOptions({"-geometry", "16x16", "-font-size", "1"}).warnings.size(), 0u);
 }
 
 }  // namespace
