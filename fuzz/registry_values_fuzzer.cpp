@@ -16,6 +16,7 @@
 
 #include "property.h"
 #include "windows/portable/registry_store.h"
+#include "windows/fake_registry_values.h"
 
 namespace ostrel::win32 {
 namespace {
@@ -28,15 +29,10 @@ constexpr const char* kValueNames[] = {"FontName",     "FontSize",     "FontColo
 constexpr std::size_t kValueNameCount = sizeof kValueNames / sizeof kValueNames[0];
 constexpr RegistryRoot kRoot = RegistryRoot::LocalMachine;
 
-struct Stored {
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> bytes;
-};
-
 // One key of values, as the registry would answer for it.
 struct OneKey {
     bool exists = true;
-    std::map<std::string, Stored> values;
+    RegistryValues values;
     int openKeys = 0;
 
     RegistryAccess Access() {
@@ -55,24 +51,12 @@ struct OneKey {
         a.queryValue = [this](RegistryKey key, const std::string& name, std::uint32_t& type,
                               std::uint8_t* data, std::uint32_t& size) -> long {
             PROPERTY(key == 7 && openKeys == 1 && size == kRegistryReadBufferBytes);
-            const auto v = values.find(name);
-            if (v == values.end()) {
-                return kRegFileNotFound;
-            }
-            if (v->second.bytes.size() > size) {
-                return 234;  // more data than the buffer holds
-            }
-            type = v->second.type;
-            size = static_cast<std::uint32_t>(v->second.bytes.size());
-            if (size > 0) {
-                std::memcpy(data, v->second.bytes.data(), size);
-            }
-            return kRegSuccess;
+            return AnswerQuery(values, name, type, data, size);
         };
         a.setValue = [this](RegistryKey key, const std::string& name, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) -> long {
             PROPERTY(key == 7 && openKeys == 1);
-            values[name] = Stored{type, std::vector<std::uint8_t>(data, data + size)};
+            values[name] = RegistryValue{type, std::vector<std::uint8_t>(data, data + size)};
             return kRegSuccess;
         };
         a.closeKey = [this](RegistryKey key) {
@@ -83,8 +67,8 @@ struct OneKey {
     }
 };
 
-std::map<std::string, Stored> ReadValues(const std::uint8_t* data, std::size_t size) {
-    std::map<std::string, Stored> stored;
+RegistryValues ReadValues(const std::uint8_t* data, std::size_t size) {
+    RegistryValues stored;
     std::size_t at = 0;
     while (size - at >= 4) {
         const std::string name = kValueNames[data[at] % kValueNameCount];
@@ -92,14 +76,15 @@ std::map<std::string, Stored> ReadValues(const std::uint8_t* data, std::size_t s
         std::size_t length = data[at + 2] | static_cast<std::size_t>(data[at + 3]) << 8;
         at += 4;
         length = length < size - at ? length : size - at;
-        stored[name] = Stored{type, std::vector<std::uint8_t>(data + at, data + at + length)};
+        stored[name] =
+            RegistryValue{type, std::vector<std::uint8_t>(data + at, data + at + length)};
         at += length;
     }
     return stored;
 }
 
 // A number as stored: little-endian, the bytes it does not have are zero.
-std::uint32_t Bits(const Stored& value) {
+std::uint32_t Bits(const RegistryValue& value) {
     std::uint32_t number = 0;
     for (std::size_t i = 0; i < 4 && i < value.bytes.size(); ++i) {
         number |= static_cast<std::uint32_t>(value.bytes[i]) << (8 * i);
@@ -110,7 +95,7 @@ std::uint32_t Bits(const Stored& value) {
 void CheckReads(OneKey& key, const std::string& name) {
     const RegistryAccess access = key.Access();
     const auto v = key.values.find(name);
-    const Stored* value = v == key.values.end() ? nullptr : &v->second;
+    const RegistryValue* value = v == key.values.end() ? nullptr : &v->second;
     const bool readable = value != nullptr && !value->bytes.empty() &&
                           value->bytes.size() <= kRegistryReadBufferBytes;
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "windows/portable/registry_store.h"
+#include "windows/fake_registry_values.h"
 
 namespace ostrel::win32 {
 namespace {
@@ -17,12 +18,8 @@ const std::string kKey = "Software\\Test";
 
 // A registry of keys by root and path, counting the keys left open.
 struct FakeRegistry {
-    struct Value {
-        std::uint32_t type = 0;
-        Bytes bytes;
-    };
     using KeyName = std::pair<RegistryRoot, std::string>;
-    std::map<KeyName, std::map<std::string, Value>> keys;
+    std::map<KeyName, RegistryValues> keys;
     std::vector<KeyName> handles;  // key n is handles[n - 1]
     int openKeys = 0;
     bool refuseCreate = false;
@@ -51,26 +48,14 @@ struct FakeRegistry {
                 return queryAnswer;
             }
             const auto& values = keys.at(handles.at(key - 1));
-            const auto v = values.find(name);
-            if (v == values.end()) {
-                return kRegFileNotFound;
-            }
-            if (v->second.bytes.size() > size) {
-                return 234;  // more data than the buffer holds
-            }
-            type = v->second.type;
-            size = static_cast<std::uint32_t>(v->second.bytes.size());
-            if (size > 0) {
-                std::memcpy(data, v->second.bytes.data(), size);
-            }
-            return kRegSuccess;
+            return AnswerQuery(values, name, type, data, size);
         };
         a.setValue = [this](RegistryKey key, const std::string& name, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) -> long {
             if (refuseWrites) {
                 return 5;  // access denied
             }
-            keys.at(handles.at(key - 1))[name] = Value{type, Bytes(data, data + size)};
+            keys.at(handles.at(key - 1))[name] = RegistryValue{type, Bytes(data, data + size)};
             return kRegSuccess;
         };
         a.closeKey = [this](RegistryKey) { --openKeys; };
