@@ -3,6 +3,7 @@
 #include <string>
 #include <tuple>
 
+#include "linux/line_ends.h"
 #include "linux/portable/memory_info.h"
 
 namespace ostrel {
@@ -43,6 +44,9 @@ TEST(LinuxMemoryInfo, MapsEachLineToItsLinuxFigures) {
     for (const auto& [meminfo, status, expected] : cases) {
         EXPECT_EQ(Fields(MemoryStatusFrom(meminfo, status, kAddressSpace)), Fields(expected))
             << meminfo;
+        EXPECT_EQ(Fields(MemoryStatusFrom(WithCrLf(meminfo), WithCrLf(status), kAddressSpace)),
+                  Fields(expected))
+            << "CR LF: " << meminfo;
     }
 }
 

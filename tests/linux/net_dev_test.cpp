@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "linux/line_ends.h"
 #include "linux/portable/net_dev.h"
 
 namespace ostrel {
@@ -32,14 +33,16 @@ TEST(LinuxNetDev, ReadsTheLow32BitsOfEachInterfacesByteCounters) {
         {h + "eth0: 18446744073709551616 2 3 4 5 6 7 8 9\n", false, {}},
         {h + ": 1 2 3 4 5 6 7 8 9\n", false, {}},
         {h + "lo: 1 2 3 4 5 6 7 8 9\neth 0: 1 2 3 4 5 6 7 8 9\n", false, {}}};
-    for (const auto& [text, ok, counters] : cases) {
-        std::vector<platform::InterfaceOctets> interfaces{{1, 2}};
-        EXPECT_EQ(ReadNetDev(text, interfaces), ok) << text;
-        Counters read;
-        for (const auto& i : interfaces) {
-            read.emplace_back(i.received, i.sent);
+    for (const auto& [lfText, ok, counters] : cases) {
+        for (const std::string& text : {lfText, WithCrLf(lfText)}) {
+            std::vector<platform::InterfaceOctets> interfaces{{1, 2}};
+            EXPECT_EQ(ReadNetDev(text, interfaces), ok) << text;
+            Counters read;
+            for (const auto& i : interfaces) {
+                read.emplace_back(i.received, i.sent);
+            }
+            EXPECT_EQ(read, counters) << text;
         }
-        EXPECT_EQ(read, counters) << text;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "linux/line_ends.h"
 #include "linux/portable/processor_stat.h"
 
 namespace ostrel {
@@ -34,6 +35,9 @@ TEST(LinuxProcessorStat, ReadsIdlePlusIoWaitOfEveryProcessorIn100NanosecondUnits
               std::tuple(std::vector<std::int64_t>{10000000, 20100000, 0, 40300000, 0, 0, 0, 0, 0,
                                                    0, 111000000},
                          std::vector<std::uint8_t>{1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1}, 77));
+    platform::ProcessorTimes crLf;
+    ASSERT_EQ(ReadProcessorIdle(WithCrLf(kEleven), 100, 11, crLf), Read);
+    EXPECT_EQ(std::tuple(crLf.idle, crLf.seen), std::tuple(t.idle, t.seen));
     // At one tick a second processor 10 has 1110 seconds; no ticks are no clock.
     ASSERT_EQ(ReadProcessorIdle(kEleven, 1, 11, t), Read);
     EXPECT_EQ(t.idle[10], 11100000000);

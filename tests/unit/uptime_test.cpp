@@ -31,6 +31,14 @@ TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
     EXPECT_EQ(UptimeFixedPoint(sys()), 20000);
     sys().highResolutionFrequency = 0;
     EXPECT_EQ(UptimeFixedPoint(sys()), kUptimeFailed);
+    // (2^63 - 1) / 10000 seconds is 2^63 fixed-point units as a double: one
+    // past the largest; 2^60 counts at 2^20 a second, 2^40 seconds, fit.
+    sys().highResolutionCount = INT64_MAX;
+    sys().highResolutionFrequency = 10000;
+    EXPECT_EQ(UptimeFixedPoint(sys()), kUptimeFailed);
+    sys().highResolutionCount = std::int64_t{1} << 60;
+    sys().highResolutionFrequency = std::int64_t{1} << 20;
+    EXPECT_EQ(UptimeFixedPoint(sys()), (std::int64_t{1} << 40) * 10000);
     // Whole seconds, truncated, until the count passes 2^31 ms.
     EXPECT_EQ(std::tuple(FromTicks(123999), FromTicks(0), FromTicks(0x7FFFFFFF)),
               std::tuple(1230000, 0, 2147483 * 10000LL));

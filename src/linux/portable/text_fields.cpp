@@ -16,8 +16,12 @@ char LowerLetter(char c) {
 
 std::string_view NextLine(std::string_view& rest) {
     const std::size_t end = rest.find('\n');
-    const std::string_view line = rest.substr(0, end);
+    std::string_view line = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    // A file written on Windows ends its lines with CR LF; they read alike.
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
     return line;
 }
 
