@@ -53,5 +53,14 @@ TEST_F(RandomSlidingTest, ExactlyOneHundredTwipsAwayIsNotNearYet) {
     EXPECT_EQ(LastMove(), std::make_pair(6230.0f, 5210.0f));
 }
 
+TEST_F(RandomSlidingTest, NearOnOneAxisIsEnoughForANewTarget) {
+    // Target (floor(12360 x 0.50405) = 6230, 0): 50 twips off across, 5160
+    // down. The vertical takes the full step, so the second tick is still
+    // under 100 twips across, and that alone draws the next target.
+    Script({0.50405f, 0.0f, 0.5f, 0.5f});
+    Tick(AnimationType::RandomSliding, 2);
+    EXPECT_EQ(DrawsLeft(), 0u);
+}
+
 }  // namespace
 }  // namespace ostrel
