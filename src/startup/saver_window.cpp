@@ -161,12 +161,15 @@ void SaverWindow::SetUpPreview() {
         }
         previewHost = request.window;
         pf::ReadClientRect(windowing, previewHost, previewRect);
+        // The small picture of a settings dialog gets a quarter of the size;
+        // a front end may ask for another share, with a smallest size.
+        constexpr double kPreviewQuarter = 0.25;
         const double chosen = settings.fontSizePoints;
-        const double share = request.previewTextShare.value_or(0.25);
-        const double smallest = request.previewTextShare
-                                    ? std::min<double>(request.previewSmallestPoints, chosen)
-                                    : 0.0;
-        const auto points = static_cast<float>(RoundToInt16(std::max(chosen * share, smallest)));
+        double size = chosen * request.previewTextShare.value_or(kPreviewQuarter);
+        if (request.previewTextShare) {
+            size = std::max(size, std::min<double>(request.previewSmallestPoints, chosen));
+        }
+        const auto points = static_cast<float>(RoundToInt16(size));
         SetFontSize(infoLabel, points);
         SetFontSize(networkLabel, points);
         pf::EmbedInPreviewHost(windowing, previewHost, previewRect.right, previewRect.bottom);

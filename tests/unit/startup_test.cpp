@@ -192,12 +192,14 @@ TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
 }
 
 TEST_F(StartUp, AFailedPreviewSetUpIsReportedAndEndsEvenWithAHost) {
-    // A host whose number could not be read, and a font a quarter of which
-    // no label takes.
+    // A host whose number could not be read, and fonts a quarter of which
+    // no label takes (too large, below zero).
     const std::tuple<RunRequest, std::int32_t, const char*> cases[] = {
         {Request(RunMode::Preview, 0, Failure{6, "Overflow", ""}), 10,
          "Failed to setup preview mode:\r\n[6] Overflow"},
         {Request(RunMode::Preview, 1234), 10000,
+         "Failed to setup preview mode:\r\n[380] Invalid property value"},
+        {Request(RunMode::Preview, 1234), -8,  // a quarter is -2 points
          "Failed to setup preview mode:\r\n[380] Invalid property value"}};
     for (const auto& [request, size, text] : cases) {
         SetUp();
