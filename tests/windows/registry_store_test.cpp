@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -69,45 +67,38 @@ using KeyName = FakeRegistry::KeyName;
 TEST(RegistryStore, ReadsOfEveryKindOfStoredValue) {
     // Each case: the value's name (nullptr: no key at all), type and bytes;
     // what a text read and a number read give.
-    using Text = platform::StoredText;
-    using Number = platform::StoredNumber;
-    const Text noText{ReadStatus::Missing, ""};
-    const Text failedText{ReadStatus::Failed, ""};
-    const Number noNumber{ReadStatus::Missing, 0};
-    const Number failedNumber{ReadStatus::Failed, 0};
-    const Number notANumber{ReadStatus::WrongType, 0};
-    const auto t = [](std::string s) { return Text{ReadStatus::Value, std::move(s)}; };
-    const auto n = [](std::int32_t v) { return Number{ReadStatus::Value, v}; };
-    const std::tuple<const char*, std::uint32_t, Bytes, Text, Number> cases[] = {
-        {nullptr, kRegSz, {}, noText, noNumber},
-        {"Other", kRegSz, {'x'}, noText, noNumber},
-        {"Name", kRegSz, {'a', 'b'}, t("ab"), notANumber},  // no terminator
-        {"Name", kRegSz, {'a', 0}, t("a"), notANumber},
-        {"Name", kRegSz, {0}, t(""), notANumber},
-        {"Name", kRegDword, {}, failedText, failedNumber},  // no bytes at all
-        {"Name", kRegDword, {255, 255, 255, 255}, t("4294967295"), n(-1)},
-        // A zero top byte is trimmed and reads as zero.
-        {"Name", kRegDword, {255, 255, 255, 0}, t("16777215"), n(16777215)},
-        {"Name", kRegDword, {1, 2}, t("513"), n(513)},
-        {"Name", kRegDword, {1, 0, 0, 0, 9}, t("1"), n(1)},
-        {"Name", 3, {1, 2, 3}, t(""), notANumber},  // another type
-        {"Name", kRegSz, Bytes(1024, 'y'), t(std::string(1024, 'y')), notANumber},
-        {"Name", kRegSz, Bytes(1025, 'x'), failedText, failedNumber},
-    };
+    using enum ReadStatus;
+    const std::tuple<const char*, std::uint32_t, Bytes, ReadStatus, std::string, ReadStatus,
+                     std::int32_t>
+        cases[] = {
+            {nullptr, kRegSz, {}, Missing, "", Missing, 0},
+            {"Other", kRegSz, {'x'}, Missing, "", Missing, 0},
+            {"Name", kRegSz, {'a', 'b'}, Value, "ab", WrongType, 0},  // no terminator
+            {"Name", kRegSz, {'a', 0}, Value, "a", WrongType, 0},
+            {"Name", kRegSz, {0}, Value, "", WrongType, 0},
+            {"Name", kRegDword, {}, Failed, "", Failed, 0},  // no bytes at all
+            {"Name", kRegDword, {255, 255, 255, 255}, Value, "4294967295", Value, -1},
+            // A zero top byte is trimmed and reads as zero.
+            {"Name", kRegDword, {255, 255, 255, 0}, Value, "16777215", Value, 16777215},
+            {"Name", kRegDword, {1, 2}, Value, "513", Value, 513},
+            {"Name", kRegDword, {1, 0, 0, 0, 9}, Value, "1", Value, 1},
+            {"Name", 3, {1, 2, 3}, Value, "", WrongType, 0},  // another type
+            {"Name", kRegSz, Bytes(1024, 'y'), Value, std::string(1024, 'y'), WrongType, 0},
+            {"Name", kRegSz, Bytes(1025, 'x'), Failed, "", Failed, 0},
+        };
     for (const auto& c : cases) {
-        const auto& [valueName, type, bytes, text, number] = c;
+        const auto& [valueName, type, bytes, textStatus, text, numberStatus, number] = c;
         FakeRegistry fake;
         if (valueName != nullptr) {
             fake.keys[KeyName{kHklm, kKey}][valueName] = {type, bytes};
         }
         const auto access = fake.Access();
-        const Text readText = ReadRegistryText(access, kHklm, kKey, "Name");
-        const Number readNumber = ReadRegistryNumber(access, kHklm, kKey, "Name");
+        const platform::StoredText t = ReadRegistryText(access, kHklm, kKey, "Name");
+        const platform::StoredNumber n = ReadRegistryNumber(access, kHklm, kKey, "Name");
         // Reading never creates the key, and leaves none open.
-        EXPECT_EQ(std::tuple(readText.status, readText.value, readNumber.status, readNumber.value,
-                             fake.openKeys, fake.keys.size()),
-                  std::tuple(text.status, text.value, number.status, number.value, 0,
-                             valueName == nullptr ? 0u : 1u))
+        EXPECT_EQ(
+            std::tuple(t.status, t.value, n.status, n.value, fake.openKeys, fake.keys.size()),
+            std::tuple(textStatus, text, numberStatus, number, 0, valueName == nullptr ? 0u : 1u))
             << "case " << &c - cases;
     }
     FakeRegistry denied;

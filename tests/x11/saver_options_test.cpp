@@ -12,45 +12,35 @@ namespace {
 
 using Args = std::vector<std::string_view>;
 
-TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
+TEST(LinuxSaverOptions, ChoosesWhereToDrawAndTakesTheOptionsOfEveryXScreenSaverProgram) {
     using enum DrawTarget;
-    const std::tuple<Args, DrawTarget, std::uint32_t> cases[] = {
-        {{}, Unchosen, 0},
-        {{"-root"}, Root, 0},
-        {{"--window"}, OwnWindow, 0},
-        {{"-window-id", "0xFFFFFFFF"}, WindowId, 0xFFFFFFFF},
-        {{"-window-id", "031457287"}, WindowId, 31457287},           // decimal despite the 0
-        {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7}};  // the last one counts
-    for (const auto& [args, target, windowId] : cases) {
-        const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.warnings.empty(), o.target, o.windowId, o.printText, o.widthPixels,
-                             o.heightPixels),
-                  std::tuple(true, target, windowId, false, 800, 600));
-    }
-    const SaverOptions o =
-        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text"});
-    EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
-                         o.settings.Any(), o.help),
-              std::tuple(":7", 640, 480, false, true, false, false));
-    EXPECT_TRUE(ReadSaverOptions({"-save"}).save && !ReadSaverOptions({"-save"}).printText);
-    // XScreenSaver writes two dashes; the other window options win as before.
-    EXPECT_EQ(ReadSaverOptions({"--window-id", "12", "--root"}).target, Root);
-}
-
-TEST(LinuxSaverOptions, TakesTheOptionsOfEveryXScreenSaverProgram) {
     // -delay is microseconds; the tick is whole milliseconds, 10 at least.
-    const std::pair<Args, std::int32_t> cases[] = {
-        {{}, 100},
-        {{"--fps", "--delay", "20000", "--mono"}, 20},
-        {{"-delay", "0"}, 10},
-        {{"-delay", "1000000", "-no-fps", "-install", "-noinstall"}, 1000},
-        {{"-visual", "TrueColor", "-xrm", "ostrel.foo: 1", "-synchronous"}, 100}};
-    for (const auto& [args, tickMs] : cases) {
+    const std::tuple<Args, DrawTarget, std::uint32_t, std::int32_t> cases[] = {
+        {{}, Unchosen, 0, 100},
+        {{"-root"}, Root, 0, 100},
+        {{"--window"}, OwnWindow, 0, 100},
+        {{"-window-id", "0xFFFFFFFF"}, WindowId, 0xFFFFFFFF, 100},
+        {{"-window-id", "031457287"}, WindowId, 31457287, 100},          // decimal despite the 0
+        {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7, 100},  // the last one counts
+        // XScreenSaver writes two dashes; the other window options win as before.
+        {{"--window-id", "12", "--root"}, Root, 12, 100},
+        {{"--fps", "--delay", "20000", "--mono"}, Unchosen, 0, 20},
+        {{"-delay", "0"}, Unchosen, 0, 10},
+        {{"-delay", "1000000", "-no-fps", "-install", "-noinstall"}, Unchosen, 0, 1000},
+        {{"-visual", "TrueColor", "-xrm", "ostrel.foo: 1", "-synchronous"}, Unchosen, 0, 100}};
+    for (const auto& [args, target, windowId, tickMs] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.warnings, o.tickMs, o.settings.Any()),
-                  std::tuple(std::vector<std::string>{}, tickMs, false))
+        EXPECT_EQ(std::tuple(o.warnings, o.target, o.windowId, o.tickMs, o.printText, o.save,
+                             o.settings.Any(), o.widthPixels, o.heightPixels),
+                  std::tuple(std::vector<std::string>{}, target, windowId, tickMs, false, false,
+                             false, 800, 600))
             << args.size();
     }
+    const SaverOptions o =
+        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text", "-save"});
+    EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
+                         o.settings.Any(), o.help, o.synchronous),
+              std::tuple(":7", 640, 480, true, true, false, false, false));
     EXPECT_TRUE(ReadSaverOptions({"-synchronous"}).synchronous);
 }
 
@@ -80,18 +70,14 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
             << on;
     }
     // Each setting alone is a change to save.
-    for (const Args& args : {Args{"-font", "x"},
-                             {"-font-size", "9"},
-                             {"-fg", "red"},
-                             {"-bg", "red"},
-                             {"-no-bold"},
-                             {"-items", "0"},
-                             {"-primary-only"},
-                             {"-animation", "1"},
-                             {"-randomness", "2"},
-                             {"-24-hour"},
-                             {"-text", ""},
-                             {"-cpu"}}) {
+    for (const std::string_view option :
+         {"-font x", "-font-size 9", "-fg red", "-bg red", "-no-bold", "-items 0", "-primary-only",
+          "-animation 1", "-randomness 2", "-24-hour", "-text ", "-cpu"}) {
+        const std::size_t blank = std::min(option.find(' '), option.size());
+        Args args{option.substr(0, blank)};
+        if (blank < option.size()) {
+            args.push_back(option.substr(blank + 1));
+        }
         EXPECT_TRUE(ReadSaverOptions(args).settings.Any()) << args[0];
     }
     EXPECT_EQ(std::tuple(ReadSaverOptions({"-animation", "centre"}).settings.animation,
@@ -146,26 +132,19 @@ TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
         const SaverOptions o = ReadSaverOptions(args);
         EXPECT_EQ(std::tuple(o.warnings, o.target), std::tuple(warnings, DrawTarget::Root));
     }
-    const std::pair<const char*, const char*> refused[] = {{"-font-size", "0"},
-                                                           {"-font-size", "2161"},
-                                                           {"-randomness", "11"},
-                                                           {"-animation", "5"},
-                                                           {"-animation", ""},
-                                                           {"-fg", ""},
-                                                           {"-items", "cpu,,time"},
-                                                           {"-window-id", "0"},
-                                                           {"-geometry", "800"},
-                                                           {"-geometry", "15x600"},
-                                                           {"-window-id", "0x100000000"},
-                                                           {"-delay", "1000001"},
-                                                           {"-delay", "-5"}};
-    for (const auto& [option, value] : refused) {
+    // Each option, a blank, the value it cannot take.
+    for (const std::string_view refused :
+         {"-font-size 0", "-font-size 2161", "-randomness 11", "-animation 5", "-animation ",
+          "-fg ", "-items cpu,,time", "-window-id 0", "-geometry 800", "-geometry 15x600",
+          "-window-id 0x100000000", "-delay 1000001", "-delay -5"}) {
+        const std::string_view option = refused.substr(0, refused.find(' ')),
+                               value = refused.substr(refused.find(' ') + 1);
         const SaverOptions o = ReadSaverOptions({"-geometry", "640x480", option, value, "-bold"});
         // The option keeps its default; the options around it are taken.
         EXPECT_EQ(std::tuple(o.warnings, o.settings.Any() && o.settings.fontSettings.set == 1,
                              o.widthPixels, o.target, o.tickMs, o.settings.fontSize.has_value()),
-                  std::tuple(std::vector<std::string>{std::string("option \"") + option +
-                                                      "\" cannot take \"" + value +
+                  std::tuple(std::vector<std::string>{"option \"" + std::string(option) +
+                                                      "\" cannot take \"" + std::string(value) +
                                                       "\"; its default is kept"},
                              true, 640, DrawTarget::Unchosen, 100, false));
     }

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -20,30 +19,11 @@
 namespace ostrel {
 namespace {
 
-struct Control {
-    std::string kind;  // boolean, number, option, string, command
-    std::map<std::string, std::string> attributes;
-};
-
-std::vector<Control> ReadControls() {
-    std::ifstream file(OSTREL_SOURCE_DIR "/res/ostrel.xml");
-    std::stringstream text;
-    text << file.rdbuf();
-    const std::string xml = text.str();
-    std::vector<Control> controls;
-    const std::regex element(R"(<(boolean|number|option|string|command)\s([^>]*)/>)");
-    const std::regex attribute(R"(([\w-]+)="([^"]*)\")");
-    for (auto e = std::sregex_iterator(xml.begin(), xml.end(), element);
-         e != std::sregex_iterator(); ++e) {
-        Control c{(*e)[1], {}};
-        const std::string attributes = (*e)[2];
-        for (auto a = std::sregex_iterator(attributes.begin(), attributes.end(), attribute);
-             a != std::sregex_iterator(); ++a) {
-            c.attributes[(*a)[1]] = (*a)[2];
-        }
-        controls.push_back(c);
-    }
-    return controls;
+// One attribute of an element, or "" when it has none.
+std::string Attribute(const std::string& element, const std::string& name) {
+    std::smatch m;
+    const std::regex value(" " + name + "=\"([^\"]*)\"");
+    return std::regex_search(element, m, value) ? m[1].str() : "";
 }
 
 // The words of a switch, with `value` for its "%".
@@ -56,55 +36,56 @@ SaverOptions Read(const std::string& command, const std::string& value) {
     return ReadSaverOptions(std::vector<std::string_view>(words.begin(), words.end()));
 }
 
-// Whether the switches change the default settings, bit for bit.
-bool ChangesDefaults(const SaverOptions& o, const Settings& d) {
-    const SettingsChanges& c = o.settings;
-    const auto bits = [](auto v) {
-        return static_cast<std::uint32_t>(static_cast<std::uint16_t>(v));
-    };
-    return c.displayItems.AppliedTo(bits(d.displayItems)) != bits(d.displayItems) ||
-           c.fontSettings.AppliedTo(bits(FontSettingsBits(d))) != bits(FontSettingsBits(d)) ||
-           c.options.AppliedTo(bits(d.options)) != bits(d.options) ||
-           c.timeFormat.AppliedTo(d.timeFormat) != d.timeFormat ||
-           (c.animation && *c.animation != d.animationType);
-}
-
 TEST(XScreenSaverConfig, EverySwitchIsTakenAndEveryDefaultIsTheProgramsOwn) {
     platform::SettingsStore empty;
-    Settings defaults;
-    LoadSettings(empty, defaults);
-    const std::vector<Control> controls = ReadControls();
-    ASSERT_GT(controls.size(), 20u);
-    for (const Control& c : controls) {
-        const auto& a = c.attributes;
-        const std::string name = a.count("id") ? a.at("id") : c.kind;
+    Settings d;
+    LoadSettings(empty, d);
+    // Whether the switches change the default settings, bit for bit.
+    const auto changesDefaults = [&d](const SettingsChanges& c) {
+        const auto changed = [](const BitChanges& change, auto stored) {
+            const auto bits = static_cast<std::uint32_t>(static_cast<std::uint16_t>(stored));
+            return change.AppliedTo(bits) != bits;
+        };
+        return changed(c.displayItems, d.displayItems) ||
+               changed(c.fontSettings, FontSettingsBits(d)) || changed(c.options, d.options) ||
+               changed(c.timeFormat, d.timeFormat) ||
+               (c.animation && *c.animation != d.animationType);
+    };
+    std::stringstream file;
+    file << std::ifstream(OSTREL_SOURCE_DIR "/res/ostrel.xml").rdbuf();
+    const std::string xml = file.str();
+    const std::regex element(R"(<(boolean|number|option|string|command)\s[^>]*/>)");
+    std::size_t controls = 0;
+    for (auto e = std::sregex_iterator(xml.begin(), xml.end(), element);
+         e != std::sregex_iterator(); ++e, ++controls) {
+        const std::string kind = (*e)[1], text = (*e)[0], id = Attribute(text, "id");
         for (const char* key : {"arg", "arg-set", "arg-unset"}) {
-            if (!a.count(key)) {
+            if (Attribute(text, key).empty()) {
                 continue;
             }
-            const std::string value = c.kind == "number" ? a.at("high") : "SteelBlue";
-            const SaverOptions o = Read(a.at(key), value);
-            EXPECT_EQ(o.warnings, std::vector<std::string>{}) << name;
+            const SaverOptions o = Read(Attribute(text, key),
+                                        kind == "number" ? Attribute(text, "high") : "SteelBlue");
+            EXPECT_EQ(o.warnings, std::vector<std::string>{}) << id;
             // A check box or list entry that the dialog shows off by default
             // writes a switch that changes what runs by default, and one shown
             // on writes its opposite: either way the default is unchanged.
-            if (c.kind == "boolean" || c.kind == "option") {
-                EXPECT_TRUE(ChangesDefaults(o, defaults)) << name << " " << key;
+            if (kind == "boolean" || kind == "option") {
+                EXPECT_TRUE(changesDefaults(o.settings)) << id << " " << key;
             }
         }
-        if (c.kind == "number") {
-            const SaverOptions o = Read(a.at("arg"), a.at("default"));
-            EXPECT_EQ(
-                o.settings.fontSize.value_or(o.settings.randomness.value_or(-1)),
-                a.at("id") == "fontsize" ? defaults.fontSizePoints : defaults.bounceRandomness)
-                << name;
+        if (kind == "number") {
+            const SettingsChanges c =
+                Read(Attribute(text, "arg"), Attribute(text, "default")).settings;
+            EXPECT_EQ(c.fontSize.value_or(c.randomness.value_or(-1)),
+                      id == "fontsize" ? d.fontSizePoints : d.bounceRandomness)
+                << id;
         }
         // The list entry without a switch is the program's own animation.
-        if (c.kind == "option" && !a.count("arg-set")) {
-            EXPECT_EQ(Read("-animation " + a.at("id"), "").settings.animation,
-                      defaults.animationType);
+        if (kind == "option" && Attribute(text, "arg-set").empty()) {
+            EXPECT_EQ(Read("-animation " + id, "").settings.animation, d.animationType);
         }
     }
+    EXPECT_GT(controls, 20u);
 }
 
 }  // namespace
