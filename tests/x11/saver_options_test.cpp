@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "x11/portable/saver_options.h"
+#include "x11/portable/text_lines.h"
 
 namespace ostrel {
 namespace {
@@ -151,6 +152,17 @@ TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
     EXPECT_TRUE(ReadSaverOptions({"-h"}).help && ReadSaverOptions({"--help"}).help);
     // The smallest values taken.
     EXPECT_EQ(ReadSaverOptions({"-geometry", "16x16", "-font-size", "1"}).warnings.size(), 0u);
+}
+
+TEST(TextLines, SeparatorLineFeedAndBothBreakOnce) {
+    // "a" CR "b" LF "c" CR LF "d", then a trailing separator: five lines.
+    EXPECT_EQ(TextLines("a\rb\nc\r\nd\r"), (std::vector<std::string>{"a", "b", "c", "d", ""}));
+    EXPECT_EQ(TextLines(""), (std::vector<std::string>{""}));
+    // CR CR is two breaks; LF CR is two breaks too.
+    EXPECT_EQ(TextLines("\r\r\n\r"), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(JoinLines(TextLines("x\r\ny\rz"), " / "), "x / y / z");
+    // A tab, a form feed and DEL are spaces; UTF-8's bytes above 0x7F stay.
+    EXPECT_EQ(TextLines("a\tb\fc\x7F\xC3\xA9"), (std::vector<std::string>{"a b c \xC3\xA9"}));
 }
 
 }  // namespace
