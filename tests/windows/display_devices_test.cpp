@@ -40,11 +40,7 @@ struct FakeDisplays {
             if (static_cast<int>(index) == failAtDevice) {
                 throw Failure{5, "Invalid procedure call or argument", ""};
             }
-            if (index >= devices.size()) {
-                return false;
-            }
-            d = devices[index].device;
-            return true;
+            return index < devices.size() && (d = devices[index].device, true);
         };
         s.settings = [this](const std::string& name, DisplaySettingsKind kind, DisplayPosition& p) {
             for (const Device& d : devices) {
@@ -65,8 +61,7 @@ struct FakeDisplays {
             return 0;
         };
         s.monitorRect = [this](MonitorId id, PixelRect& r) {
-            r = devices.at(id - 1).monitor;
-            return true;
+            return (r = devices.at(id - 1).monitor, true);
         };
         s.showMessage = [this](const std::string& text, const std::string& caption) {
             messages.emplace_back(text, caption);

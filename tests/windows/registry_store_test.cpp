@@ -29,12 +29,10 @@ struct FakeRegistry {
         a.openKey = [this](RegistryRoot root, const std::string& path, bool create,
                            RegistryKey& key) -> long {
             const KeyName name{root, path};
-            if (!keys.contains(name)) {
-                if (!create || refuseCreate) {
-                    return kRegFileNotFound;
-                }
-                keys[name];
+            if (!keys.contains(name) && (!create || refuseCreate)) {
+                return kRegFileNotFound;
             }
+            keys[name];
             handles.push_back(name);
             key = handles.size();
             ++openKeys;
@@ -42,19 +40,17 @@ struct FakeRegistry {
         };
         a.queryValue = [this](RegistryKey key, const std::string& name, std::uint32_t& type,
                               std::uint8_t* data, std::uint32_t& size) -> long {
-            if (queryAnswer != kRegSuccess) {
-                return queryAnswer;
-            }
-            const auto& values = keys.at(handles.at(key - 1));
-            return AnswerQuery(values, name, type, data, size);
+            return queryAnswer != kRegSuccess
+                       ? queryAnswer
+                       : AnswerQuery(keys.at(handles.at(key - 1)), name, type, data, size);
         };
         a.setValue = [this](RegistryKey key, const std::string& name, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) -> long {
-            if (refuseWrites) {
-                return 5;  // access denied
-            }
-            keys.at(handles.at(key - 1))[name] = RegistryValue{type, Bytes(data, data + size)};
-            return kRegSuccess;
+            // 5: access denied.
+            return refuseWrites
+                       ? 5
+                       : (keys.at(handles.at(key - 1))[name] = {type, Bytes(data, data + size)},
+                          kRegSuccess);
         };
         a.closeKey = [this](RegistryKey) { --openKeys; };
         return a;
