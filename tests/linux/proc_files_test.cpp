@@ -152,8 +152,8 @@ TEST(LinuxProcessorStat, AnswersWhyAReadingFailsAndKeepsTheLastOne) {
     for (const auto& [text, answer, idle] : cases) {
         platform::ProcessorTimes t;
         t.idle = {5, 6};
-        EXPECT_EQ(ReadProcessorIdle(text, 100, 2, t), answer) << text;
-        EXPECT_EQ(t.idle, idle) << text;
+        EXPECT_EQ(std::tuple(ReadProcessorIdle(text, 100, 2, t), t.idle), std::tuple(answer, idle))
+            << text;
     }
 }
 

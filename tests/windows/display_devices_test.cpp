@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -14,13 +15,13 @@ using platform::PixelRect;
 using Edges = std::tuple<int, int, int, int>;  // left, right, top, bottom
 constexpr std::uint32_t kAttached = kDisplayDeviceAttachedToDesktop;
 
-// A system of display devices, each with its monitor, found at the
-// monitor's top-left corner unless a test moves it.
+// A system of display devices, each named by its index and with its
+// monitor, found at the monitor's top-left corner unless a test moves it.
 struct FakeDisplays {
     struct Device {
         DisplayDevice device;
         PixelRect monitor;
-        std::optional<DisplayPosition> current, stored;
+        std::optional<DisplayPosition> current, stored = {};
     };
     PixelRect desktop{0, 0, 1024, 768};
     std::vector<Device> devices;
@@ -28,8 +29,8 @@ struct FakeDisplays {
     std::vector<std::pair<std::string, std::string>> messages;
 
     void AddMonitor(std::uint32_t flags, const PixelRect& r) {
-        const std::string name = "\\\\.\\DISPLAY" + std::to_string(devices.size() + 1);
-        devices.push_back({{name, flags}, r, DisplayPosition{r.left, r.top}, {}});
+        devices.push_back(
+            {{std::to_string(devices.size()), flags}, r, DisplayPosition{r.left, r.top}});
     }
 
     // The span of every monitor and the primary monitor.
@@ -43,22 +44,15 @@ struct FakeDisplays {
             return index < devices.size() && (d = devices[index].device, true);
         };
         s.settings = [this](const std::string& name, DisplaySettingsKind kind, DisplayPosition& p) {
-            for (const Device& d : devices) {
-                const auto& wanted = kind == DisplaySettingsKind::Current ? d.current : d.stored;
-                if (d.device.name == name && wanted) {
-                    p = *wanted;
-                    return true;
-                }
-            }
-            return false;
+            const Device& d = devices.at(std::stoul(name));
+            const auto& wanted = kind == DisplaySettingsKind::Current ? d.current : d.stored;
+            return wanted && (p = *wanted, true);
         };
         s.monitorAt = [this](std::int32_t x, std::int32_t y) -> MonitorId {
-            for (std::size_t i = 0; i < devices.size(); ++i) {
-                if (devices[i].monitor.left == x && devices[i].monitor.top == y) {
-                    return i + 1;
-                }
-            }
-            return 0;
+            const auto at = std::find_if(devices.begin(), devices.end(), [&](const Device& d) {
+                return d.monitor.left == x && d.monitor.top == y;
+            });
+            return at == devices.end() ? 0 : at - devices.begin() + 1;
         };
         s.monitorRect = [this](MonitorId id, PixelRect& r) {
             return (r = devices.at(id - 1).monitor, true);
@@ -88,7 +82,7 @@ TEST(DisplayDevices, AttachedMonitorsAddUpOnEverySideOfThePrimary) {
 TEST(DisplayDevices, NoMonitorFallsBackToTheDesktop) {
     FakeDisplays fake;
     fake.desktop = {0, 0, 800, 600};
-    fake.devices.push_back({{"\\\\.\\DISPLAY1", kAttached}, {}, DisplayPosition{5, 5}, {}});
+    fake.devices.push_back({{"0", kAttached}, {}, DisplayPosition{5, 5}});
     EXPECT_EQ(fake.Walk(), std::pair(Edges(0, 800, 0, 600), Edges(0, 800, 0, 600)));
 }
 
