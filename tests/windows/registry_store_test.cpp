@@ -116,8 +116,7 @@ TEST(RegistryStore, WritesStoreTextWithoutTerminatorAndNumbersSignedAndFailWhenR
         EXPECT_TRUE(WriteRegistryNumber(access, kHklm, kKey, "N", n));
         EXPECT_EQ(ReadRegistryNumber(access, kHklm, kKey, "N").Or(12345), n);
     }
-    const KeyName numberKey{kHklm, kKey};
-    EXPECT_EQ(fake.keys[numberKey]["N"].bytes, (Bytes{0, 0, 0, 0x80}));  // little-endian
+    EXPECT_EQ((fake.keys[{kHklm, kKey}]["N"].bytes), (Bytes{0, 0, 0, 0x80}));  // little-endian
     for (bool* refuse : {&fake.refuseCreate, &fake.refuseWrites}) {
         fake.keys.clear();
         *refuse = true;
