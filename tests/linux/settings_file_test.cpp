@@ -84,23 +84,18 @@ TEST(LinuxSettingsFile, WindowsLineEndsReadLikeLineFeeds) {
 // other kind, or a file that could not be read, where only what was written
 // since is there.
 TEST(LinuxSettingsFile, StoreAnswersByKindAndReadability) {
-    using platform::ReadStatus;
+    using enum platform::ReadStatus;
+    // A number read and a text read of one name.
+    const auto read = [](const SettingsFileContents& f, const char* name) {
+        const platform::StoredNumber n = ReadNumberEntry(f, name);
+        const platform::StoredText t = ReadTextEntry(f, name);
+        return std::tuple(n.status, n.value, t.status, t.value);
+    };
+    using Read = std::tuple<platform::ReadStatus, std::int32_t, platform::ReadStatus, std::string>;
     SettingsFileContents file{{Number("FontSize", 0xFFFFFFF6), Text("FontName", "Verdana")}};
-    const auto number = [&](const char* name) {
-        const platform::StoredNumber n = ReadNumberEntry(file, name);
-        return std::pair(n.status, n.value);
-    };
-    const auto text = [&](const char* name) {
-        const platform::StoredText t = ReadTextEntry(file, name);
-        return std::pair(t.status, t.value);
-    };
-    EXPECT_EQ(std::tuple(number("fontsize"), number("FontName"), number("BgColour")),
-              std::tuple(std::pair(ReadStatus::Value, -10), std::pair(ReadStatus::WrongType, 0),
-                         std::pair(ReadStatus::Missing, 0)));
-    EXPECT_EQ(std::tuple(text("FONTNAME"), text("FontSize"), text("Descr")),
-              std::tuple(std::pair(ReadStatus::Value, std::string("Verdana")),
-                         std::pair(ReadStatus::WrongType, std::string()),
-                         std::pair(ReadStatus::Missing, std::string())));
+    EXPECT_EQ(std::tuple(read(file, "fontsize"), read(file, "FONTNAME"), read(file, "BgColour")),
+              std::tuple(Read(Value, -10, WrongType, ""), Read(WrongType, 0, Value, "Verdana"),
+                         Read(Missing, 0, Missing, "")));
 
     // A write replaces a value of either kind in its place; a name the file
     // cannot hold is refused and changes nothing.
@@ -111,14 +106,10 @@ TEST(LinuxSettingsFile, StoreAnswersByKindAndReadability) {
                                          Number("BgColour", 0xFFFFFFFF)}));
 
     SettingsFileContents unreadable{{}, true};
-    EXPECT_EQ(std::tuple(ReadNumberEntry(unreadable, "FontSize").status,
-                         ReadTextEntry(unreadable, "FontName").status),
-              std::tuple(ReadStatus::Failed, ReadStatus::Failed));
+    EXPECT_EQ(read(unreadable, "FontSize"), Read(Failed, 0, Failed, ""));
     SetNumberEntry(unreadable, "FontSize", 14);
-    EXPECT_EQ(std::tuple(ReadNumberEntry(unreadable, "FontSize").value,
-                         ReadNumberEntry(unreadable, "FontSize").status,
-                         ReadTextEntry(unreadable, "FontName").status),
-              std::tuple(14, ReadStatus::Value, ReadStatus::Failed));
+    EXPECT_EQ(std::tuple(read(unreadable, "FontSize"), read(unreadable, "FontName")),
+              std::tuple(Read(Value, 14, WrongType, ""), Read(Failed, 0, Failed, "")));
 }
 
 }  // namespace

@@ -24,21 +24,21 @@ TEST(PerformanceData, ReadsEveryNumberedProcessorAndTheBlocksTime) {
     // processor 5 is missing from the block; every byte of the last idle
     // time is different.
     fake::PerfObject processor;
-    processor.instances = {{"_Total", 7}, {"11", 0x0123456789ABCDEF},
-                           {"x1", 8},     {"0", 5},
-                           {"10", 1000},  {"", 9},
-                           {"1", 100},    {"2", 200},
-                           {"3", 300},    {"4", 400},
-                           {"6", 600},    {"7", 700},
-                           {"8", 800},    {"9", 900}};
+    processor.instances = {
+        {"_Total", 7}, {"11", 0x0123456789ABCDEF}, {"x1", 8}, {"0", 5}, {"10", 1000}, {"", 9}};
+    for (const int n : {1, 2, 3, 4, 6, 7, 8, 9}) {
+        processor.instances.push_back({std::to_string(n), n * 100});
+    }
     processor.counters = {142, 144, 6};  // the processor-time counter last
     const auto block = fake::BuildPerfBlock({processor}, {2009, 2, 28, 23, 59, 59, 999});
     platform::ProcessorTimes t;
     ReadProcessorTimesFromBlock(block.bytes, 12, t);
-    EXPECT_EQ(t.idle, (std::vector<std::int64_t>{5, 100, 200, 300, 400, 0, 600, 700, 800, 900, 1000,
-                                                 0x0123456789ABCDEF}));
-    EXPECT_EQ(t.seen, (std::vector<std::uint8_t>{1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(t.time, 128803391999990000);  // 28 Feb 2009 23:59:59.999, worked out by hand
+    // The time of 28 Feb 2009 23:59:59.999 worked out by hand.
+    EXPECT_EQ(std::tuple(t.idle, t.seen, t.time),
+              std::tuple(std::vector<std::int64_t>{5, 100, 200, 300, 400, 0, 600, 700, 800, 900,
+                                                   1000, 0x0123456789ABCDEF},
+                         std::vector<std::uint8_t>{1, 1, 1, 1, 1, 0, 1, 1, 1, 1, 1, 1},
+                         128803391999990000));
     // Processor 11 is one too many for eleven, and so is any longer number.
     EXPECT_EQ(ReadFailure(block.bytes, 11), "9 : Subscript out of range");
     processor.instances = {{"0", 1}, {"99999999999999999999", 2}};

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <map>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -31,12 +29,10 @@ struct FakeRegistry {
         a.openKey = [this](RegistryRoot root, const std::string& path, bool create,
                            RegistryKey& key) -> long {
             const KeyName name{root, path};
-            if (!keys.contains(name)) {
-                if (!create || refuseCreate) {
-                    return kRegFileNotFound;
-                }
-                keys[name];
+            if (!keys.contains(name) && (!create || refuseCreate)) {
+                return kRegFileNotFound;
             }
+            keys[name];
             handles.push_back(name);
             key = handles.size();
             ++openKeys;
@@ -44,19 +40,17 @@ struct FakeRegistry {
         };
         a.queryValue = [this](RegistryKey key, const std::string& name, std::uint32_t& type,
                               std::uint8_t* data, std::uint32_t& size) -> long {
-            if (queryAnswer != kRegSuccess) {
-                return queryAnswer;
-            }
-            const auto& values = keys.at(handles.at(key - 1));
-            return AnswerQuery(values, name, type, data, size);
+            return queryAnswer != kRegSuccess
+                       ? queryAnswer
+                       : AnswerQuery(keys.at(handles.at(key - 1)), name, type, data, size);
         };
         a.setValue = [this](RegistryKey key, const std::string& name, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) -> long {
-            if (refuseWrites) {
-                return 5;  // access denied
-            }
-            keys.at(handles.at(key - 1))[name] = RegistryValue{type, Bytes(data, data + size)};
-            return kRegSuccess;
+            // 5: access denied.
+            return refuseWrites
+                       ? 5
+                       : (keys.at(handles.at(key - 1))[name] = {type, Bytes(data, data + size)},
+                          kRegSuccess);
         };
         a.closeKey = [this](RegistryKey) { --openKeys; };
         return a;
@@ -69,45 +63,38 @@ using KeyName = FakeRegistry::KeyName;
 TEST(RegistryStore, ReadsOfEveryKindOfStoredValue) {
     // Each case: the value's name (nullptr: no key at all), type and bytes;
     // what a text read and a number read give.
-    using Text = platform::StoredText;
-    using Number = platform::StoredNumber;
-    const Text noText{ReadStatus::Missing, ""};
-    const Text failedText{ReadStatus::Failed, ""};
-    const Number noNumber{ReadStatus::Missing, 0};
-    const Number failedNumber{ReadStatus::Failed, 0};
-    const Number notANumber{ReadStatus::WrongType, 0};
-    const auto t = [](std::string s) { return Text{ReadStatus::Value, std::move(s)}; };
-    const auto n = [](std::int32_t v) { return Number{ReadStatus::Value, v}; };
-    const std::tuple<const char*, std::uint32_t, Bytes, Text, Number> cases[] = {
-        {nullptr, kRegSz, {}, noText, noNumber},
-        {"Other", kRegSz, {'x'}, noText, noNumber},
-        {"Name", kRegSz, {'a', 'b'}, t("ab"), notANumber},  // no terminator
-        {"Name", kRegSz, {'a', 0}, t("a"), notANumber},
-        {"Name", kRegSz, {0}, t(""), notANumber},
-        {"Name", kRegDword, {}, failedText, failedNumber},  // no bytes at all
-        {"Name", kRegDword, {255, 255, 255, 255}, t("4294967295"), n(-1)},
-        // A zero top byte is trimmed and reads as zero.
-        {"Name", kRegDword, {255, 255, 255, 0}, t("16777215"), n(16777215)},
-        {"Name", kRegDword, {1, 2}, t("513"), n(513)},
-        {"Name", kRegDword, {1, 0, 0, 0, 9}, t("1"), n(1)},
-        {"Name", 3, {1, 2, 3}, t(""), notANumber},  // another type
-        {"Name", kRegSz, Bytes(1024, 'y'), t(std::string(1024, 'y')), notANumber},
-        {"Name", kRegSz, Bytes(1025, 'x'), failedText, failedNumber},
-    };
+    using enum ReadStatus;
+    const std::tuple<const char*, std::uint32_t, Bytes, ReadStatus, std::string, ReadStatus,
+                     std::int32_t>
+        cases[] = {
+            {nullptr, kRegSz, {}, Missing, "", Missing, 0},
+            {"Other", kRegSz, {'x'}, Missing, "", Missing, 0},
+            {"Name", kRegSz, {'a', 'b'}, Value, "ab", WrongType, 0},  // no terminator
+            {"Name", kRegSz, {'a', 0}, Value, "a", WrongType, 0},
+            {"Name", kRegSz, {0}, Value, "", WrongType, 0},
+            {"Name", kRegDword, {}, Failed, "", Failed, 0},  // no bytes at all
+            {"Name", kRegDword, {255, 255, 255, 255}, Value, "4294967295", Value, -1},
+            // A zero top byte is trimmed and reads as zero.
+            {"Name", kRegDword, {255, 255, 255, 0}, Value, "16777215", Value, 16777215},
+            {"Name", kRegDword, {1, 2}, Value, "513", Value, 513},
+            {"Name", kRegDword, {1, 0, 0, 0, 9}, Value, "1", Value, 1},
+            {"Name", 3, {1, 2, 3}, Value, "", WrongType, 0},  // another type
+            {"Name", kRegSz, Bytes(1024, 'y'), Value, std::string(1024, 'y'), WrongType, 0},
+            {"Name", kRegSz, Bytes(1025, 'x'), Failed, "", Failed, 0},
+        };
     for (const auto& c : cases) {
-        const auto& [valueName, type, bytes, text, number] = c;
+        const auto& [valueName, type, bytes, textStatus, text, numberStatus, number] = c;
         FakeRegistry fake;
         if (valueName != nullptr) {
             fake.keys[KeyName{kHklm, kKey}][valueName] = {type, bytes};
         }
         const auto access = fake.Access();
-        const Text readText = ReadRegistryText(access, kHklm, kKey, "Name");
-        const Number readNumber = ReadRegistryNumber(access, kHklm, kKey, "Name");
+        const platform::StoredText t = ReadRegistryText(access, kHklm, kKey, "Name");
+        const platform::StoredNumber n = ReadRegistryNumber(access, kHklm, kKey, "Name");
         // Reading never creates the key, and leaves none open.
-        EXPECT_EQ(std::tuple(readText.status, readText.value, readNumber.status, readNumber.value,
-                             fake.openKeys, fake.keys.size()),
-                  std::tuple(text.status, text.value, number.status, number.value, 0,
-                             valueName == nullptr ? 0u : 1u))
+        EXPECT_EQ(
+            std::tuple(t.status, t.value, n.status, n.value, fake.openKeys, fake.keys.size()),
+            std::tuple(textStatus, text, numberStatus, number, 0, valueName == nullptr ? 0u : 1u))
             << "case " << &c - cases;
     }
     FakeRegistry denied;
@@ -129,8 +116,7 @@ TEST(RegistryStore, WritesStoreTextWithoutTerminatorAndNumbersSignedAndFailWhenR
         EXPECT_TRUE(WriteRegistryNumber(access, kHklm, kKey, "N", n));
         EXPECT_EQ(ReadRegistryNumber(access, kHklm, kKey, "N").Or(12345), n);
     }
-    const KeyName numberKey{kHklm, kKey};
-    EXPECT_EQ(fake.keys[numberKey]["N"].bytes, (Bytes{0, 0, 0, 0x80}));  // little-endian
+    EXPECT_EQ((fake.keys[{kHklm, kKey}]["N"].bytes), (Bytes{0, 0, 0, 0x80}));  // little-endian
     for (bool* refuse : {&fake.refuseCreate, &fake.refuseWrites}) {
         fake.keys.clear();
         *refuse = true;

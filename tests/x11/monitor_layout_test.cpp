@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
 #include <tuple>
 #include <vector>
 
@@ -11,7 +9,11 @@ namespace ostrel {
 namespace {
 
 using Rect = platform::PixelRect;
-using Edges = std::vector<std::array<std::int32_t, 4>>;  // left, top, right, bottom
+using Rects = std::vector<Rect>;
+
+// Monitors on every side of a 1920x1080 primary, arranged around its corner.
+const Rects kAll{
+    {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 100, 2720, 700}, {0, 1080, 1024, 1848}};
 
 TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
     // Monitors on every side of a 1920x1080 primary at (1280,200) in the root.
@@ -20,18 +22,16 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
                                  {3200, 300, 4000, 900},
                                  {1280, 1280, 2304, 2048}};
     const Rect root{0, 0, 4000, 2048};
-    const Edges all{
-        {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 100, 2720, 700}, {0, 1080, 1024, 1848}};
-    const Edges fromBelow{
+    const Rects fromBelow{
         {0, -1080, 1920, 0}, {-1280, -1280, 0, -256}, {1920, -980, 2720, -380}, {0, 0, 1024, 768}};
     // The monitors, the primary's index, the window; then the parts' edges,
     // the primary's index and the window's corner.
     using Corner = std::pair<std::int32_t, std::int32_t>;
-    const std::tuple<std::vector<Rect>, std::size_t, Rect, Edges, std::size_t, Corner> cases[] = {
+    const std::tuple<Rects, std::size_t, Rect, Rects, std::size_t, Corner> cases[] = {
         // The root window: every monitor, the left one at negative x.
-        {four, 0, root, all, 0, {-1280, -200}},
+        {four, 0, root, kAll, 0, {-1280, -200}},
         // No primary named: the first monitor the window covers serves.
-        {four, 9, root, all, 0, {-1280, -200}},
+        {four, 9, root, kAll, 0, {-1280, -200}},
         {four, 3, root, fromBelow, 3, {-1280, -1280}},  // the one below as the primary
         // A window on the second monitor only, as XScreenSaver gives each monitor its own.
         {four, 0, {0, 0, 1280, 1024}, {{0, 0, 1280, 1024}}, 0, {0, 0}},
@@ -43,11 +43,7 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
         {{}, 0, {10, 20, 5, 10}, {{0, 0, 0, 0}}, 0, {0, 0}}};
     for (const auto& [monitors, primary, window, edges, primaryPart, corner] : cases) {
         const CoveredMonitors l = ArrangeMonitors(monitors, primary, window);
-        Edges parts;
-        for (const Rect& r : l.monitors) {
-            parts.push_back({r.left, r.top, r.right, r.bottom});
-        }
-        EXPECT_EQ(std::tuple(parts, l.primary, l.windowLeft, l.windowTop),
+        EXPECT_EQ(std::tuple(l.monitors, l.primary, l.windowLeft, l.windowTop),
                   std::tuple(edges, primaryPart, corner.first, corner.second))
             << window.left << "," << window.top;
     }
@@ -61,14 +57,11 @@ TEST(LinuxMonitorLayout, MonitorsAreTheWindowsPartsAroundThePrimarysCorner) {
 
 TEST(LinuxMonitorLayout, SpanIsEveryMonitorAroundTheOriginAndThePrimarysSize) {
     using Layout = platform::MonitorLayout;
-    // Arranged as above: monitors on every side of the 1920x1080 primary.
-    const std::vector<Rect> all{
-        {0, 0, 1920, 1080}, {-1280, -200, 0, 824}, {1920, 100, 2720, 700}, {0, 1080, 1024, 1848}};
-    const std::tuple<std::vector<Rect>, std::size_t, Layout> cases[] = {
+    const std::tuple<Rects, std::size_t, Layout> cases[] = {
         // Leftmost -1280, top -200, right 1920 + 800, bottom 1080 + 768.
-        {all, 0, {{-1280, -200, 2720, 1848}, {0, 0, 1920, 1080}}},
+        {kAll, 0, {{-1280, -200, 2720, 1848}, {0, 0, 1920, 1080}}},
         // The one below as the primary: its own size, 1024x768.
-        {all, 3, {{-1280, -200, 2720, 1848}, {0, 0, 1024, 768}}},
+        {kAll, 3, {{-1280, -200, 2720, 1848}, {0, 0, 1024, 768}}},
         // A monitor away from the origin: the span still reaches it.
         {{{0, 0, 800, 600}, {1000, 700, 1200, 900}}, 0, {{0, 0, 1200, 900}, {0, 0, 800, 600}}},
         // A larger clone at the primary's corner counts as the primary.

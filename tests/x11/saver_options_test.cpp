@@ -1,56 +1,62 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "fakes/fake_settings_store.h"
+#include "settings/settings.h"
 #include "x11/portable/saver_options.h"
+#include "x11/portable/text_lines.h"
 
 namespace ostrel {
 namespace {
 
 using Args = std::vector<std::string_view>;
 
-TEST(LinuxSaverOptions, ChoosesWhereToDraw) {
-    using enum DrawTarget;
-    const std::tuple<Args, DrawTarget, std::uint32_t> cases[] = {
-        {{}, Unchosen, 0},
-        {{"-root"}, Root, 0},
-        {{"--window"}, OwnWindow, 0},
-        {{"-window-id", "0xFFFFFFFF"}, WindowId, 0xFFFFFFFF},
-        {{"-window-id", "031457287"}, WindowId, 31457287},           // decimal despite the 0
-        {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7}};  // the last one counts
-    for (const auto& [args, target, windowId] : cases) {
-        const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.warnings.empty(), o.target, o.windowId, o.printText, o.widthPixels,
-                             o.heightPixels),
-                  std::tuple(true, target, windowId, false, 800, 600));
+// The words of a switch, with `value` for its "%".
+SaverOptions Read(const std::string& command, const std::string& value) {
+    std::vector<std::string> words;
+    std::istringstream in(command);
+    for (std::string w; in >> w;) {
+        words.push_back(w == "%" ? value : w);
     }
-    const SaverOptions o =
-        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text"});
-    EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
-                         o.settings.Any(), o.help),
-              std::tuple(":7", 640, 480, false, true, false, false));
-    EXPECT_TRUE(ReadSaverOptions({"-save"}).save && !ReadSaverOptions({"-save"}).printText);
-    // XScreenSaver writes two dashes; the other window options win as before.
-    EXPECT_EQ(ReadSaverOptions({"--window-id", "12", "--root"}).target, Root);
+    return ReadSaverOptions(std::vector<std::string_view>(words.begin(), words.end()));
 }
 
-TEST(LinuxSaverOptions, TakesTheOptionsOfEveryXScreenSaverProgram) {
+TEST(LinuxSaverOptions, ChoosesWhereToDrawAndTakesTheOptionsOfEveryXScreenSaverProgram) {
+    using enum DrawTarget;
     // -delay is microseconds; the tick is whole milliseconds, 10 at least.
-    const std::pair<Args, std::int32_t> cases[] = {
-        {{}, 100},
-        {{"--fps", "--delay", "20000", "--mono"}, 20},
-        {{"-delay", "0"}, 10},
-        {{"-delay", "1000000", "-no-fps", "-install", "-noinstall"}, 1000},
-        {{"-visual", "TrueColor", "-xrm", "ostrel.foo: 1", "-synchronous"}, 100}};
-    for (const auto& [args, tickMs] : cases) {
+    const std::tuple<Args, DrawTarget, std::uint32_t, std::int32_t> cases[] = {
+        {{}, Unchosen, 0, 100},
+        {{"-root"}, Root, 0, 100},
+        {{"--window"}, OwnWindow, 0, 100},
+        {{"-window-id", "0xFFFFFFFF"}, WindowId, 0xFFFFFFFF, 100},
+        {{"-window-id", "031457287"}, WindowId, 31457287, 100},          // decimal despite the 0
+        {{"-root", "-window-id", "0x7", "-window"}, OwnWindow, 7, 100},  // the last one counts
+        // XScreenSaver writes two dashes; the other window options win as before.
+        {{"--window-id", "12", "--root"}, Root, 12, 100},
+        {{"--fps", "--delay", "20000", "--mono"}, Unchosen, 0, 20},
+        {{"-delay", "0"}, Unchosen, 0, 10},
+        {{"-delay", "1000000", "-no-fps", "-install", "-noinstall"}, Unchosen, 0, 1000},
+        {{"-visual", "TrueColor", "-xrm", "ostrel.foo: 1", "-synchronous"}, Unchosen, 0, 100}};
+    for (const auto& [args, target, windowId, tickMs] : cases) {
         const SaverOptions o = ReadSaverOptions(args);
-        EXPECT_EQ(std::tuple(o.warnings, o.tickMs, o.settings.Any()),
-                  std::tuple(std::vector<std::string>{}, tickMs, false))
+        EXPECT_EQ(std::tuple(o.warnings, o.target, o.windowId, o.tickMs, o.printText, o.save,
+                             o.settings.Any(), o.widthPixels, o.heightPixels),
+                  std::tuple(std::vector<std::string>{}, target, windowId, tickMs, false, false,
+                             false, 800, 600))
             << args.size();
     }
+    const SaverOptions o =
+        ReadSaverOptions({"-display", ":7", "-geometry", "640x480", "-print-text", "-save"});
+    EXPECT_EQ(std::tuple(o.display, o.widthPixels, o.heightPixels, o.save, o.printText,
+                         o.settings.Any(), o.help, o.synchronous),
+              std::tuple(":7", 640, 480, true, true, false, false, false));
     EXPECT_TRUE(ReadSaverOptions({"-synchronous"}).synchronous);
 }
 
@@ -80,19 +86,10 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
             << on;
     }
     // Each setting alone is a change to save.
-    for (const Args& args : {Args{"-font", "x"},
-                             {"-font-size", "9"},
-                             {"-fg", "red"},
-                             {"-bg", "red"},
-                             {"-no-bold"},
-                             {"-items", "0"},
-                             {"-primary-only"},
-                             {"-animation", "1"},
-                             {"-randomness", "2"},
-                             {"-24-hour"},
-                             {"-text", ""},
-                             {"-cpu"}}) {
-        EXPECT_TRUE(ReadSaverOptions(args).settings.Any()) << args[0];
+    for (const char* option :
+         {"-font x", "-font-size 9", "-fg red", "-bg red", "-no-bold", "-items 0", "-primary-only",
+          "-animation 1", "-randomness 2", "-24-hour", "-text %", "-cpu"}) {
+        EXPECT_TRUE(Read(option, "").settings.Any()) << option;
     }
     EXPECT_EQ(std::tuple(ReadSaverOptions({"-animation", "centre"}).settings.animation,
                          ReadSaverOptions({"-animation", "0"}).settings.animation,
@@ -146,32 +143,100 @@ TEST(LinuxSaverOptions, WhatItCannotReadIsOneLineEachAndTheRestIsTaken) {
         const SaverOptions o = ReadSaverOptions(args);
         EXPECT_EQ(std::tuple(o.warnings, o.target), std::tuple(warnings, DrawTarget::Root));
     }
-    const std::pair<const char*, const char*> refused[] = {{"-font-size", "0"},
-                                                           {"-font-size", "2161"},
-                                                           {"-randomness", "11"},
-                                                           {"-animation", "5"},
-                                                           {"-animation", ""},
-                                                           {"-fg", ""},
-                                                           {"-items", "cpu,,time"},
-                                                           {"-window-id", "0"},
-                                                           {"-geometry", "800"},
-                                                           {"-geometry", "15x600"},
-                                                           {"-window-id", "0x100000000"},
-                                                           {"-delay", "1000001"},
-                                                           {"-delay", "-5"}};
-    for (const auto& [option, value] : refused) {
+    // Each option, a blank, the value it cannot take.
+    for (const std::string_view refused :
+         {"-font-size 0", "-font-size 2161", "-randomness 11", "-animation 5", "-animation ",
+          "-fg ", "-items cpu,,time", "-window-id 0", "-geometry 800", "-geometry 15x600",
+          "-window-id 0x100000000", "-delay 1000001", "-delay -5"}) {
+        const std::string_view option = refused.substr(0, refused.find(' ')),
+                               value = refused.substr(refused.find(' ') + 1);
         const SaverOptions o = ReadSaverOptions({"-geometry", "640x480", option, value, "-bold"});
         // The option keeps its default; the options around it are taken.
         EXPECT_EQ(std::tuple(o.warnings, o.settings.Any() && o.settings.fontSettings.set == 1,
                              o.widthPixels, o.target, o.tickMs, o.settings.fontSize.has_value()),
-                  std::tuple(std::vector<std::string>{std::string("option \"") + option +
-                                                      "\" cannot take \"" + value +
+                  std::tuple(std::vector<std::string>{"option \"" + std::string(option) +
+                                                      "\" cannot take \"" + std::string(value) +
                                                       "\"; its default is kept"},
                              true, 640, DrawTarget::Unchosen, 100, false));
     }
     EXPECT_TRUE(ReadSaverOptions({"-h"}).help && ReadSaverOptions({"--help"}).help);
     // The smallest values taken.
     EXPECT_EQ(ReadSaverOptions({"-geometry", "16x16", "-font-size", "1"}).warnings.size(), 0u);
+}
+
+TEST(TextLines, SeparatorLineFeedAndBothBreakOnce) {
+    // "a" CR "b" LF "c" CR LF "d", then a trailing separator: five lines.
+    EXPECT_EQ(TextLines("a\rb\nc\r\nd\r"), (std::vector<std::string>{"a", "b", "c", "d", ""}));
+    EXPECT_EQ(TextLines(""), (std::vector<std::string>{""}));
+    // CR CR is two breaks; LF CR is two breaks too.
+    EXPECT_EQ(TextLines("\r\r\n\r"), (std::vector<std::string>{"", "", "", ""}));
+    EXPECT_EQ(JoinLines(TextLines("x\r\ny\rz"), " / "), "x / y / z");
+    // A tab, a form feed and DEL are spaces; UTF-8's bytes above 0x7F stay.
+    EXPECT_EQ(TextLines("a\tb\fc\x7F\xC3\xA9"), (std::vector<std::string>{"a b c \xC3\xA9"}));
+}
+
+// The settings dialog's description (res/ostrel.xml) against the command
+// line: XScreenSaver writes nothing for a control left at its default, so
+// every control's default must be the program's own, and every switch it
+// can write must be taken.
+
+// One attribute of an element, or "" when it has none.
+std::string Attribute(const std::string& element, const std::string& name) {
+    std::smatch m;
+    const std::regex value(" " + name + "=\"([^\"]*)\"");
+    return std::regex_search(element, m, value) ? m[1].str() : "";
+}
+
+TEST(XScreenSaverConfig, EverySwitchIsTakenAndEveryDefaultIsTheProgramsOwn) {
+    platform::SettingsStore empty;
+    Settings d;
+    LoadSettings(empty, d);
+    // Whether the switches change the default settings, bit for bit.
+    const auto changesDefaults = [&d](const SettingsChanges& c) {
+        const auto changed = [](const BitChanges& change, auto stored) {
+            const auto bits = static_cast<std::uint32_t>(static_cast<std::uint16_t>(stored));
+            return change.AppliedTo(bits) != bits;
+        };
+        return changed(c.displayItems, d.displayItems) ||
+               changed(c.fontSettings, FontSettingsBits(d)) || changed(c.options, d.options) ||
+               changed(c.timeFormat, d.timeFormat) ||
+               (c.animation && *c.animation != d.animationType);
+    };
+    std::stringstream file;
+    file << std::ifstream(OSTREL_SOURCE_DIR "/res/ostrel.xml").rdbuf();
+    const std::string xml = file.str();
+    const std::regex element(R"(<(boolean|number|option|string|command)\s[^>]*/>)");
+    std::size_t controls = 0;
+    for (auto e = std::sregex_iterator(xml.begin(), xml.end(), element);
+         e != std::sregex_iterator(); ++e, ++controls) {
+        const std::string kind = (*e)[1], text = (*e)[0], id = Attribute(text, "id");
+        for (const char* key : {"arg", "arg-set", "arg-unset"}) {
+            if (Attribute(text, key).empty()) {
+                continue;
+            }
+            const SaverOptions o = Read(Attribute(text, key),
+                                        kind == "number" ? Attribute(text, "high") : "SteelBlue");
+            EXPECT_EQ(o.warnings, std::vector<std::string>{}) << id;
+            // A check box or list entry that the dialog shows off by default
+            // writes a switch that changes what runs by default, and one shown
+            // on writes its opposite: either way the default is unchanged.
+            if (kind == "boolean" || kind == "option") {
+                EXPECT_TRUE(changesDefaults(o.settings)) << id << " " << key;
+            }
+        }
+        if (kind == "number") {
+            const SettingsChanges c =
+                Read(Attribute(text, "arg"), Attribute(text, "default")).settings;
+            EXPECT_EQ(c.fontSize.value_or(c.randomness.value_or(-1)),
+                      id == "fontsize" ? d.fontSizePoints : d.bounceRandomness)
+                << id;
+        }
+        // The list entry without a switch is the program's own animation.
+        if (kind == "option" && Attribute(text, "arg-set").empty()) {
+            EXPECT_EQ(Read("-animation " + id, "").settings.animation, d.animationType);
+        }
+    }
+    EXPECT_GT(controls, 20u);
 }
 
 }  // namespace
