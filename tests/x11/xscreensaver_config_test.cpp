@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fakes/fake_settings_store.h"
+#include "fakes/fake_services.h"
 #include "settings/settings.h"
 #include "x11/portable/saver_options.h"
 
