@@ -21,34 +21,30 @@ class Uptime : public PlatformTest {
   protected:
     // The fake's counter ticks 10^7 times a second.
     void SetUptime(double seconds) { sys().highResolutionCount = std::llround(seconds * 1e7); }
-    // Without the counter the tick count serves.
-    std::int64_t FromTicks(std::uint32_t ms) {
-        sys().highResolutionCount.reset();
-        sys().tickCount = ms;
-        return UptimeFixedPoint(sys());
-    }
 };
 
 TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
-    sys().highResolutionCount = 2;
-    sys().highResolutionFrequency = 3;
-    EXPECT_EQ(UptimeFixedPoint(sys()), 6667);
-    sys().highResolutionFrequency = 1;
-    EXPECT_EQ(UptimeFixedPoint(sys()), 20000);
-    sys().highResolutionFrequency = 0;
-    EXPECT_EQ(UptimeFixedPoint(sys()), kUptimeFailed);
-    // (2^63 - 1) / 10000 seconds is 2^63 fixed-point units as a double: one
-    // past the largest; 2^60 counts at 2^20 a second, 2^40 seconds, fit.
-    sys().highResolutionCount = INT64_MAX;
-    sys().highResolutionFrequency = 10000;
-    EXPECT_EQ(UptimeFixedPoint(sys()), kUptimeFailed);
-    sys().highResolutionCount = std::int64_t{1} << 60;
-    sys().highResolutionFrequency = std::int64_t{1} << 20;
-    EXPECT_EQ(UptimeFixedPoint(sys()), (std::int64_t{1} << 40) * 10000);
-    // Whole seconds, truncated, until the count passes 2^31 ms.
-    EXPECT_EQ(std::tuple(FromTicks(123999), FromTicks(0), FromTicks(0x7FFFFFFF)),
-              std::tuple(1230000, 0, 2147483 * 10000LL));
-    EXPECT_EQ(FromTicks(0x80000000u), kUptimeFailed);
+    // The counter and its frequency, or without it the tick count, whole
+    // seconds truncated until the count passes 2^31 ms. (2^63 - 1) / 10000
+    // seconds is 2^63 fixed-point units as a double: one past the largest;
+    // 2^60 counts at 2^20 a second, 2^40 seconds, fit.
+    // A count of -1: no counter.
+    const std::tuple<std::int64_t, std::int64_t, std::uint32_t, std::int64_t> cases[] = {
+        {2, 3, 0, 6667},
+        {2, 1, 0, 20000},
+        {2, 0, 0, kUptimeFailed},
+        {INT64_MAX, 10000, 0, kUptimeFailed},
+        {1LL << 60, 1 << 20, 0, (1LL << 40) * 10000},
+        {-1, 1, 123999, 1230000},
+        {-1, 1, 0, 0},
+        {-1, 1, 0x7FFFFFFF, 2147483 * 10000LL},
+        {-1, 1, 0x80000000u, kUptimeFailed}};
+    for (const auto& [count, frequency, ms, fixedPoint] : cases) {
+        sys().highResolutionCount = count < 0 ? std::nullopt : std::optional(count);
+        sys().highResolutionFrequency = frequency;
+        sys().tickCount = ms;
+        EXPECT_EQ(UptimeFixedPoint(sys()), fixedPoint) << frequency << " " << ms;
+    }
     EXPECT_EQ(UptimeText(sys()), "uptime query failed");
 }
 
@@ -109,7 +105,8 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
     sys().localTime.second = 40;
     EXPECT_EQ(kept.Text(sys(), kTime24Hour), "05-Dec-06 3:06:10 pm");
     StartTime unknown;
-    FromTicks(0x90000000u);
+    sys().highResolutionCount.reset();
+    sys().tickCount = 0x90000000u;
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
     sys().highResolutionCount = 0;
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
@@ -359,20 +356,14 @@ TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
     // Display bit i alone; the network line is a label of its own and
     // percentages alone add no memory line.
     sys().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
-    const char* lines[] = {"MYPC",
-                           "3:06:10 pm",
-                           "up for 0 days, 0:00:00",
-                           "up since 05-Dec-06 3:06:10 pm",
-                           "Page file usage: 1,234,567K",
-                           "CPU usage: CPU query failed",
-                           ";-)",
-                           "Build box",
-                           "Physical memory: 812,340K",
-                           "Virtual memory: 98,765K",
-                           ";-)"};
+    std::string shown;
     for (int bit = 0; bit < 11; ++bit) {
-        EXPECT_EQ(Compose(static_cast<std::int16_t>(1 << bit), "Build box"), lines[bit]) << bit;
+        shown += Compose(static_cast<std::int16_t>(1 << bit), "Build box") + "|";
     }
+    EXPECT_EQ(shown,
+              "MYPC|3:06:10 pm|up for 0 days, 0:00:00|up since 05-Dec-06 3:06:10 pm|"
+              "Page file usage: 1,234,567K|CPU usage: CPU query failed|;-)|Build box|"
+              "Physical memory: 812,340K|Virtual memory: 98,765K|;-)|");
 }
 
 TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
