@@ -1,5 +1,6 @@
-// Tests of the options dialog start from the default settings and a fresh
-// dialog, as an options start would give them; the layout is checked as a table.
+// The settings record as stored, and the options dialog that edits it. Tests
+// of the dialog start from the default settings and a fresh dialog, as an
+// options start would give them; the layout is checked as a table.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,82 @@ class OptionsTest : public PlatformTest {
     Settings settings;
     std::optional<OptionsDialog> dialog;
 };
+
+using SettingsRecord = OptionsTest;
+
+TEST_F(SettingsRecord, MissingUnreadableOrMistypedValuesGiveTheirDefaults) {
+    Store("FontName", 7);
+    Store("FontSize", std::string("12"));
+    store().failingReads = {"DisplayItems", "MoveOption"};
+    Store("DisplayItems", 3);
+    LoadSettings(store(), settings);
+    EXPECT_EQ(Fields(settings), std::tuple("Verdana", 10, 16777215u, 0u, false, false, false, false,
+                                           1151, 0, "", 2, 2, 0));
+}
+
+TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
+    // A font size of -3; every font bit but bold'settings, saved back as the four
+    // bits alone; an animation of 7, which is not validated here.
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {"FontSize", -3},     {"FontColour", 0x00FF00}, {"BgColour", 255},
+        {"FontSettings", -2}, {"DisplayItems", 0x0480}, {"Options", 1},
+        {"MoveOption", 7},    {"MoveEBRandom", 10},     {"TimeFormat", 1}};
+    for (const auto& [name, number] : numbers) {
+        Store(name, number);
+    }
+    Store("FontName", std::string("Tahoma"));
+    Store("Descr", std::string("Build server"));
+    LoadSettings(store(), settings);
+    EXPECT_EQ(Fields(settings), std::tuple("Tahoma", -3, 0x00FF00u, 255u, false, true, true, true,
+                                           0x0480, 1, "Build server", 7, 10, 1));
+    ResetFakes();
+    SaveSettings(store(), win(), settings);
+    Settings again;
+    LoadSettings(store(), again);
+    EXPECT_EQ(std::tuple(Fields(again), store().values.at("FontSettings"), win().messages.size(),
+                         store().values.size()),
+              std::tuple(Fields(settings), std::variant<std::int32_t, std::string>(14), 0u, 11u));
+}
+
+TEST_F(SettingsRecord, DescriptionIsGatedByItsDisplayBit) {
+    // The default display items leave the description out.
+    Store("Descr", std::string("hidden"));
+    LoadSettings(store(), settings);
+    EXPECT_EQ(settings.description, "");
+    settings.description = "typed but hidden";
+    SaveSettings(store(), win(), settings);
+    EXPECT_EQ(store().Shown("Descr"), "");
+}
+
+TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
+    Store("FontName", std::string("Arial"));
+    Store("DisplayItems", 40000);
+    EXPECT_THROW(LoadSettings(store(), settings), Failure);
+    EXPECT_EQ(std::tuple(settings.fontName, settings.fontSizePoints, settings.displayItems),
+              std::tuple("Arial", 10, 0));
+    ResetFakes();
+    Store("TimeFormat", 256);
+    EXPECT_THROW(LoadSettings(store(), settings), Failure);
+}
+
+TEST_F(SettingsRecord, ARefusedWriteIsSkippedAndOnlyTheFirstIsReported) {
+    // A later write refused: no message, and the values after it still saved.
+    // The first refused: one message, and every later value still saved.
+    settings.timeFormat = 1;
+    for (const char* refused : {"FontSize", "Descr", "FontName"}) {
+        ResetFakes();
+        store().failingWrites = {refused};
+        SaveSettings(store(), win(), settings);
+        EXPECT_EQ(std::tuple(store().Shown(refused), store().Shown("FontSettings"),
+                             store().Shown("TimeFormat"), win().messages.size()),
+                  std::tuple("<none>", "0", "1", std::string(refused) == "FontName" ? 1u : 0u))
+            << refused;
+    }
+    const auto& m = win().messages.at(0);
+    EXPECT_EQ(std::tuple(m.text, m.caption, m.icon),
+              std::tuple("failed to save configuration to registry", "Ostrel Screen Saver",
+                         platform::MessageIcon::Exclamation));
+}
 
 using OptionsLoad = OptionsTest;
 
