@@ -100,15 +100,6 @@ TEST_F(StartUp, FullScreenCoversEveryMonitorAndTheOptionNarrowsOnlyTheArea) {
     }
 }
 
-TEST_F(StartUp, AnAreaTooWideForItsNumbersIsCriticalBeforeTheWindowCovers) {
-    win().layout = {{INT32_MIN, 0, 100, 768}, {0, 0, 100, 768}};
-    saver->Load(Request(RunMode::FullScreen));
-    EXPECT_EQ(
-        std::tuple(win().covered.has_value(), win().messages.at(0).text, Closed()),
-        std::tuple(false, "Critical Error encountered while loading screen saver: \rOverflow [6]",
-                   true));
-}
-
 TEST_F(StartUp, OtherModesDoTheirOneJobAndClose) {
     // Each case: the request, the options dialog shown, the owner of a
     // password change asked for (-1: none). Another full-screen instance runs
@@ -135,16 +126,6 @@ TEST_F(StartUp, OtherModesDoTheirOneJobAndClose) {
     }
 }
 
-TEST_F(StartUp, TheOptionsDialogShowsTheArgumentsOverTheRecordTheSaverLoaded) {
-    Store("FontName", std::string("Arial"));
-    saver->Load(Request(RunMode::Options, 0, std::nullopt, "/c:1234"));
-    ASSERT_NE(saver->optionsDialog, nullptr);
-    EXPECT_EQ(
-        std::tuple(dlg().createdFor, saver->optionsDialog->settings,
-                   saver->optionsDialog->commandLine, saver->optionsDialog->fontSample.font.name),
-        std::tuple(saver->optionsDialog.get(), &saver->settings, "/c:1234", "Arial"));
-}
-
 TEST_F(StartUp, EveryModeFirstSeedsItsDrawsAndTakesTheNameTheColoursAndWhatItCanOfTheFont) {
     // 2160 points is the largest size a font takes. A face or a size the
     // system refuses leaves the design-time one, and the rest is still taken.
@@ -159,8 +140,12 @@ TEST_F(StartUp, EveryModeFirstSeedsItsDrawsAndTakesTheNameTheColoursAndWhatItCan
         Store("FontSettings", 11);  // bold, italic and underlined
         Store("FontColour", 0x00FF00);
         Store("BgColour", 255);
-        saver->Load(Request(RunMode::Options));
+        saver->Load(Request(RunMode::Options, 0, std::nullopt, "/c:1234"));
         firstDraws.push_back(saver->random.Draw());
+        // The options dialog shows the arguments over the record the saver loaded.
+        const OptionsDialog& d = *saver->optionsDialog;
+        EXPECT_EQ(std::tuple(dlg().createdFor, d.settings, d.commandLine, d.fontSample.font.name),
+                  std::tuple(&d, &saver->settings, "/c:1234", face));
         for (const Label* l : {&saver->infoLabel, &saver->networkLabel}) {
             const TextFont& f = l->font;
             EXPECT_EQ(std::tuple(saver->computerName, win().saverBackground, saver->backColour,
@@ -171,11 +156,14 @@ TEST_F(StartUp, EveryModeFirstSeedsItsDrawsAndTakesTheNameTheColoursAndWhatItCan
                 << face;
         }
     }
-    EXPECT_EQ(firstDraws[0], firstDraws[1]);
+    // A salt sets apart copies started in the same instant.
     SetUp();
     sys().computerName.reset();
-    saver->Load(Request(RunMode::None));
-    EXPECT_EQ(saver->computerName, "");
+    RunRequest salted = Request(RunMode::None);
+    salted.seedSalt = 4242;
+    saver->Load(salted);
+    EXPECT_EQ(std::tuple(firstDraws[0], saver->computerName, saver->random.Draw() != firstDraws[0]),
+              std::tuple(firstDraws[1], "", true));
 }
 
 TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryModeAndNeverTick) {
@@ -185,10 +173,10 @@ TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryModeAndNeverTick) {
         EXPECT_EQ(
             std::tuple(win().messages.size(), m.text, m.caption, m.icon, Closed(),
                        win().programEnded, dlg().windowShown, shell().passwordChanges.size(),
-                       win().tickIntervalMs.has_value()),
+                       win().tickIntervalMs.has_value(), win().covered.has_value()),
             std::tuple(1u, "Critical Error encountered while loading screen saver: \r" + error,
                        "Ostrel Screen Saver", platform::MessageIcon::Critical, true, true, 0, 0u,
-                       false));
+                       false, false));
         SetUp();
     };
     shell().passwordFailure =
@@ -201,6 +189,9 @@ TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryModeAndNeverTick) {
     expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
     sys().processorFiguresAvailable = false;
     expectCritical(Request(RunMode::Options), "Can't get the Windows version [-2147213503]");
+    // An area too wide for its numbers fails before the window covers it.
+    win().layout = {{INT32_MIN, 0, 100, 768}, {0, 0, 100, 768}};
+    expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
 }
 
 TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
@@ -219,13 +210,24 @@ TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
 TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
     // The font size rounds half to even. A host that names no window (the
     // only one is elsewhere) ends the preview after its set-up: nothing else
-    // ever would.
-    for (const auto& [size, points, host] :
-         {std::tuple(10, 2.0f, true), std::tuple(14, 4.0f, false)}) {
+    // ever would. A front end may give its own share (0: none given) and a
+    // readable floor: 10 x 0.36 = 3.6 is below 8; 20 x 0.5 = 10 is above it;
+    // a chosen 6 is never raised to the floor.
+    const std::tuple<int, double, float, float, bool> cases[] = {{10, 0, 0, 2, true},
+                                                                 {14, 0, 0, 4, false},
+                                                                 {10, 0.36, 8, 8, true},
+                                                                 {20, 0.5, 8, 10, true},
+                                                                 {6, 0.36, 8, 6, true}};
+    for (const auto& [size, share, floor, points, host] : cases) {
         SetUp();
         Store("FontSize", size);
         win().clientRects[host ? 1234 : 99] = {0, 0, 152, 112};
-        saver->Load(Request(RunMode::Preview, 1234));
+        RunRequest request = Request(RunMode::Preview, 1234);
+        if (share > 0) {
+            request.previewTextShare = share;
+        }
+        request.previewSmallestPoints = floor;
+        saver->Load(request);
         EXPECT_EQ(std::tuple(saver->infoLabel.font.sizePoints, saver->networkLabel.font.sizePoints,
                              saver->previewMode, saver->previewHost, win().embedded, Closed(),
                              win().tickIntervalMs.has_value(), win().messages.empty(),
@@ -272,33 +274,6 @@ TEST_F(WindowGiven, AnotherCopyEndsItOnlyWhenItKeepsToOneInstance) {
         EXPECT_EQ(std::tuple(saver->closed, win().covered.has_value()),
                   std::tuple(single, !single));
     }
-}
-
-TEST_F(WindowGiven, PreviewShareHasAReadableFloorBelowTheChosenSize) {
-    // size, share, floor -> points: 10 x 0.36 = 3.6 is below 8; 20 x 0.5 = 10
-    // is above it; a chosen 6 is never raised to the floor.
-    const std::tuple<int, double, float, float> cases[] = {
-        {10, 0.36, 8.0f, 8.0f}, {20, 0.5, 8.0f, 10.0f}, {6, 0.36, 8.0f, 6.0f}};
-    for (const auto& [size, share, floor, points] : cases) {
-        SetUp();
-        Store("FontSize", size);
-        win().clientRects[1234] = {0, 0, 695, 390};
-        platform::RunRequest r = Request(RunMode::Preview, 1234);
-        r.previewTextShare = share;
-        r.previewSmallestPoints = floor;
-        saver->Load(r);
-        EXPECT_EQ(saver->infoLabel.font.sizePoints, points) << size;
-    }
-}
-
-TEST_F(WindowGiven, ASaltSetsApartCopiesStartedInTheSameInstant) {
-    Random plain, same, salted;
-    plain.Seed(3600.25);
-    same.Seed(3600.25, 0);
-    salted.Seed(3600.25, 4242);
-    const float first = plain.Draw();
-    EXPECT_EQ(same.Draw(), first);
-    EXPECT_NE(salted.Draw(), first);
 }
 
 TEST_F(WindowGiven, AResizedWindowMovesTheAreaAndCentresTheBlockInIt) {
