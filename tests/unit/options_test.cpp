@@ -44,13 +44,14 @@ TEST_F(SettingsRecord, MissingUnreadableOrMistypedValuesGiveTheirDefaults) {
     Store("FontSize", std::string("12"));
     store().failingReads = {"DisplayItems", "MoveOption"};
     Store("DisplayItems", 3);
+    Store("Descr", std::string("hidden"));  // the default items leave the description out
     LoadSettings(store(), settings);
     EXPECT_EQ(Fields(settings), std::tuple("Verdana", 10, 16777215u, 0u, false, false, false, false,
                                            1151, 0, "", 2, 2, 0));
 }
 
 TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
-    // A font size of -3; every font bit but bold'settings, saved back as the four
+    // A font size of -3; every font bit but bold's, saved back as the four
     // bits alone; an animation of 7, which is not validated here.
     const std::pair<const char*, std::int32_t> numbers[] = {
         {"FontSize", -3},     {"FontColour", 0x00FF00}, {"BgColour", 255},
@@ -73,16 +74,6 @@ TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
               std::tuple(Fields(settings), std::variant<std::int32_t, std::string>(14), 0u, 11u));
 }
 
-TEST_F(SettingsRecord, DescriptionIsGatedByItsDisplayBit) {
-    // The default display items leave the description out.
-    Store("Descr", std::string("hidden"));
-    LoadSettings(store(), settings);
-    EXPECT_EQ(settings.description, "");
-    settings.description = "typed but hidden";
-    SaveSettings(store(), win(), settings);
-    EXPECT_EQ(store().Shown("Descr"), "");
-}
-
 TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
     Store("FontName", std::string("Arial"));
     Store("DisplayItems", 40000);
@@ -97,14 +88,18 @@ TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
 TEST_F(SettingsRecord, ARefusedWriteIsSkippedAndOnlyTheFirstIsReported) {
     // A later write refused: no message, and the values after it still saved.
     // The first refused: one message, and every later value still saved.
+    // A description the display items leave out is saved empty.
     settings.timeFormat = 1;
-    for (const char* refused : {"FontSize", "Descr", "FontName"}) {
+    settings.description = "typed but hidden";
+    for (const std::string refused : {"FontSize", "Descr", "FontName"}) {
         ResetFakes();
         store().failingWrites = {refused};
         SaveSettings(store(), win(), settings);
-        EXPECT_EQ(std::tuple(store().Shown(refused), store().Shown("FontSettings"),
-                             store().Shown("TimeFormat"), win().messages.size()),
-                  std::tuple("<none>", "0", "1", std::string(refused) == "FontName" ? 1u : 0u))
+        EXPECT_EQ(
+            std::tuple(store().Shown(refused), store().Shown("FontSettings"),
+                       store().Shown("TimeFormat"), win().messages.size(), store().Shown("Descr")),
+            std::tuple("<none>", "0", "1", refused == "FontName" ? 1u : 0u,
+                       refused == "Descr" ? "<none>" : ""))
             << refused;
     }
     const auto& m = win().messages.at(0);
@@ -148,15 +143,16 @@ TEST_F(OptionsLoad, DefaultsFillEveryControlAndOkSavesThemUnchanged) {
 }
 
 TEST_F(OptionsLoad, StoredValuesComeBackThroughTheControlsAndAnEmptyFontNameBecomesTahoma) {
-    Store("DisplayItems", static_cast<std::int32_t>(0x00C5));
+    // Of Options only bit 0 counts; a MoveOption of -1 is no animation; the
+    // slider keeps to its range.
+    for (const auto& [name, number] :
+         {std::pair("DisplayItems", 0x00C5), std::pair("Options", 2), std::pair("TimeFormat", 3),
+          std::pair("FontSettings", 3), std::pair("BgColour", 0x123456),
+          std::pair("MoveOption", -1), std::pair("MoveEBRandom", 40)}) {
+        Store(name, number);
+    }
     Store("Descr", std::string("my box"));
-    Store("Options", static_cast<std::int32_t>(2));  // only bit 0 counts
-    Store("TimeFormat", static_cast<std::int32_t>(3));
     Store("FontName", std::string());
-    Store("FontSettings", static_cast<std::int32_t>(3));
-    Store("BgColour", static_cast<std::int32_t>(0x123456));
-    Store("MoveOption", static_cast<std::int32_t>(0xFFFFFFFF));  // no animation
-    Store("MoveEBRandom", static_cast<std::int32_t>(40));        // the slider keeps to its range
     Load();
     EXPECT_EQ(
         std::tuple(dialog->descriptionBox.enabled, dialog->descriptionBox.backColour,
@@ -176,15 +172,20 @@ TEST_F(OptionsLoad, OnlySlashCColonCentresOverDisplayPropertiesWhichStayDisabled
         win().windowsByTitle["Display Properties"] = line == "/C:1" ? 0 : 0x3030;
         dlg().windowRects[0x3030] = {100, 100, 500, 550};
         Load(line);
+        // Cancel and the close box save nothing.
+        dialog->setAsDefaultBox.value = true;
+        dialog->displayItemBoxes[0].value = false;
         dialog->OnCancel();
         dialog->OnCloseBox();
         const bool over = line == "/c:1234";
         EXPECT_EQ(
             std::tuple(dialog->displayPropertiesWindow, dlg().moves, dlg().enableCalls,
-                       dlg().windowClosed),
+                       dlg().windowClosed, dialog->closed, settings.displayItems, DefaultSaver(),
+                       store().Shown("DisplayItems")),
             std::tuple(over ? 0x3030 : 0,
                        std::vector{over ? std::pair(1800.0, 960.0) : std::pair(4980.0, 2820.0)},
-                       over ? Enables{{0x3030, false}, {0x3030, true}} : Enables{}, 1))
+                       over ? Enables{{0x3030, false}, {0x3030, true}} : Enables{}, 1, true, 1151,
+                       "<none>", "<none>"))
             << line;
     }
 }
@@ -214,7 +215,7 @@ TEST_F(OptionsLoad, NoWindowOrAnInvalidAnimationIsCriticalAndShowsNothing) {
 using OptionsCommit = OptionsTest;
 
 TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
-    Store("Options", static_cast<std::int32_t>(3));
+    Store("Options", 3);
     Store("DisplayItems", static_cast<std::int32_t>(0xFFFFF800));
     Load();
     // Every field is changed from what was loaded, so a step OK leaves out shows.
@@ -279,17 +280,6 @@ TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
                   std::tuple(isThis, saverAfter, oldAfter, check))
             << saver;
     }
-}
-
-TEST_F(OptionsCommit, CancelAndCloseBoxSaveNothing) {
-    Load();
-    dialog->setAsDefaultBox.value = true;
-    dialog->displayItemBoxes[0].value = false;
-    dialog->OnCancel();
-    dialog->OnCloseBox();
-    EXPECT_EQ(std::tuple(dialog->closed, settings.displayItems, DefaultSaver(),
-                         store().Shown("DisplayItems")),
-              std::tuple(true, 1151, "<none>", "<none>"));
 }
 
 TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheSaveFailureIsModalToTheDialog) {
