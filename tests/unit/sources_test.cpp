@@ -168,17 +168,7 @@ TEST_F(CpuLoad, EveryProcessorHasItsOwnFigureInOrder) {
     EXPECT_EQ(After({5 * kSecond + 9300000}, 3), "07 %");
 }
 
-TEST_F(CpuLoad, AProcessorMissingFromAReadingStartsAgain) {
-    After({0, 0}, 0);
-    sys().processorTimes = {{kSecond / 2, 9 * kSecond}, {1, 0}, kStart + kSecond};
-    EXPECT_EQ(sampler.UsageText(), "50% 00%");
-    // The second processor has one sample again: no figure yet, though
-    // against its sample before the gap it would read 50 %.
-    EXPECT_EQ(After({kSecond, kSecond / 2}, 2), "50% 00%");
-    EXPECT_EQ(After({kSecond, kSecond / 2 + kSecond / 4}, 3), "100% 75%");
-}
-
-TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
+TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndAMissingProcessorStartsAgain) {
     After({0, 0}, 0);
     sys().processorTimesFailure =
         Failure{ObjectError(platform::kErrUnreadableProcessorData), "lost", "test"};
@@ -190,6 +180,12 @@ TEST_F(CpuLoad, AFailedReadingChangesNoSampleAndSaysSo) {
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
     sys().processorTimes = {{kSecond, kSecond}, {1}, kStart + 3 * kSecond};
     EXPECT_EQ(sampler.UsageText(), "CPU query failed");
+    // The second processor missing from a reading has one sample again: no
+    // figure yet, though against its sample before the gap it would read 100 %.
+    sys().processorTimes = {{kSecond * 3 / 2, 9 * kSecond}, {1, 0}, kStart + 3 * kSecond};
+    EXPECT_EQ(sampler.UsageText(), "50% 00%");
+    EXPECT_EQ(After({kSecond * 3 / 2, kSecond / 2}, 4), "100% 00%");
+    EXPECT_EQ(After({kSecond * 3 / 2, kSecond / 2 + kSecond / 4}, 5), "100% 75%");
 }
 
 TEST_F(CpuLoad, FiguresThatAreNotPublishedAreAskedForAgainOnlyOnceAMinute) {
@@ -299,18 +295,25 @@ TEST(InterfaceTable, ReadsEveryWholeRowTheCountNames) {
     EXPECT_TRUE(ReadInterfaceTable(nullptr, 100).empty());
 }
 
-class Memory : public PlatformTest {
+class InfoText : public PlatformTest {
   protected:
     void SetUp() override {
-        PlatformTest::SetUp();
         sys().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     }
     std::string With(int items) {
-        Settings settings;
         settings.displayItems = static_cast<std::int16_t>(items);
         return MemoryText(sys(), settings);
     }
+    std::string Compose(std::int16_t items, const std::string& descr = "") {
+        settings.displayItems = items;
+        settings.description = descr;
+        StartTime startTime;
+        return ComposeInfoText(sys(), settings, "MYPC",
+                               platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, startTime, nullptr);
+    }
+    Settings settings;
 };
+using Memory = InfoText;
 
 TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory | kShowPercentages),
@@ -340,22 +343,9 @@ TEST_F(Memory, FiguresThatRoundToZeroShowAsNothingAndAnyFailureFailsTheWholeText
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory), "memory query failed");
 }
 
-class InfoText : public PlatformTest {
-  protected:
-    std::string Compose(std::int16_t items, const std::string& descr = "") {
-        settings.displayItems = items;
-        settings.description = descr;
-        StartTime startTime;
-        return ComposeInfoText(sys(), settings, "MYPC",
-                               platform::LocalTime{2006, 12, 5, 15, 6, 10, 0}, startTime, nullptr);
-    }
-    Settings settings;
-};
-
 TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
     // Display bit i alone; the network line is a label of its own and
     // percentages alone add no memory line.
-    sys().memory = {1048576000, 216739840, 4000000000, 2735803392, 2147352576, 2046217216};
     std::string shown;
     for (int bit = 0; bit < 11; ++bit) {
         shown += Compose(static_cast<std::int16_t>(1 << bit), "Build box") + "|";
@@ -379,6 +369,7 @@ TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
 TEST_F(InfoText, TheOtherLinesFollowInTheirFixedOrder) {
     // No memory in use (the fake's zeros) shows as no figure; without a
     // sampler the processor query has failed.
+    sys().memory = {};
     settings.timeFormat = kTime24Hour;
     EXPECT_EQ(Compose(kShowCurrentTime | kShowUptime | kShowStartTime | kShowPageFile |
                       kShowPhysicalMemory | kShowVirtualMemory | kShowCpuUsage),
