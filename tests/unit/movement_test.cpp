@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-
 #include "fixture.h"
 #include "movement/animation.h"
 #include "movement/dialog_placement.h"
@@ -17,31 +15,28 @@ using Moves = std::vector<std::pair<float, float>>;
 class MoveTest : public PlatformTest {
   protected:
     void SetUp() override {
-        firstTick = true;
+        animation.reset();
         ignored = {};
         area = {0, 0, 15360, 11520};
         block = {.widthTwips = 3000, .heightTwips = 1200};
     }
     // Each draw comes from the list; running out throws, failing the test.
     void Script(std::vector<float> draws) {
-        script = std::make_shared<std::deque<float>>(draws.begin(), draws.end());
-        random.Script([s = script] {
-            const float r = s->at(0);
-            s->pop_front();
-            return r;
-        });
+        script = std::move(draws);
+        drawn = 0;
+        random.Script([this] { return script.at(drawn++); });
     }
-    std::size_t DrawsLeft() const { return script->size(); }
+    std::size_t DrawsLeft() const { return script.size() - drawn; }
 
     // Steps the animation of the type, built on its first step as the saver
     // builds it at start-up.
     void Tick(AnimationType type, int times = 1) {
-        if (firstTick) {
-            animation.emplace(static_cast<std::int16_t>(type), bounceRandomness);
-        }
         for (int i = 0; i < times; ++i) {
-            animation->Step(win(), block, area, ignored, random, firstTick);
-            firstTick = false;
+            const bool first = !animation;
+            if (first) {
+                animation.emplace(static_cast<std::int16_t>(type), bounceRandomness);
+            }
+            animation->Step(win(), block, area, ignored, random, first);
         }
     }
     std::pair<float, float> LastMove() { return win().textBlockMoves.back(); }
@@ -51,8 +46,8 @@ class MoveTest : public PlatformTest {
     TextBlock block;
     MovementArea area;
     IgnoredMouseMoves ignored;
-    bool firstTick = true;
-    std::shared_ptr<std::deque<float>> script;
+    std::vector<float> script;
+    std::size_t drawn = 0;
     Random random;
 };
 
