@@ -228,13 +228,19 @@ TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
         }
         request.previewSmallestPoints = floor;
         saver->Load(request);
+        // A preview ignores the pointer, keys and clicks.
+        saver->ignoredMouseMoves.set(3);
+        Move({{1000, 20, 0}});
+        saver->OnKeyDown();
+        saver->OnMouseDown();
         EXPECT_EQ(std::tuple(saver->infoLabel.font.sizePoints, saver->networkLabel.font.sizePoints,
                              saver->previewMode, saver->previewHost, win().embedded, Closed(),
                              win().tickIntervalMs.has_value(), win().messages.empty(),
-                             saver->infoLabel.visible || saver->networkLabel.visible),
+                             saver->infoLabel.visible || saver->networkLabel.visible,
+                             saver->countedMoves, saver->ignoredMouseMoves.count()),
                   std::tuple(points, points, true, 1234,
                              fake::Embedding{1234, host ? 152 : 0, host ? 112 : 0}, !host, host,
-                             true, false))
+                             true, false, 0, 3))
             << size;
         EXPECT_EQ(Bounds(), std::tuple(0, host ? 2280 : 0, 0, host ? 1344 : 0));
     }
@@ -341,18 +347,7 @@ TEST_F(Dismissal, WhereTheSystemReportsNoMovesOfTheBlockTheUsersFirstMoveCounts)
     }
 }
 
-TEST_F(Dismissal, AKeyOrAClickEndsButAPreviewIgnoresEverything) {
-    win().clientRects[77] = {0, 0, 152, 112};
-    saver = std::make_unique<SaverWindow>(fakes->services());
-    saver->Load(Request(RunMode::Preview, 77));
-    saver->ignoredMouseMoves.set(3);
-    Move({{1000, 20, 0}});
-    saver->OnKeyDown();
-    saver->OnMouseDown();
-    EXPECT_EQ(
-        std::tuple(win().saverDestroyed, saver->countedMoves, saver->ignoredMouseMoves.count()),
-        std::tuple(false, 0, 3));
-
+TEST_F(Dismissal, AKeyOrAClickEnds) {
     for (const auto end : {&SaverWindow::OnKeyDown, &SaverWindow::OnMouseDown}) {
         SetUp();
         ((*saver).*end)();
