@@ -199,19 +199,6 @@ TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryModeAndNeverTick) {
     expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
 }
 
-TEST_F(StartUp, CloseHandlerRunsOnceHoweverTheWindowEnds) {
-    for (bool fromOutside : {false, true}) {
-        SetUp();
-        saver->Load(Request(RunMode::FullScreen));
-        fromOutside ? saver->OnDestroyed() : saver->OnKeyDown();
-        const std::vector<bool> afterFirst = win().pointerVisible;  // shown again at once
-        fromOutside ? saver->Close() : saver->OnDestroyed();
-        EXPECT_EQ(std::tuple(afterFirst, win().pointerVisible, saver->cpuSampler.get()),
-                  std::tuple(std::vector<bool>{false, true}, afterFirst, nullptr))
-            << fromOutside;
-    }
-}
-
 TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
     // The font size rounds half to even. A host that names no window (the
     // only one is elsewhere) ends the preview after its set-up: nothing else
@@ -340,11 +327,21 @@ TEST_F(Dismissal, WhereTheSystemReportsNoMovesOfTheBlockTheUsersFirstMoveCounts)
     }
 }
 
-TEST_F(Dismissal, AKeyOrAClickEnds) {
-    for (const auto end : {&SaverWindow::OnKeyDown, &SaverWindow::OnMouseDown}) {
+TEST_F(Dismissal, AKeyOrAClickEndsAndTheCloseHandlerRunsOnceHoweverTheWindowEnds) {
+    // What ends the window first, then what would end it again.
+    using End = void (SaverWindow::*)();
+    const std::pair<End, End> cases[] = {{&SaverWindow::OnKeyDown, &SaverWindow::OnDestroyed},
+                                         {&SaverWindow::OnMouseDown, &SaverWindow::OnDestroyed},
+                                         {&SaverWindow::OnDestroyed, &SaverWindow::Close}};
+    for (const auto& [first, again] : cases) {
         SetUp();
-        ((*saver).*end)();
-        EXPECT_TRUE(win().saverDestroyed);
+        ((*saver).*first)();
+        const std::vector<bool> afterFirst = win().pointerVisible;  // shown again at once
+        ((*saver).*again)();
+        EXPECT_EQ(std::tuple(win().saverDestroyed, afterFirst, win().pointerVisible,
+                             saver->cpuSampler.get()),
+                  std::tuple(first != &SaverWindow::OnDestroyed, std::vector<bool>{false, true},
+                             afterFirst, nullptr));
     }
 }
 
