@@ -4,6 +4,19 @@
 
 namespace ostrel::platform {
 
+namespace {
+
+// Whether the window has a rectangle in `rects`, copied to `rect` if so.
+bool Lookup(const std::map<WindowHandle, PixelRect>& rects, WindowHandle window, PixelRect& rect) {
+    const auto found = rects.find(window);
+    if (found != rects.end()) {
+        rect = found->second;
+    }
+    return found != rects.end();
+}
+
+}  // namespace
+
 void ShowMessage(Windowing& w, const std::string& text, const std::string& caption,
                  MessageIcon icon) {
     const bool options = w.optionsWindowOpen && w.optionsWindowOpen();
@@ -60,12 +73,7 @@ WindowHandle FindWindowTitled(Windowing& w, const std::string& title) {
 }
 
 bool ReadClientRect(Windowing& w, WindowHandle window, PixelRect& rect) {
-    const auto found = w.clientRects.find(window);
-    if (found == w.clientRects.end()) {
-        return false;
-    }
-    rect = found->second;
-    return true;
+    return Lookup(w.clientRects, window, rect);
 }
 
 void MoveTextBlock(Windowing& w, float leftTwips, float topTwips) {
@@ -132,9 +140,10 @@ void MoveOptionsWindow(Dialogs& d, double leftTwips, double topTwips) {
     d.moves.emplace_back(leftTwips, topTwips);
 }
 
-void ReadScreenSize(Dialogs& d, double& widthTwips, double& heightTwips) {
-    widthTwips = d.screenWidthTwips;
-    heightTwips = d.screenHeightTwips;
+// A 1024 x 768 screen at 15 twips a pixel.
+void ReadScreenSize(Dialogs&, double& widthTwips, double& heightTwips) {
+    widthTwips = 15360;
+    heightTwips = 11520;
 }
 
 void EnableOtherWindow(Dialogs& d, WindowHandle window, bool enable) {
@@ -142,17 +151,13 @@ void EnableOtherWindow(Dialogs& d, WindowHandle window, bool enable) {
 }
 
 bool ReadWindowRect(Dialogs& d, WindowHandle window, PixelRect& rect) {
-    const auto found = d.windowRects.find(window);
-    if (found == d.windowRects.end()) {
-        return false;
-    }
-    rect = found->second;
-    return true;
+    return Lookup(d.windowRects, window, rect);
 }
 
-// Bold text is wider, so that a caption measured in the wrong weight shows.
-double TextWidthTwips(Dialogs& d, const std::string& text, bool bold) {
-    return d.twipsPerCharacter * static_cast<double>(text.size()) * (bold ? 1.25 : 1.0);
+// 90 twips a character; bold text is wider, so that a caption measured in
+// the wrong weight shows.
+double TextWidthTwips(Dialogs&, const std::string& text, bool bold) {
+    return 90 * static_cast<double>(text.size()) * (bold ? 1.25 : 1.0);
 }
 
 std::string DecimalSeparator(Dialogs& d) {

@@ -80,11 +80,9 @@ struct ostrel::platform::Dialogs {
     OptionsDialog* createdFor = nullptr;
     int windowShown = 0, windowClosed = 0;
     double widthTwips = 5400, heightTwips = 5880;
-    double screenWidthTwips = 15360, screenHeightTwips = 11520;
     std::vector<std::pair<double, double>> moves;
     std::map<WindowHandle, PixelRect> windowRects;
     std::vector<std::pair<WindowHandle, bool>> enableCalls;
-    double twipsPerCharacter = 90;  // text width in the dialog's font
     std::string decimalSeparator = ".";
     std::vector<fake::MessageShown> messages;
     std::vector<bool> busyPointer;

@@ -315,7 +315,7 @@ class InfoText : public PlatformTest {
 };
 using Memory = InfoText;
 
-TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
+TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrderAndFailTogether) {
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory | kShowPercentages),
               "Page file usage: 1,234,567K (32%)\rPhysical memory: 812,340K (79%)\r"
               "Virtual memory: 98,765K (5%)");
@@ -325,9 +325,9 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrder) {
     EXPECT_EQ(With(kShowPageFile), "Page file usage: 1.234.567K");
     sys().thousandsSeparator = "";
     EXPECT_EQ(With(kShowVirtualMemory), "Virtual memory: 98,765K");
-}
 
-TEST_F(Memory, FiguresThatRoundToZeroShowAsNothingAndAnyFailureFailsTheWholeText) {
+    // Figures that round to zero show as nothing, and any failure fails the
+    // whole text.
     sys().memory.availPageFile = sys().memory.totalPageFile - 511;
     sys().memory.availPhys = sys().memory.totalPhys - 1536;  // 1.5K goes to even
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory | kShowPercentages),
