@@ -148,6 +148,7 @@ TEST_F(StartUp, EveryModeFirstSeedsItsDrawsAndTakesTheNameTheColoursAndWhatItCan
         saver->Load(Request(RunMode::Options, 0, std::nullopt, "/c:1234"));
         firstDraws.push_back(saver->random.Draw());
         // The options dialog shows the arguments over the record the saver loaded.
+        ASSERT_NE(saver->optionsDialog, nullptr);
         const OptionsDialog& d = *saver->optionsDialog;
         EXPECT_EQ(std::tuple(dlg().createdFor, d.settings, d.commandLine, d.fontSample.font.name),
                   std::tuple(&d, &saver->settings, "/c:1234", face));
