@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "common/failure.h"
+#include "common/number_patterns.h"
 #include "common/numeric.h"
 #include "common/random.h"
 
@@ -87,6 +88,20 @@ TEST(RandomDraw, AWholePeriodStaysBelowOneAndReachesZero) {
         highest = std::max(highest, r);
     }
     EXPECT_EQ(std::tuple(lowest, highest), std::tuple(0.0f, 0.99999994f));  // the largest below 1
+}
+
+TEST(NumberPatterns, GroupedTakesTheSeparatorWholeHasNoneAndBothDropZero) {
+    EXPECT_EQ(
+        std::tuple(FormatGrouped(1234567, ","), FormatGrouped(123456, "\240"),
+                   FormatGrouped(1000, "."), FormatGrouped(-1234, ","), FormatGrouped(2.5, ","),
+                   FormatGrouped(0.5, ","), FormatGrouped(-0.3, ","), FormatWhole(1234567.4),
+                   FormatWhole(78.5), FormatWhole(0.49)),
+        std::tuple("1,234,567", "123\240456", "1.000", "-1,234", "2", "", "", "1234567", "78", ""));
+    EXPECT_THROW(FormatWhole(std::numeric_limits<double>::quiet_NaN()), Failure);
+    EXPECT_THROW(FormatGrouped(0x1p63, ","), Failure);
+    EXPECT_EQ(std::tuple(FormatTwoDigits(7), FormatTwoDigits(0), FormatTwoDigits(42),
+                         FormatTwoDigits(-5), FormatTwoDigits(INT32_MIN)),
+              std::tuple("07", "00", "42", "-05", "-2147483648"));
 }
 
 }  // namespace
