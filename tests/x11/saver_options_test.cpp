@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "fakes/fake_services.h"
+#include "fakes/fake_settings_store.h"
 #include "settings/settings.h"
 #include "x11/portable/saver_options.h"
 #include "x11/portable/text_lines.h"
