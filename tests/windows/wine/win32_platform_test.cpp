@@ -8,17 +8,13 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/settings_store.h"
 #include "platform/sysinfo.h"
 #include "platform/windowing.h"
-#include "windows/portable/registry_store.h"
 #include "windows/resource_ids.h"
 #include "windows/services_win32.h"
 
 namespace ostrel {
 namespace {
-
-using platform::ReadStatus;
 
 std::string ProgramPath() {
     char path[MAX_PATH] = {};
@@ -76,30 +72,6 @@ TEST(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
 win32::Program& TheProgram() {
     static win32::Program program(GetModuleHandleA(nullptr));
     return program;
-}
-
-class RealRegistry : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        HKEY settings = nullptr;
-        if (RegOpenKeyA(HKEY_LOCAL_MACHINE, win32::SettingsKeyPath().c_str(), &settings) == 0) {
-            RegDeleteValueA(settings, "PlatformTest");
-            RegCloseKey(settings);
-        }
-    }
-};
-
-TEST_F(RealRegistry, SettingsLiveBelowTheMachinesSoftwareKey) {
-    platform::SettingsStore& store = TheProgram().store;
-    ASSERT_TRUE(platform::WriteNumberValue(store, "PlatformTest", 16777215));
-    DWORD stored = 0, size = sizeof stored;
-    EXPECT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Ostrel Screen Saver\\Settings",
-                           "PlatformTest", RRF_RT_REG_DWORD, nullptr, &stored, &size),
-              ERROR_SUCCESS);
-    EXPECT_EQ(stored, 16777215u);
-    ASSERT_TRUE(platform::WriteTextValue(store, "PlatformTest", "Tahoma"));
-    EXPECT_EQ(platform::ReadTextValue(store, "PlatformTest").Or("none"), "Tahoma");
-    EXPECT_EQ(platform::ReadNumberValue(store, "PlatformTest").status, ReadStatus::WrongType);
 }
 
 TEST(SystemIdentity, ComputerNameAndFontsAreTheSystems) {
