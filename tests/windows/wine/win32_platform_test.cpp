@@ -1,15 +1,15 @@
-// The Win32 front end against the real system, run under Wine.
+// The Win32 front end against the real system, run under Wine: what the
+// end-to-end tests cannot read off the screen.
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/sysinfo.h"
-#include "platform/windowing.h"
 #include "windows/resource_ids.h"
 #include "windows/services_win32.h"
 
@@ -67,50 +67,34 @@ TEST(Identity, NamesTheSaverAndCarriesIconManifestAndVersion) {
     FreeLibrary(module);
 }
 
-// The one program of this test process: its window classes can be
-// registered once only.
-win32::Program& TheProgram() {
-    static win32::Program program(GetModuleHandleA(nullptr));
-    return program;
-}
+TEST(SystemInfo, ClocksLocaleAndProcessorsAreTheSystems) {
+    platform::SystemInfo system;
+    const auto count = platform::ReadHighResolutionCounter(system);
+    ASSERT_TRUE(count.has_value());
+    EXPECT_GT(*count, 0);
+    EXPECT_GT(platform::HighResolutionFrequency(system), 0);
+    const double uptimeSeconds =
+        static_cast<double>(*count) / platform::HighResolutionFrequency(system);
+    EXPECT_NEAR(uptimeSeconds, GetTickCount64() / 1000.0, 5.0);
+    EXPECT_NEAR(platform::TickCountMilliseconds(system) / 1000.0, GetTickCount64() / 1000.0, 5.0);
 
-TEST(SystemIdentity, ComputerNameAndFontsAreTheSystems) {
-    win32::Program& program = TheProgram();
-    char name[MAX_COMPUTERNAME_LENGTH + 1] = {};
-    DWORD size = sizeof name;
-    ASSERT_TRUE(GetComputerNameA(name, &size));
-    const auto computer = platform::ComputerName(program.system);
-    ASSERT_TRUE(computer.has_value());
-    EXPECT_EQ(*computer, std::string(name));
-    EXPECT_FALSE(computer->empty());
+    const platform::LocalTime now = platform::CurrentLocalTime(system);
+    const double seconds = platform::SecondsSinceMidnight(system);
+    EXPECT_TRUE(now.year >= 2000 && now.month >= 1 && now.month <= 12 && now.hour < 24);
+    EXPECT_TRUE(seconds >= 0 && seconds < 86400);
 
-    EXPECT_TRUE(platform::FontExists(program.windowing, "Tahoma"));
-    EXPECT_FALSE(platform::FontExists(program.windowing, "No Such Face Anywhere") ||
-                 platform::FontExists(program.windowing, ""));
-
-    EXPECT_NEAR(platform::TwipsPerPixelX(program.windowing), 15.0, 5.0);
-    EXPECT_TRUE(platform::ReportsPointerMovesOfMovingBlock(program.windowing));
-}
-
-TEST(SaverWindowPlacement, CoversTheDesktopOnTopAndGoesWithBothItsWindows) {
-    win32::Program& program = TheProgram();
-    ASSERT_TRUE(win32::CreateSaverWindow(program));
-    HWND saver = program.saverHwnd;
-    platform::Windowing& windowing = program.windowing;
-
-    platform::CoverDesktop(windowing, {-40, -30, 600, 450});
-    RECT r{};
-    GetWindowRect(saver, &r);
-    EXPECT_EQ(std::tuple(r.left, r.top, r.right, r.bottom), std::tuple(-40, -30, 600, 450));
-    EXPECT_TRUE(IsWindowVisible(saver));
-    EXPECT_NE(GetWindowLongA(saver, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-
-    platform::DestroySaverWindow(windowing);
-    EXPECT_EQ(std::pair(program.saverHwnd, program.textBlockHwnd),
-              std::pair(HWND{nullptr}, HWND{nullptr}));
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {  // the last window's quit message
+    for (int month = 1; month <= 12; ++month) {
+        EXPECT_FALSE(platform::MonthAbbreviation(system, month).empty()) << month;
     }
+    EXPECT_TRUE(platform::MonthAbbreviation(system, 13).empty());
+    EXPECT_FALSE(platform::ThousandsSeparator(system).empty());
+
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    EXPECT_GE(platform::ProcessorCount(system), 1);
+    EXPECT_EQ(platform::ProcessorCount(system),
+              static_cast<std::int32_t>(info.dwNumberOfProcessors));
+    EXPECT_TRUE(platform::ProcessorFiguresAvailable(system));
 }
 
 }  // namespace
