@@ -195,9 +195,12 @@ TEST_F(StartUp, FailuresWhileLoadingAreCriticalInEveryModeAndNeverTick) {
     expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
     sys().processorFiguresAvailable = false;
     expectCritical(Request(RunMode::Options), "Can't get the Windows version [-2147213503]");
-    // An area too wide for its numbers fails before the window covers it.
-    win().layout = {{INT32_MIN, 0, 100, 768}, {0, 0, 100, 768}};
-    expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
+    // An area too wide or too tall for its numbers fails before the window
+    // covers it.
+    for (const Rect& all : {Rect{INT32_MIN, 0, 100, 768}, Rect{0, INT32_MIN, 100, 768}}) {
+        win().layout = {all, {0, 0, 100, 768}};
+        expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
+    }
 }
 
 TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
