@@ -81,8 +81,7 @@ int main(int argc, char** argv) {
         WithProcessorCount(
             fake::BuildPerfBlock({system, processor}, {.year = 2009, .month = 2, .day = 28}).bytes,
             12));
-    Write(perf, "two_of_sixty_four_padded",
-          WithProcessorCount(fake::ProcessorBlock({5, 6}, {}, 24).bytes, 64));
+    Write(perf, "two_of_sixty_four", WithProcessorCount(fake::ProcessorBlock({5, 6}).bytes, 64));
 
     const fs::path table = corpus / "interface_table";
     Write(table, "no_interfaces", fake::InterfaceTable({}));
