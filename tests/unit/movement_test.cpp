@@ -165,10 +165,13 @@ TEST_F(RandomPathTest, LaterSideTestsOverrideEarlierOnes) {
     // - Block 15356 wide: centred at left 2, right line -16; after two steps
     //   at (20, 5178), on the left line. The right's round(157.5) = 158 gives
     //   way to the left's round(0.99999994 x 45 - 22.5) = 22.
+    // - Block 15320 wide: centred at left 20, right line 20; at 38 after two
+    //   steps only the right turns (to 158), and the next step is (-18, 3).
     const std::tuple<int, int, int, std::vector<float>, int, std::pair<float, float>> cases[] = {
         {15284, 11468, 11520, {0, 0, 0.5f, 0, 0.5f}, 5, {56, 32}},
         {3000, 1200, 1100, {0, 0.5f, 0.5f}, 3, {6198, -20}},
-        {15356, 1200, 11520, {0, 0, 0.99999994f}, 3, {38, 5181}}};
+        {15356, 1200, 11520, {0, 0, 0.99999994f}, 3, {38, 5181}},
+        {15320, 1200, 11520, {0, 0}, 3, {20, 5181}}};
     for (const auto& [width, height, bottom, draws, ticks, last] : cases) {
         SetUp();
         block = {.widthTwips = width, .heightTwips = height};
