@@ -114,6 +114,11 @@ TEST_F(RandomSlidingTest, ANewTargetOnlyUnderOneHundredTwipsAwayOnEitherAxis) {
     Script({0.50405f, 0.0f, 0.5f, 0.5f});
     Tick(AnimationType::RandomSliding, 2);
     EXPECT_EQ(DrawsLeft(), 0u);
+    // Target (3090, 5160), straight left: a full step that way.
+    SetUp();
+    Script({0.25f, 0.5f});
+    Tick(AnimationType::RandomSliding);
+    EXPECT_EQ(LastMove(), std::make_pair(6155.0f, 5160.0f));
 }
 
 using RandomPathTest = MoveTest;
@@ -237,10 +242,11 @@ TEST_F(BounceOffSidesTest, TurnsOnlyPastTheMargin) {
     // (15360 - 3000 - 15, 11520 - 1200 - 15), nothing turns; the steps are
     // floor(30 x 0.48125) = 14 and floor(30 x 0.3875) = 11. A twip further
     // out a side turns its component: floor(14 - 14.4375) = -1,
-    // floor(14 - 11.625) = 2, the other steps on.
+    // floor(14 - 11.625) = 2, the other steps on. Above the top, the block is
+    // put back at 0 before it steps.
     const std::tuple<float, float, float, float> cases[] = {
-        {15, 15, 29, 26}, {12345, 10305, 12359, 10316}, {14, 14, -1, 2}, {14, 15, -1, 26},
-        {15, 14, 29, 2},  {12346, 10306, 12331, 10294}};
+        {15, 15, 29, 26}, {12345, 10305, 12359, 10316}, {14, 14, -1, 2},    {14, 15, -1, 26},
+        {15, 14, 29, 2},  {12346, 10306, 12331, 10294}, {15, -100, 29, -12}};
     for (const auto& [left, top, stepLeft, stepTop] : cases) {
         SetUp();
         Script({0.5f, 0.25f, 0.5f, 0.5f, 0.5f, 0.5f});
@@ -298,8 +304,8 @@ TEST_F(DialogPlacement, CentresOverARealWindowAndKeepsOnTheScreen) {
     // The fake's dialog is 5400 x 5880 twips; at 12 twips a pixel:
     // 1200 + half(4800 - 5400), 1200 + half(5400 - 5880).
     win().twipsPerPixelX = win().twipsPerPixelY = 12;
-    dlg().windowRects[77] = {100, 100, 500, 550};
-    for (platform::WindowHandle window : {0, -5, 77, 78}) {
+    dlg().windowRects[1] = {100, 100, 500, 550};
+    for (platform::WindowHandle window : {0, -5, 1, 78}) {
         CentreOverWindow(dlg(), win(), window);
     }
     EXPECT_EQ(dlg().moves, (std::vector<std::pair<double, double>>{{900, 960}, {0, 0}}));
