@@ -221,6 +221,7 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
     // Every field is changed from what was loaded, so a step OK leaves out shows.
     dialog->displayItemBoxes[3].value = true;
     dialog->displayItemBoxes[9].value = true;
+    dialog->displayItemBoxes[6].value = true;  // the network line's, beside the description's
     dialog->twentyFourHourBox.value = true;
     dialog->animationList.listIndex = 4;
     dialog->bounceRandomnessSlider.value = 7;
@@ -231,7 +232,7 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
     dialog->OnOk();
     // Bits 11 to 15 do not survive; Options is replaced whole; 11.5 rounds up.
     EXPECT_EQ(Fields(settings), std::tuple("Arial", 12, 0x123456u, 0x654321u, true, true, true,
-                                           true, 0x0208, 1, "", 4, 7, 1));
+                                           true, 0x0248, 1, "", 4, 7, 1));
 }
 
 TEST_F(OptionsCommit, DescriptionIsKeptUpTo1024Characters) {
@@ -419,6 +420,12 @@ TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
     dialog->OnEmailLink();
     shell().openResult = {true, 0};
     dialog->OnWebsiteLink();
+    // The pointer is a hand over a link only.
+    dialog->OnPointerOverLink();
+    const MousePointer overLink = dialog->pointer;
+    dialog->OnPointerOverBackground();
+    EXPECT_EQ(std::pair(overLink, dialog->pointer),
+              std::pair(MousePointer::Hand, MousePointer::Default));
     const std::string web = "http://www.example.com/software/OstrelScreenSaver/";
     const std::string mail = "mailto:alex@example.com?subject=Ostrel Screen Saver 1.4.6";
     EXPECT_EQ(std::tuple(shell().opened, dlg().busyPointer),
@@ -501,14 +508,18 @@ TEST(OptionsLayout, EveryControlHasItsOwnIdAndLiesInsideItsFramePageAndTheDialog
         EXPECT_TRUE(c.panel == kNoPanel || Inside(box, panel)) << c.id;
         // A control that reaches into a frame of its tab lies in it whole,
         // unless it is a frame around that frame; the panels lie in the
-        // animation frame.
+        // animation frame. Check boxes stand 240 twips in from their frame.
+        std::optional<Box> innermost;
         for (const ControlSpec& f : layout) {
             const Box frame = Place(f);
             if (f.kind == ControlKind::Frame && &f != &c && f.tab == c.tab && Overlap(box, frame) &&
                 !Inside(frame, box)) {
                 EXPECT_TRUE(Inside(box, frame)) << c.id << " in " << f.caption;
+                innermost = innermost && Inside(*innermost, frame) ? innermost : frame;
             }
         }
+        EXPECT_TRUE(c.kind != ControlKind::CheckBox || box.left == innermost.value().left + 240)
+            << c.id;
         EXPECT_TRUE(std::string(c.caption) != "Animation Type" || Inside(panel, box));
     }
 }

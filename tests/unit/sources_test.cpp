@@ -64,6 +64,7 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
 TEST_F(Uptime, ClockPatternsAtMidnightNoonAndAfternoon) {
     const std::tuple<int, int, int, const char*, const char*> cases[] = {
         {0, 0, 0, "12:00:00 am", "00:00:00"},
+        {11, 59, 59, "11:59:59 am", "11:59:59"},
         {12, 0, 0, "12:00:00 pm", "12:00:00"},
         {15, 6, 10, "3:06:10 pm", "15:06:10"}};
     for (const auto& [hour, minute, second, twelve, twentyFour] : cases) {
@@ -118,6 +119,15 @@ TEST(Calendar, EachMonthHasItsDays) {
         days.push_back(DaysInMonth(2006, month));
     }
     EXPECT_EQ(days, (std::vector<int>{0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31, 0}));
+    // Every day of four hundred years from before 1970 is a real date and
+    // counts back to itself.
+    EXPECT_EQ(DaysFromCivil(1970, 1, 1), 0);
+    for (std::int64_t day = -1000; day < 146097; ++day) {
+        const CivilDate d = CivilFromDays(day);
+        ASSERT_EQ(std::tuple(DaysFromCivil(d.year, d.month, d.day), d.day >= 1,
+                             d.day <= DaysInMonth(d.year, d.month)),
+                  std::tuple(day, true, true));
+    }
 }
 
 constexpr std::int64_t kSecond = 10000000;  // 100-ns units
