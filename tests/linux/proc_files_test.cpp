@@ -115,26 +115,7 @@ constexpr const char* kEleven =
     "intr 1234 5 6 7\n"
     "cpux 1 2 3 4 5\n";
 
-TEST(LinuxProcessorStat, ReadsIdlePlusIoWaitOfEveryProcessorIn100NanosecondUnits) {
-    platform::ProcessorTimes t;
-    t.time = 77;  // the time stamp is the caller's
-    ASSERT_EQ(ReadProcessorIdle(kEleven, 100, 11, t), Read);
-    // At 100 ticks a second one tick is 100,000 units: processor N has
-    // (101 N + 100) ticks.
-    EXPECT_EQ(std::tuple(t.idle, t.seen, t.time),
-              std::tuple(std::vector<std::int64_t>{10000000, 20100000, 0, 40300000, 0, 0, 0, 0, 0,
-                                                   0, 111000000},
-                         std::vector<std::uint8_t>{1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 1}, 77));
-    platform::ProcessorTimes crLf;
-    ASSERT_EQ(ReadProcessorIdle(WithCrLf(kEleven), 100, 11, crLf), Read);
-    EXPECT_EQ(std::tuple(crLf.idle, crLf.seen), std::tuple(t.idle, t.seen));
-    // At one tick a second processor 10 has 1110 seconds; no ticks are no clock.
-    ASSERT_EQ(ReadProcessorIdle(kEleven, 1, 11, t), Read);
-    EXPECT_EQ(t.idle[10], 11100000000);
-    EXPECT_EQ(ReadProcessorIdle(kEleven, 0, 11, t), Unreadable);
-}
-
-TEST(LinuxProcessorStat, AnswersWhyAReadingFailsAndKeepsTheLastOne) {
+TEST(LinuxProcessorStat, CountsProcessorsByTheHighestNumberAndAnswersWhyAReadingFails) {
     const std::tuple<const char*, ProcessorStatReading, std::vector<std::int64_t>> cases[] = {
         {"cpu  1 2 3 4\nintr 5\n", NoProcessors, {5, 6}},
         {"cpu0 1 2 3 4 5\ncpu2 1 2 3 4 5\n", ProcessorOutOfRange, {5, 6}},
@@ -155,17 +136,14 @@ TEST(LinuxProcessorStat, AnswersWhyAReadingFailsAndKeepsTheLastOne) {
         EXPECT_EQ(std::tuple(ReadProcessorIdle(text, 100, 2, t), t.idle), std::tuple(answer, idle))
             << text;
     }
-}
-
-TEST(LinuxProcessorStat, CountsProcessorsByTheHighestNumber) {
-    const std::pair<const char*, std::int32_t> cases[] = {
+    const std::pair<const char*, std::int32_t> counts[] = {
         {kEleven, 11},
         {"cpu  1 2 3 4\n", 0},
         {"cpu3 1 2 3 4", 4},  // processors 0-2 offline; no final line feed
         {"cpu0 1\ncpu99999999999999999999 1\n", 0},
         {"cpu1048576 1 2 3 4\n", 0},
         {"cpu1048575 1 2 3 4\n", 1048576}};
-    for (const auto& [text, count] : cases) {
+    for (const auto& [text, count] : counts) {
         EXPECT_EQ(CountProcessors(text), count) << text;
     }
 }

@@ -23,7 +23,7 @@ auto Read(std::string_view text) {
     return std::tuple(r.badLines, r.firstBadLine, std::move(r.entries));
 }
 
-TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLine) {
+TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLineAndWindowsLineEndsAndFindsNamesInAnyCase) {
     // Blanks around either side; the full 32-bit range, signed or not; escapes;
     // a later line of the same name, in any case, replaces the earlier one in its place.
     EXPECT_EQ(
@@ -44,6 +44,19 @@ TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLine) {
              "D = 12x\nE =\n= 5\nF G = 1\nX = \"a\\qb\"\nY = \"a\\x4\"\nZ = \"open\n"
              "W = \"done\" trailing\n\xff\xfe garbage\n\x01\x02\nV = \"ok\"  \n"),
         std::tuple(14u, 2u, std::vector{Number("H", 7), Text("V", "ok")}));
+    std::vector<SettingsFileEntry> entries{Number("BgColour", 1), Number("FontSize", 2)};
+    EXPECT_EQ(
+        std::tuple(FindSettingsEntry(entries, "fontSIZE"), FindSettingsEntry(entries, "Size")),
+        std::tuple(&entries[1], nullptr));
+    EXPECT_EQ(std::tuple(IsSettingsName("Move.EB-Random_2"), IsSettingsName(std::string(255, 'a')),
+                         IsSettingsName(std::string(256, 'a')), IsSettingsName("Font Name")),
+              std::tuple(true, true, false, false));
+    // A file edited on the other platform: every line ends in CR LF, the last
+    // one too, and a CR LF inside a quoted text is not its end.
+    EXPECT_EQ(Read("# saved elsewhere\r\n\r\nFontSize = 12\r\nFontName = \"Verdana\"\r\n"
+                   "BgColour = 0x00FF8000\r\n"),
+              Read("# saved elsewhere\n\nFontSize = 12\nFontName = \"Verdana\"\n"
+                   "BgColour = 0x00FF8000\n"));
 }
 
 TEST(LinuxSettingsFile, WritesAFileThatReadsBackTheSame) {
@@ -59,25 +72,6 @@ TEST(LinuxSettingsFile, WritesAFileThatReadsBackTheSame) {
               std::string::npos)
         << file;
     EXPECT_EQ(Read(file), std::tuple(0u, 0u, entries));
-}
-
-TEST(LinuxSettingsFile, NamesAreFoundInAnyCase) {
-    std::vector<SettingsFileEntry> entries{Number("BgColour", 1), Number("FontSize", 2)};
-    EXPECT_EQ(
-        std::tuple(FindSettingsEntry(entries, "fontSIZE"), FindSettingsEntry(entries, "Size")),
-        std::tuple(&entries[1], nullptr));
-    EXPECT_EQ(std::tuple(IsSettingsName("Move.EB-Random_2"), IsSettingsName(std::string(255, 'a')),
-                         IsSettingsName(std::string(256, 'a')), IsSettingsName("Font Name")),
-              std::tuple(true, true, false, false));
-}
-
-TEST(LinuxSettingsFile, WindowsLineEndsReadLikeLineFeeds) {
-    // A file edited on the other platform: every line ends in CR LF, the last
-    // one too, and a CR LF inside a quoted text is not its end.
-    EXPECT_EQ(Read("# saved elsewhere\r\n\r\nFontSize = 12\r\nFontName = \"Verdana\"\r\n"
-                   "BgColour = 0x00FF8000\r\n"),
-              Read("# saved elsewhere\n\nFontSize = 12\nFontName = \"Verdana\"\n"
-                   "BgColour = 0x00FF8000\n"));
 }
 
 // The store's answers: a value of the kind asked for, none of that name, the

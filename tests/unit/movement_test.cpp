@@ -126,17 +126,7 @@ using RandomPathTest = MoveTest;
 // Steps by heading (3 x round(6 cos), 3 x round(4 sin)), with pi as single
 // precision holds it: 22 (18, 3), 60 (9, 9), 90 (0, 12), -90 (0, -12).
 
-TEST_F(RandomPathTest, DrawsATurnEveryTwentyTicksAndAnnouncesTwoMovesEach) {
-    // The next rate is drawn on the 21st call, and only then.
-    Script({0.5f});
-    Tick(AnimationType::RandomPath, 20);
-    ignored.set(0);
-    Script({0.0f});
-    Tick(AnimationType::RandomPath);
-    EXPECT_EQ(std::tuple(DrawsLeft(), ignored.count()), std::tuple(0u, 2));
-}
-
-TEST_F(RandomPathTest, TheDrawPicksTheTurnRoundingHalfToEven) {
+TEST_F(RandomPathTest, DrawsATurnEveryTwentyTicksAndTheDrawPicksItRoundingHalfToEven) {
     // A draw of k / 16 turns by entry k of 0, 1, 1, 1, 2, 3, 4, 0, 6, -1, -1,
     // -1, -2, -3, -4, 0, -6 degrees a tick, from the first tick on: positions
     // after twenty ticks from 60 degrees at (6180, 5160). 6.5 / 16 and
@@ -153,6 +143,13 @@ TEST_F(RandomPathTest, TheDrawPicksTheTurnRoundingHalfToEven) {
         Tick(AnimationType::RandomPath, 20);
         EXPECT_EQ(LastMove(), std::make_pair(left, top)) << sixteenths;
     }
+    // The next rate is drawn on the 21st call, and only then.
+    Script({0.5f});
+    Tick(AnimationType::RandomPath, 20);
+    ignored.set(0);
+    Script({0.0f});
+    Tick(AnimationType::RandomPath);
+    EXPECT_EQ(std::tuple(DrawsLeft(), ignored.count()), std::tuple(0u, 2));
 }
 
 TEST_F(RandomPathTest, LaterSideTestsOverrideEarlierOnes) {
@@ -210,31 +207,6 @@ TEST_F(BounceOffSidesTest, TravelsDiagonallyByFlooredStepsAndACornerTurnsAndVari
     block.topTwips = 10330;
     Tick(AnimationType::BounceOffSides);
     EXPECT_EQ(std::tuple(LastMove(), DrawsLeft()), std::tuple(std::pair(12322.0f, 10314.0f), 0u));
-}
-
-TEST_F(BounceOffSidesTest, MarginIsAThousandthOfTheWidthRoundedToEven) {
-    // Preview block 750 x 300, draws 0.5: VX = 4320 / right + 0.2, one step
-    // from the centre floor((right - 750) / 2); VY = 4320 / 1680 + 0.2 =
-    // 2.7714 from top 690.
-    // 2280: margin round(2.28) = 2, step 4: 765 + floor(4 x 2.0947) = 773, top 701.
-    // 2500: margin round(2.5) = 2, step 4: 875 + floor(4 x 1.928) = 882, top 701.
-    // 3500: margin round(3.5) = 4, step 8: 1375 + floor(8 x 1.4343) = 1386, top 712.
-    // Without height: VY the slowest 0.2, turned at the bottom; kept inside,
-    // top goes to 0 - 300, then floor(4 x -0.2 - 300) = -301. One twip high
-    // it is 4320.2, turned at the top: floor(4 x -4320.2 + 1 - 300) = -17580.
-    // Without width there is neither margin nor step: turned at the left, kept
-    // inside at 0 - 750, and the top stays at 690.
-    const std::tuple<int, int, float, float> cases[] = {
-        {2280, 1680, 773, 701}, {2500, 1680, 882, 701}, {3500, 1680, 1386, 712},
-        {2280, 0, 773, -301},   {2280, 1, 773, -17580}, {0, 1680, -750, 690}};
-    for (const auto& [right, bottom, left, top] : cases) {
-        SetUp();
-        area = {0, 0, right, bottom};
-        block = {.widthTwips = 750, .heightTwips = 300};
-        Script({0.5f, 0.5f, 0.5f, 0.5f});
-        Tick(AnimationType::BounceOffSides);
-        EXPECT_EQ(LastMove(), std::make_pair(left, top)) << right << " x " << bottom;
-    }
 }
 
 TEST_F(BounceOffSidesTest, TurnsOnlyPastTheMargin) {

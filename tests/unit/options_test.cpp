@@ -11,7 +11,6 @@
 #include <set>
 
 #include "fixture.h"
-#include "options/font_sample.h"
 #include "options/links.h"
 #include "options/options_dialog.h"
 #include "options/options_layout.h"
@@ -50,6 +49,17 @@ TEST_F(SettingsRecord, MissingUnreadableOrMistypedValuesGiveTheirDefaults) {
                                            1151, 0, "", 2, 2, 0));
 }
 
+TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
+    Store("FontName", std::string("Arial"));
+    Store("DisplayItems", 40000);
+    EXPECT_THROW(LoadSettings(store(), settings), Failure);
+    EXPECT_EQ(std::tuple(settings.fontName, settings.fontSizePoints, settings.displayItems),
+              std::tuple("Arial", 10, 0));
+    ResetFakes();
+    Store("TimeFormat", 256);
+    EXPECT_THROW(LoadSettings(store(), settings), Failure);
+}
+
 TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
     // A font size of -3; every font bit but bold's, saved back as the four
     // bits alone; an animation of 7, which is not validated here.
@@ -72,17 +82,6 @@ TEST_F(SettingsRecord, StoredValuesLoadAndSaveBackUnderTheSameNamesAndTypes) {
     EXPECT_EQ(std::tuple(Fields(again), store().values.at("FontSettings"), win().messages.size(),
                          store().values.size()),
               std::tuple(Fields(settings), std::variant<std::int32_t, std::string>(14), 0u, 11u));
-}
-
-TEST_F(SettingsRecord, TooWideNumbersOverflowAndKeepEarlierFields) {
-    Store("FontName", std::string("Arial"));
-    Store("DisplayItems", 40000);
-    EXPECT_THROW(LoadSettings(store(), settings), Failure);
-    EXPECT_EQ(std::tuple(settings.fontName, settings.fontSizePoints, settings.displayItems),
-              std::tuple("Arial", 10, 0));
-    ResetFakes();
-    Store("TimeFormat", 256);
-    EXPECT_THROW(LoadSettings(store(), settings), Failure);
 }
 
 TEST_F(SettingsRecord, ARefusedWriteIsSkippedAndOnlyTheFirstIsReported) {
@@ -217,7 +216,9 @@ using OptionsCommit = OptionsTest;
 TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
     Store("Options", 3);
     Store("DisplayItems", static_cast<std::int32_t>(0xFFFFF800));
+    store().defaultSaver = "Logon.scr";  // kept, to be given back when unticked
     Load();
+    dialog->setAsDefaultBox.value = true;
     // Every field is changed from what was loaded, so a step OK leaves out shows.
     dialog->displayItemBoxes[3].value = true;
     dialog->displayItemBoxes[9].value = true;
@@ -233,6 +234,8 @@ TEST_F(OptionsCommit, ControlsGoBackIntoTheRecord) {
     // Bits 11 to 15 do not survive; Options is replaced whole; 11.5 rounds up.
     EXPECT_EQ(Fields(settings), std::tuple("Arial", 12, 0x123456u, 0x654321u, true, true, true,
                                            true, 0x0248, 1, "", 4, 7, 1));
+    EXPECT_EQ(std::tuple(DefaultSaver(), store().Shown("oldDefaultSS")),
+              std::tuple("ostrel.scr", "Logon.scr"));
 }
 
 TEST_F(OptionsCommit, DescriptionIsKeptUpTo1024Characters) {
@@ -250,37 +253,6 @@ TEST_F(OptionsCommit, DescriptionIsKeptUpTo1024Characters) {
     dialog->descriptionBox.text = std::string(1500, 'd');
     dialog->OnDescriptionChanged();
     EXPECT_EQ(dialog->descriptionBox.text.size(), 1500u);
-}
-
-TEST_F(OptionsCommit, DefaultScreenSaverTransitions) {
-    // nullptr or "<none>": no such value. `isThis`: the box loads checked.
-    const std::tuple<const char*, const char*, bool, bool, const char*, const char*> cases[] = {
-        {"Logon.scr", nullptr, false, true, "ostrel.scr", "Logon.scr"},  // the old value is kept
-        {"ostrel.scr", "Logon.scr", true, false, "Logon.scr", "Logon.scr"},  // and given back
-        {nullptr, nullptr, false, true, "ostrel.scr", ""},
-        {"ostrel.scr", "", true, false, "", ""},
-        {"OSTREL.SCR", nullptr, true, false, "Logon.scr", "<none>"},  // nothing kept: logon saver
-        {"ostrel.scr", nullptr, true, true, "ostrel.scr", "<none>"},  // unchanged: untouched
-        // Only the bare name is this program.
-        {"C:\\Windows\\ostrel.scr", nullptr, false, false, "C:\\Windows\\ostrel.scr", "<none>"},
-    };
-    for (const auto& [saver, old, isThis, check, saverAfter, oldAfter] : cases) {
-        SetUp();
-        if (saver != nullptr) {
-            store().defaultSaver = saver;
-        }
-        if (old != nullptr) {
-            Store("oldDefaultSS", std::string(old));
-        }
-        Load();
-        const bool loadedChecked = dialog->setAsDefaultBox.value;
-        dialog->setAsDefaultBox.value = check;
-        dialog->OnOk();
-        EXPECT_EQ(std::tuple(loadedChecked, DefaultSaver(), store().Shown("oldDefaultSS"),
-                             dialog->wasDefaultSaver),
-                  std::tuple(isThis, saverAfter, oldAfter, check))
-            << saver;
-    }
 }
 
 TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheSaveFailureIsModalToTheDialog) {
@@ -314,23 +286,11 @@ TEST_F(OptionsCommit, AFailingStepIsSkippedAndTheSaveFailureIsModalToTheDialog) 
 
 using OptionsControls = OptionsTest;
 
-TEST(FontSample, NamesTheSizeWithSevenSignificantDigits) {
-    // All a single-precision size holds; the effects are not named.
-    EXPECT_EQ(SampleText({"Arial", 8.123457f, false, false, true, true, 0}, "."),
-              "Arial regular 8.123457 point");
-}
-
-TEST(Slider, KeepsToItsRange) {
-    Slider low, high;
-    SetSliderValue(low, -1);
-    SetSliderValue(high, 11);
-    EXPECT_EQ(std::pair(low.value, high.value), std::pair(0, 10));
-}
-
 TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheSample) {
     dlg().decimalSeparator = ",";
     Load();
-    dlg().fontAnswer = platform::FontChoice{"Arial", 10.5f, false, true, true, false, 0xFF};
+    // A size with all the digits a single-precision number holds, each shown.
+    dlg().fontAnswer = platform::FontChoice{"Arial", 8.123457f, false, true, true, false, 0xFF};
     dialog->OnSetFont();
     dlg().fontAnswer.reset();
     dialog->OnSetFont();  // cancelled
@@ -348,11 +308,11 @@ TEST_F(OptionsControls, ChoosersStartOnTheWorkingValuesAndOnlyAChoiceChangesTheS
                    fonts[1].initial.name, colours[0].title, colours[0].initial, colours[1].initial,
                    sample.caption, sample.font.strikethrough, sample.foreColour, sample.backColour),
         std::tuple("Specify Display Font...", "Verdana", 0xFFFFFFu, "Arial",
-                   "Specify Background Colour...", 0u, 0x00FF00u, "Arial italic 10,5 point", true,
-                   0xFFu, 0x00FF00u));
+                   "Specify Background Colour...", 0u, 0x00FF00u, "Arial italic 8,123457 point",
+                   true, 0xFFu, 0x00FF00u));
 }
 
-TEST_F(OptionsControls, DependentControlsFollowTheirMasters) {
+TEST_F(OptionsControls, DependentControlsFollowTheirMastersAndTheSliderKeepsToItsRange) {
     Load();
     dialog->descriptionBox.text = "kept";
     dialog->displayItemBoxes[7].value = true;
@@ -373,19 +333,13 @@ TEST_F(OptionsControls, DependentControlsFollowTheirMasters) {
     EXPECT_EQ(std::tuple(std::ranges::count_if(panels, &DescriptionPanel::visible),
                          panels[4].visible, panels[4].left, panels[4].top),
               std::tuple(1, true, 600, 1440));
+    Slider low, high;
+    SetSliderValue(low, -1);
+    SetSliderValue(high, 11);
+    EXPECT_EQ(std::pair(low.value, high.value), std::pair(0, 10));
 }
 
 using OptionsAbout = OptionsTest;
-
-TEST(LinkError, NamesTheProgramForTheKindOfLink) {
-    // The mail client's text is the one the email link's failure shows.
-    EXPECT_EQ(LinkErrorText(2, "http://www.example.com/"),
-              "Error 2 opening link to http://www.example.com/\r\nCheck that your browser is "
-              "correctly installed.");
-    EXPECT_EQ(LinkErrorText(0, "HTTP://WWW.EXAMPLE.COM/"),
-              "Error 0 opening link to HTTP://WWW.EXAMPLE.COM/\r\nCheck that your application "
-              "handling those files is correctly installed.");
-}
 
 TEST_F(OptionsAbout, ActivationFillsTheTextsAndPlacesTheLinksAndTheImageHidesACommandLine) {
     Load("/c:4711");
@@ -436,6 +390,13 @@ TEST_F(OptionsAbout, LinksOpenUnderTheBusyPointerAndAFailureIsShown) {
               std::tuple("Error 32 opening link to " + mail +
                              "\r\nCheck that your mail client is correctly installed.",
                          "Ostrel Screen Saver", platform::MessageIcon::Exclamation, 1u));
+    // The mail client's text is the one the email link's failure shows.
+    EXPECT_EQ(LinkErrorText(2, "http://www.example.com/"),
+              "Error 2 opening link to http://www.example.com/\r\nCheck that your browser is "
+              "correctly installed.");
+    EXPECT_EQ(LinkErrorText(0, "HTTP://WWW.EXAMPLE.COM/"),
+              "Error 0 opening link to HTTP://WWW.EXAMPLE.COM/\r\nCheck that your application "
+              "handling those files is correctly installed.");
 }
 
 using Box = platform::PixelRect;

