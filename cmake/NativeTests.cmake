@@ -25,4 +25,3 @@ if(benchmark_FOUND AND OSTREL_BENCH_SOURCES AND NOT OSTREL_SANITIZE)
 endif()
 
 # The settings dialog's description is checked against the command line.
-target_compile_definitions(unit_tests PRIVATE OSTREL_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

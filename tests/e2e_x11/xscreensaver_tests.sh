@@ -116,14 +116,36 @@ test_preview_follows_its_window() {
         fail "the text is not whole after shrinking back"
 }
 
+# The settings saved with the switches given, in a folder of their own.
+saved_with() {
+    local dir
+    dir=$(mktemp -d "$WORK/saved.XXXXXX")
+    XDG_CONFIG_HOME="$dir" "$BIN/ostrel" -save "$@" >/dev/null && cat "$dir/ostrel/settings"
+}
+
 # The description XScreenSaver's dialog reads is valid by XScreenSaver's
 # rules, and every switch it can write is taken without a word on
-# standard error.
+# standard error. XScreenSaver writes nothing for a control left at its
+# default, so every default must be the program's own: a number at its
+# default, or the list entry without a switch, saves just what no switch
+# does, and every check box's or list entry's switch saves something else.
 test_settings_description_is_valid_and_taken() {
-    local args
-    xmllint --noout --dtdvalid "$ROOT/tests/e2e_x11/xss.dtd" "$ROOT/res/ostrel.xml" ||
-        fail "not valid by xss.dtd"
-    args=$(grep -o 'arg[a-z-]*="[^"]*"' "$ROOT/res/ostrel.xml" | sed 's/^[^"]*"//; s/"$//; s/^\(-[fb]g\) %/\1 SteelBlue/; s/%/7/')
+    local args xml="$ROOT/res/ostrel.xml" plain switch id
+    xmllint --noout --dtdvalid "$ROOT/tests/e2e_x11/xss.dtd" "$xml" || fail "not valid by xss.dtd"
+    plain=$(saved_with) || fail "-save failed"
+    while read -r switch; do
+        # shellcheck disable=SC2086
+        [ "$(saved_with $switch)" != "$plain" ] || fail "$switch saves the defaults"
+    done < <(grep -o 'arg-[a-z]*set="[^"]*"' "$xml" | sed 's/^[^"]*"//; s/"$//')
+    for id in randomness fontsize; do
+        switch=$(xmllint --xpath "string(//number[@id='$id']/@arg)" "$xml")
+        # shellcheck disable=SC2086
+        [ "$(saved_with ${switch/\%/$(xmllint --xpath "string(//number[@id='$id']/@default)" "$xml")})" = "$plain" ] ||
+            fail "the $id control's default is not the program's"
+    done
+    id=$(xmllint --xpath "string(//option[not(@arg-set)]/@id)" "$xml")
+    [ "$(saved_with -animation "$id")" = "$plain" ] || fail "the list's default, $id, is not the program's"
+    args=$(grep -o 'arg[a-z-]*="[^"]*"' "$xml" | sed 's/^[^"]*"//; s/"$//; s/^\(-[fb]g\) %/\1 SteelBlue/; s/%/7/')
     # shellcheck disable=SC2086
     start_saver switches $args
     sleep 0.3

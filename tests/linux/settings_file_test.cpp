@@ -23,7 +23,7 @@ auto Read(std::string_view text) {
     return std::tuple(r.badLines, r.firstBadLine, std::move(r.entries));
 }
 
-TEST(LinuxSettingsFile, ReadsNumbersAndTextsLineByLineAndWindowsLineEndsAndFindsNamesInAnyCase) {
+TEST(LinuxSettingsFile, ReadsLineByLineWhateverTheLineEndsAndFindsNamesInAnyCase) {
     // Blanks around either side; the full 32-bit range, signed or not; escapes;
     // a later line of the same name, in any case, replaces the earlier one in its place.
     EXPECT_EQ(

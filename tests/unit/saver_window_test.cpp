@@ -71,7 +71,7 @@ class Dismissal : public SaverTest {
     }
 };
 
-TEST_F(StartUp, FullScreenCoversEveryMonitorAndTheOptionNarrowsOnlyTheArea) {
+TEST_F(StartUp, FullScreenCoversEveryMonitorAndOtherModesDoTheirOneJobAndClose) {
     // Twips per pixel 15 across, 12 down. The area is in the window's
     // coordinates (left, right, top, bottom), which start at the top-left
     // corner of all monitors.
@@ -97,19 +97,16 @@ TEST_F(StartUp, FullScreenCoversEveryMonitorAndTheOptionNarrowsOnlyTheArea) {
                   std::tuple(all, area, "OstrelSS", std::vector<bool>{false}, 100, false))
             << all.left << " " << constrain;
     }
-}
-
-TEST_F(StartUp, OtherModesDoTheirOneJobAndClose) {
     // Each case: the request, the options dialog shown, the owner of a
     // password change asked for (-1: none). Another full-screen instance runs
     // throughout: only the full screen looks for it.
-    const std::tuple<RunRequest, int, platform::WindowHandle> cases[] = {
+    const std::tuple<RunRequest, int, platform::WindowHandle> modes[] = {
         {Request(RunMode::Options), 1, -1},
         {Request(RunMode::ChangePassword, 1234), 0, 1234},
         {Request(RunMode::ChangePassword, 0), 0, 0},
         {Request(RunMode::FullScreen), 0, -1},
         {Request(RunMode::None, 1234), 0, -1}};
-    for (const auto& [request, options, password] : cases) {
+    for (const auto& [request, options, password] : modes) {
         SetUp();
         win().windowsByTitle["OstrelSS"] = 0x2222;
         saver->Load(request);
@@ -269,7 +266,7 @@ TEST_F(WindowGiven, AResizedWindowMovesTheAreaAndCentresTheBlockInIt) {
               std::tuple(std::tuple(0, 15360, 0, 9216), false));
 }
 
-TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
+TEST_F(Dismissal, TenthCountedMoveEndsAndOnlyReportedMovesOfTheBlockAreSwallowed) {
     // The movements, those announced beforehand; whether the saver ended, the
     // count and the time of the first counted movement after them.
     const std::tuple<std::vector<Burst>, std::int16_t, bool, int, int> cases[] = {
@@ -310,7 +307,7 @@ TEST_F(Dismissal, TenthCountedMoveWithinTenSecondsEnds) {
     }
 }
 
-TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
+TEST_F(Tick, NetworkLineEverySecondTickRedrawnOnlyWhenItReadsDifferently) {
     for (const bool network : {true, false}) {
         SetUp();
         Start(network ? 1151 : 1151 & ~0x40);
@@ -336,9 +333,7 @@ TEST_F(Tick, NetworkLineEverySecondTickTextOnceASecondRevealOnTheFirst) {
                              saver->networkMonitor != nullptr),
                   std::tuple(1, true, true, network, network, network));
     }
-}
-
-TEST_F(Tick, NetworkLineIsRedrawnOnlyWhenItReadsDifferently) {
+    SetUp();
     Start(1151);
     // One reading every second tick; bytes received at each, none sent.
     const std::tuple<std::uint32_t, const char*, bool> readings[] = {

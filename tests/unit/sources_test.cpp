@@ -46,7 +46,7 @@ TEST_F(Uptime, CounterOrElseTickCountGivesFixedPointSeconds) {
     EXPECT_EQ(UptimeText(sys()), "uptime query failed");
 }
 
-TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
+TEST_F(Uptime, SplitsIntoDaysHoursMinutesSecondsAndClocksAtMidnightNoonAndAfternoon) {
     const std::pair<double, const char*> cases[] = {
         {93784, "1 day, 2:03:04"},          {950399, "10 days, 23:59:59"},
         {86399.6, "1 day, 0:00:00"},        {3600, "0 days, 1:00:00"},
@@ -59,15 +59,12 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSeconds) {
     }
     SetUptime(2147483648.0);
     EXPECT_EQ(UptimeText(sys()), "failed to calculate uptime: Overflow");
-}
-
-TEST_F(Uptime, ClockPatternsAtMidnightNoonAndAfternoon) {
-    const std::tuple<int, int, int, const char*, const char*> cases[] = {
+    const std::tuple<int, int, int, const char*, const char*> clocks[] = {
         {0, 0, 0, "12:00:00 am", "00:00:00"},
         {11, 59, 59, "11:59:59 am", "11:59:59"},
         {12, 0, 0, "12:00:00 pm", "12:00:00"},
         {15, 6, 10, "3:06:10 pm", "15:06:10"}};
-    for (const auto& [hour, minute, second, twelve, twentyFour] : cases) {
+    for (const auto& [hour, minute, second, twelve, twentyFour] : clocks) {
         const platform::LocalTime t{2006, 12, 5, hour, minute, second, 0};
         // Only bit 0 counts.
         EXPECT_EQ(std::tuple(ClockText(t, 0xFE), ClockText(t, kTime24Hour)),
@@ -269,9 +266,18 @@ class InfoText : public PlatformTest {
     }
     Settings settings;
 };
-using Memory = InfoText;
 
-TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrderAndFailTogether) {
+TEST_F(InfoText, EachBitAloneShowsItsOwnLineAndMemoryLinesFailTogether) {
+    // Display bit i alone; the network line is a label of its own and
+    // percentages alone add no memory line.
+    std::string shown;
+    for (int bit = 0; bit < 11; ++bit) {
+        shown += Compose(static_cast<std::int16_t>(1 << bit), "Build box") + "|";
+    }
+    EXPECT_EQ(shown,
+              "MYPC|3:06:10 pm|up for 0 days, 0:00:00|up since 05-Dec-06 3:06:10 pm|"
+              "Page file usage: 1,234,567K|CPU usage: CPU query failed|;-)|Build box|"
+              "Physical memory: 812,340K|Virtual memory: 98,765K|;-)|");
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory | kShowVirtualMemory | kShowPercentages),
               "Page file usage: 1,234,567K (32%)\rPhysical memory: 812,340K (79%)\r"
               "Virtual memory: 98,765K (5%)");
@@ -297,19 +303,6 @@ TEST_F(Memory, LinesFollowTheBitsInTheirFixedOrderAndFailTogether) {
     EXPECT_EQ(With(kShowPhysicalMemory), "Physical memory: 1K");
     sys().memory.totalPhys = 922337203685478;
     EXPECT_EQ(With(kShowPageFile | kShowPhysicalMemory), "memory query failed");
-}
-
-TEST_F(InfoText, EachBitAloneShowsItsOwnLine) {
-    // Display bit i alone; the network line is a label of its own and
-    // percentages alone add no memory line.
-    std::string shown;
-    for (int bit = 0; bit < 11; ++bit) {
-        shown += Compose(static_cast<std::int16_t>(1 << bit), "Build box") + "|";
-    }
-    EXPECT_EQ(shown,
-              "MYPC|3:06:10 pm|up for 0 days, 0:00:00|up since 05-Dec-06 3:06:10 pm|"
-              "Page file usage: 1,234,567K|CPU usage: CPU query failed|;-)|Build box|"
-              "Physical memory: 812,340K|Virtual memory: 98,765K|;-)|");
 }
 
 TEST_F(InfoText, LinesFollowInTheirFixedOrderAndNothingIsAWink) {

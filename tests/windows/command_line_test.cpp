@@ -10,7 +10,7 @@ namespace {
 
 using platform::RunMode;
 
-TEST(CommandLine, ArgumentTextFollowsTheProgramPathAndTheRunRequestTheSelector) {
+TEST(CommandLine, RunRequestFollowsTheSelectorAfterTheProgramPath) {
     // Each row: the arguments; the mode and window they ask for, and the
     // failure kept for a window beyond 32 bits (0: none).
     const std::tuple<const char*, RunMode, platform::WindowHandle, std::int32_t> cases[] = {
@@ -22,7 +22,6 @@ TEST(CommandLine, ArgumentTextFollowsTheProgramPathAndTheRunRequestTheSelector) 
         {"", RunMode::Options, 0, 0},
         {"/c:1234", RunMode::Options, 0, 0},
         {"/a 99", RunMode::ChangePassword, 99, 0},
-        {"/A", RunMode::ChangePassword, 0, 0},
         {"/a 1e12", RunMode::ChangePassword, 0, kErrOverflow},
         {"/x", RunMode::None, 0, 0},
         {"S", RunMode::None, 0, 0},
