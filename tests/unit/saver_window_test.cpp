@@ -97,6 +97,12 @@ TEST_F(StartUp, FullScreenCoversEveryMonitorAndOtherModesDoTheirOneJobAndClose) 
                   std::tuple(all, area, "OstrelSS", std::vector<bool>{false}, 100, false))
             << all.left << " " << constrain;
     }
+    // Destroyed by the system, the window closes once: the pointer shown
+    // again, the figures let go, and the window not destroyed a second time.
+    saver->OnDestroyed();
+    saver->Close();
+    EXPECT_EQ(std::tuple(win().pointerVisible, Closed(), saver->cpuSampler.get()),
+              std::tuple(std::vector<bool>{false, true}, false, nullptr));
     // Each case: the request, the options dialog shown, the owner of a
     // password change asked for (-1: none). Another full-screen instance runs
     // throughout: only the full screen looks for it.

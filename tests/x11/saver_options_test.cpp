@@ -66,11 +66,12 @@ TEST(LinuxSaverOptions, SettingsTakeTheStoredValuesForm) {
                   std::tuple(1u << i, 15u & ~(1u << i), 0u))
             << on;
     }
-    // Each setting alone is a change to save.
+    // Each setting alone is a change to save, taken without a word.
     for (const char* option :
          {"-font x", "-font-size 9", "-fg red", "-bg red", "-no-bold", "-items 0", "-primary-only",
           "-animation 1", "-randomness 2", "-24-hour", "-text %", "-cpu"}) {
-        EXPECT_TRUE(Read(option, "").settings.Any()) << option;
+        const SaverOptions o = Read(option, "");
+        EXPECT_EQ(std::tuple(o.settings.Any(), o.warnings.size()), std::tuple(true, 0u)) << option;
     }
     // Animations by name or number; colours stay as written, for the server to name.
     std::vector<std::optional<std::int32_t>> animations;
