@@ -72,7 +72,7 @@ TEST_F(Uptime, SplitsIntoDaysHoursMinutesSecondsAndClocksAtMidnightNoonAndAftern
     }
 }
 
-TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
+TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnceOnTheCalendar) {
     const std::tuple<platform::LocalTime, double, std::uint8_t, const char*> cases[] = {
         {{2006, 12, 5, 15, 6, 10, 0}, 3600.4, kTime24Hour, "05-Dec-06 14:06:10"},
         {{1970, 1, 1, 0, 0, 5, 0}, 10, 0, "31-Dec-69 11:59:55 pm"},
@@ -108,9 +108,6 @@ TEST_F(Uptime, StartTimeIsNowLessTheUptimeFormattedOnce) {
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
     sys().highResolutionCount = 0;
     EXPECT_EQ(unknown.Text(sys(), 0), "unknown time");
-}
-
-TEST(Calendar, EachMonthHasItsDays) {
     std::vector<int> days;
     for (int month = 0; month <= 13; ++month) {
         days.push_back(DaysInMonth(2006, month));

@@ -71,8 +71,6 @@ TEST(SystemInfo, ClocksLocaleAndProcessorsAreTheSystems) {
     platform::SystemInfo system;
     const auto count = platform::ReadHighResolutionCounter(system);
     ASSERT_TRUE(count.has_value());
-    EXPECT_GT(*count, 0);
-    EXPECT_GT(platform::HighResolutionFrequency(system), 0);
     const double uptimeSeconds =
         static_cast<double>(*count) / platform::HighResolutionFrequency(system);
     EXPECT_NEAR(uptimeSeconds, GetTickCount64() / 1000.0, 5.0);
@@ -91,7 +89,6 @@ TEST(SystemInfo, ClocksLocaleAndProcessorsAreTheSystems) {
 
     SYSTEM_INFO info{};
     GetSystemInfo(&info);
-    EXPECT_GE(platform::ProcessorCount(system), 1);
     EXPECT_EQ(platform::ProcessorCount(system),
               static_cast<std::int32_t>(info.dwNumberOfProcessors));
     EXPECT_TRUE(platform::ProcessorFiguresAvailable(system));
