@@ -168,8 +168,8 @@ TEST_F(StartUp, FailuresWhileLoadingAreShownAndNeverTick) {
     // Critical in every mode, ending the program; a preview's set-up failure
     // is told plainly and closes the preview, even with a host.
     using platform::MessageIcon;
-    const auto expectCritical = [&](RunRequest request, const std::string& error,
-                                    MessageIcon icon = MessageIcon::Critical) {
+    const auto expectFailure = [&](RunRequest request, const std::string& error,
+                                   MessageIcon icon = MessageIcon::Critical) {
         saver->Load(request);
         const auto& m = win().messages.at(0);
         const bool critical = icon == MessageIcon::Critical;
@@ -185,28 +185,28 @@ TEST_F(StartUp, FailuresWhileLoadingAreShownAndNeverTick) {
     };
     shell().passwordFailure =
         Failure{453, "Can't find DLL entry point PwdChangePasswordA in mpr", ""};
-    expectCritical(Request(RunMode::ChangePassword),
-                   "Can't find DLL entry point PwdChangePasswordA in mpr [453]");
+    expectFailure(Request(RunMode::ChangePassword),
+                  "Can't find DLL entry point PwdChangePasswordA in mpr [453]");
     // An owner whose number could not be read fails before the dialog shows.
-    expectCritical(Request(RunMode::ChangePassword, 0, Failure{6, "Overflow", ""}), "Overflow [6]");
+    expectFailure(Request(RunMode::ChangePassword, 0, Failure{6, "Overflow", ""}), "Overflow [6]");
     Store("DisplayItems", 40000);
-    expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
+    expectFailure(Request(RunMode::FullScreen), "Overflow [6]");
     sys().processorFiguresAvailable = false;
-    expectCritical(Request(RunMode::Options), "Can't get the Windows version [-2147213503]");
+    expectFailure(Request(RunMode::Options), "Can't get the Windows version [-2147213503]");
     // An area too wide or too tall for its numbers fails before the window
     // covers it.
     for (const Rect& all : {Rect{INT32_MIN, 0, 100, 768}, Rect{0, INT32_MIN, 100, 768}}) {
         win().layout = {all, {0, 0, 100, 768}};
-        expectCritical(Request(RunMode::FullScreen), "Overflow [6]");
+        expectFailure(Request(RunMode::FullScreen), "Overflow [6]");
     }
     // A host whose number could not be read; a font a quarter of which no label takes.
     win().clientRects[0] = {0, 0, 152, 112};
-    expectCritical(Request(RunMode::Preview, 0, Failure{6, "Overflow", ""}), "[6] Overflow",
-                   MessageIcon::None);
+    expectFailure(Request(RunMode::Preview, 0, Failure{6, "Overflow", ""}), "[6] Overflow",
+                  MessageIcon::None);
     win().clientRects[1234] = {0, 0, 152, 112};
     Store("FontSize", -8);
-    expectCritical(Request(RunMode::Preview, 1234), "[380] Invalid property value",
-                   MessageIcon::None);
+    expectFailure(Request(RunMode::Preview, 1234), "[380] Invalid property value",
+                  MessageIcon::None);
 }
 
 TEST_F(StartUp, PreviewEmbedsInItsHostWithAQuarterOfTheFont) {
